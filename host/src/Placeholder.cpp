@@ -1,0 +1,1 @@
+namespace orvex_host { int placeholder() { return 0; } }

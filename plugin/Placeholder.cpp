@@ -1,0 +1,1 @@
+namespace orvex { int systemPlaceholder() { return 0; } }
