@@ -1,0 +1,5 @@
+#pragma once
+
+#include <maya/MArrayBase.h>
+
+class MDoubleArray : public orvex_host::ArrayBase<double> {};

@@ -1,0 +1,96 @@
+#pragma once
+// Kinds of host objects (nodes, attributes, data, components).
+//
+// The numeric values are deliberately different in every API version: code
+// must always compare against the enumerators, never against numbers.
+
+#ifndef MAYA_API_VERSION
+#error "MAYA_API_VERSION must be defined (for example 201400)"
+#endif
+
+#define ORVEX_MFN_BASE (((MAYA_API_VERSION / 100) - 2010) * 17 + 5)
+
+class MFn {
+public:
+    enum Type {
+        kInvalid = 0,
+        kBase = ORVEX_MFN_BASE,
+        kDependencyNode,
+        kDagNode,
+        kWorld,
+        kTransform,
+        kJoint,
+        kIkHandle,
+        kIkEffector,
+        kDynBase,
+        kEmitter,
+        kField,
+        kGravity,
+        kAir,
+        kShape,
+        kMesh,
+        kNurbsCurve,
+        kLight,
+        kAmbientLight,
+        kNonAmbientLight,
+        kAreaLight,
+        kNonExtendedLight,
+        kDirectionalLight,
+        kPointLight,
+        kSpotLight,
+        kVolumeLight,
+        kCamera,
+        kParticle,
+        kTexture2d,
+        kFileTexture,
+        kPsdFileTexture,
+        kTextureEnv,
+        kEnvSphere,
+        kBump,
+        kLayeredTexture,
+        kChecker,
+        kLambert,
+        kReflect,
+        kPhong,
+        kBlinn,
+        kPhongExplorer,
+        kSurfaceShader,
+        kSet,
+        kShadingEngine,
+        kCharacter,
+        kGeometryFilt,
+        kWeightGeometryFilt,
+        kSkinClusterFilter,
+        kTweak,
+        kGroupParts,
+        kGroupId,
+        kGeoConnector,
+        kDagPose,
+        kClip,
+        kClipLibrary,
+        kAnimCurve,
+        kAnimCurveTimeToDistance,
+        kAnimCurveTimeToAngular,
+        kAnimCurveTimeToUnitless,
+        kAnimCurveUnitlessToDistance,
+        kTime,
+        kPartition,
+        kUnknown,
+        kUnknownDag,
+        kUnknownTransform,
+        kAttribute,
+        kNumericAttribute,
+        kTypedAttribute,
+        kCompoundAttribute,
+        kMessageAttribute,
+        kEnumAttribute,
+        kUnitAttribute,
+        kMatrixAttribute,
+        kGenericAttribute,
+        kData,
+        kMatrixData,
+        kComponent,
+        kMeshVertComponent,
+        kLast
+    };
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <maya/MArrayBase.h>
+#include <maya/MObject.h>
+
+class MObjectArray : public orvex_host::ArrayBase<MObject> {};

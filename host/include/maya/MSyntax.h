@@ -1,0 +1,7 @@
+#pragma once
+// Command syntax description (the exporter registers none).
+
+class MSyntax {
+public:
+    MSyntax() = default;
+};

@@ -1,0 +1,25 @@
+#pragma once
+// Basic definitions shared by the host API headers.
+
+#include <maya/MFn.h>
+
+#include <cstddef>
+
+#ifndef NULL
+#define NULL 0
+#endif
+
+class MStatus;
+class MString;
+class MObject;
+class MPlug;
+class MDagPath;
+class MArgList;
+class MSyntax;
+
+// Exported entry points of a plug-in library.
+#define PLUGIN_EXPORT extern "C" __attribute__((visibility("default")))
+
+namespace orvex_host {
+struct Node;
+}

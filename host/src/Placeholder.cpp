@@ -1,1 +1,0 @@
-namespace orvex_host { int placeholder() { return 0; } }

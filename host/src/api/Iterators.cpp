@@ -1,0 +1,138 @@
+// MItDag and MItDependencyNodes. Both take a snapshot of the scene when they
+// are created and keep the host's fixed order: the DAG pre-order with
+// children in parenting order, and dependency nodes in creation order.
+
+#include "api/Access.h"
+
+#include <orvex_host/Session.h>
+
+#include <maya/MItDag.h>
+#include <maya/MItDependencyNodes.h>
+
+using namespace orvex_host;
+
+namespace {
+
+void setStatus(MStatus* status, bool ok) {
+    if (status) {
+        *status = ok ? MS::kSuccess : MS::kFailure;
+    }
+}
+
+} // namespace
+
+MItDag::MItDag(TraversalType, MFn::Type filter, MStatus* status) {
+    if (faultActive("MItDag")) {
+        setStatus(status, false);
+        return;
+    }
+    Scene& scene = currentScene();
+    auto accept = [&](Node* n) { return filter == MFn::kInvalid || TypeRegistry::kindIs(n->kind(), filter); };
+    if (accept(scene.world())) {
+        entries_.push_back({MDagPath(), ObjectAccess::fromNode(scene.world()), 0});
+    }
+    // Pre-order over every DAG path below the world.
+    struct Pending {
+        DagChain chain;
+    };
+    std::vector<Pending> stack;
+    const auto& top = scene.world()->children;
+    for (auto it = top.rbegin(); it != top.rend(); ++it) {
+        stack.push_back({{*it}});
+    }
+    while (!stack.empty()) {
+        DagChain chain = std::move(stack.back().chain);
+        stack.pop_back();
+        Node* n = chain.back();
+        if (accept(n)) {
+            entries_.push_back({ObjectAccess::path(chain), ObjectAccess::fromNode(n),
+                                static_cast<unsigned int>(chain.size())});
+        }
+        for (auto it = n->children.rbegin(); it != n->children.rend(); ++it) {
+            DagChain child = chain;
+            child.push_back(*it);
+            stack.push_back({std::move(child)});
+        }
+    }
+    setStatus(status, true);
+}
+
+bool MItDag::isDone(MStatus* status) const {
+    setStatus(status, true);
+    return position_ >= entries_.size();
+}
+
+MStatus MItDag::next() {
+    if (position_ >= entries_.size()) {
+        return MS::kFailure;
+    }
+    ++position_;
+    return MS::kSuccess;
+}
+
+MStatus MItDag::reset() {
+    position_ = 0;
+    return MS::kSuccess;
+}
+
+MObject MItDag::item(MStatus* status) const {
+    bool ok = position_ < entries_.size();
+    setStatus(status, ok);
+    return ok ? entries_[position_].node : MObject();
+}
+
+MStatus MItDag::getPath(MDagPath& path) const {
+    if (position_ >= entries_.size()) {
+        return MS::kFailure;
+    }
+    path = entries_[position_].path;
+    return MS::kSuccess;
+}
+
+unsigned int MItDag::depth(MStatus* status) const {
+    bool ok = position_ < entries_.size();
+    setStatus(status, ok);
+    return ok ? entries_[position_].depth : 0;
+}
+
+MItDependencyNodes::MItDependencyNodes(MFn::Type filter, MStatus* status) {
+    if (faultActive("MItDependencyNodes") ||
+        faultActive(std::string("MItDependencyNodes:") + TypeRegistry::kindName(filter))) {
+        setStatus(status, false);
+        return;
+    }
+    Scene& scene = currentScene();
+    for (const auto& node : scene.nodes()) {
+        if (node.get() == scene.world()) {
+            continue;
+        }
+        if (filter == MFn::kInvalid || TypeRegistry::kindIs(node->kind(), filter)) {
+            nodes_.push_back(ObjectAccess::fromNode(node.get()));
+        }
+    }
+    setStatus(status, true);
+}
+
+bool MItDependencyNodes::isDone(MStatus* status) const {
+    setStatus(status, true);
+    return position_ >= nodes_.size();
+}
+
+MStatus MItDependencyNodes::next() {
+    if (position_ >= nodes_.size()) {
+        return MS::kFailure;
+    }
+    ++position_;
+    return MS::kSuccess;
+}
+
+MStatus MItDependencyNodes::reset() {
+    position_ = 0;
+    return MS::kSuccess;
+}
+
+MObject MItDependencyNodes::item(MStatus* status) const {
+    bool ok = position_ < nodes_.size();
+    setStatus(status, ok);
+    return ok ? nodes_[position_] : MObject();
+}

@@ -1,0 +1,316 @@
+#include "graph/Scene.h"
+
+#include <algorithm>
+
+namespace orvex_host {
+
+void createStartupNodes(Scene& scene); // types/StartupNodes.cpp
+
+namespace {
+
+std::vector<std::string> splitPath(const std::string& path) {
+    std::vector<std::string> parts;
+    std::string current;
+    for (char c : path) {
+        if (c == '|') {
+            parts.push_back(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    parts.push_back(current);
+    return parts;
+}
+
+// A leading ':' names the root namespace ("|:time1" or ":lambert1").
+std::string stripRootNamespace(const std::string& name) {
+    return !name.empty() && name[0] == ':' ? name.substr(1) : name;
+}
+
+} // namespace
+
+Scene::Scene(bool startupNodes) {
+    world_ = createNode(*TypeRegistry::instance().find("world"), "world");
+    if (startupNodes) {
+        createStartupNodes(*this);
+    }
+}
+
+Scene::~Scene() = default;
+
+std::string Scene::uniqueName(const std::string& wanted, Node* parent) const {
+    auto taken = [&](const std::string& candidate) {
+        auto it = byName_.find(candidate);
+        if (it == byName_.end()) {
+            return false;
+        }
+        for (Node* other : it->second) {
+            if (!other->isDag() || !parent) {
+                return true; // DG names are unique in the whole scene
+            }
+            if (std::find(other->parents.begin(), other->parents.end(), parent) != other->parents.end()) {
+                return true; // a sibling already has it
+            }
+        }
+        return false;
+    };
+    if (!wanted.empty() && !taken(wanted)) {
+        return wanted;
+    }
+    // Like the host: drop trailing digits and count up from 1.
+    std::string stem = wanted;
+    while (!stem.empty() && stem.back() >= '0' && stem.back() <= '9') {
+        stem.pop_back();
+    }
+    if (stem.empty()) {
+        stem = "node";
+    }
+    for (unsigned n = 1;; ++n) {
+        std::string candidate = stem + std::to_string(n);
+        if (!taken(candidate)) {
+            return candidate;
+        }
+    }
+}
+
+Node* Scene::createNode(const NodeType& type, const std::string& name, Node* parentNode) {
+    auto node = std::make_unique<Node>();
+    node->serial = nextSerial_++;
+    node->type = &type;
+    if (type.makePayload) {
+        node->payload = type.makePayload();
+    }
+    Node* raw = node.get();
+    if (type.dag && type.kind != MFn::kWorld) {
+        Node* p = parentNode ? parentNode : world_;
+        raw->name = uniqueName(name, p);
+        raw->parents.push_back(p);
+        p->children.push_back(raw);
+        raw->underworld = p->underworld || (p != world_ && !TypeRegistry::kindIs(p->kind(), MFn::kTransform));
+    } else {
+        raw->name = type.kind == MFn::kWorld ? name : uniqueName(name, nullptr);
+    }
+    byName_[raw->name].push_back(raw);
+    nodes_.push_back(std::move(node));
+    invalidatePaths();
+    return raw;
+}
+
+bool Scene::parent(Node* child, Node* newParent, bool addInstance, std::string& error) {
+    if (!child->isDag() || child == world_) {
+        error = "'" + child->name + "' is not a DAG node";
+        return false;
+    }
+    Node* p = newParent ? newParent : world_;
+    for (Node* up = p; up; up = up->parents.empty() ? nullptr : up->parents.front()) {
+        if (up == child) {
+            error = "cannot parent '" + child->name + "' below itself";
+            return false;
+        }
+    }
+    if (std::find(child->parents.begin(), child->parents.end(), p) != child->parents.end()) {
+        return true; // already there
+    }
+    if (!addInstance) {
+        for (Node* old : child->parents) {
+            old->children.erase(std::remove(old->children.begin(), old->children.end(), child),
+                                old->children.end());
+        }
+        child->parents.clear();
+    }
+    child->parents.push_back(p);
+    p->children.push_back(child);
+    child->underworld = p->underworld || (p != world_ && !TypeRegistry::kindIs(p->kind(), MFn::kTransform));
+    invalidatePaths();
+    return true;
+}
+
+void Scene::rename(Node* node, const std::string& newName) {
+    auto& list = byName_[node->name];
+    list.erase(std::remove(list.begin(), list.end(), node), list.end());
+    if (list.empty()) {
+        byName_.erase(node->name);
+    }
+    node->name = uniqueName(newName, node->isDag() && !node->parents.empty() ? node->parents.front() : nullptr);
+    byName_[node->name].push_back(node);
+    invalidatePaths();
+}
+
+Node* Scene::find(const std::string& nameOrPath) const {
+    if (nameOrPath.find('|') == std::string::npos) {
+        auto it = byName_.find(stripRootNamespace(nameOrPath));
+        if (it == byName_.end() || it->second.size() != 1) {
+            return nullptr;
+        }
+        return it->second.front();
+    }
+    std::vector<std::string> parts = splitPath(nameOrPath);
+    bool anchored = parts.front().empty();
+    if (anchored) {
+        parts.erase(parts.begin());
+    }
+    for (auto& p : parts) {
+        p = stripRootNamespace(p);
+    }
+    if (parts.empty() || parts.back().empty()) {
+        return nullptr;
+    }
+    buildPathCache();
+    auto it = pathsByLeafName_.find(parts.back());
+    if (it == pathsByLeafName_.end()) {
+        return nullptr;
+    }
+    Node* found = nullptr;
+    for (const DagChain& path : it->second) {
+        if (path.size() < parts.size() || (anchored && path.size() != parts.size())) {
+            continue;
+        }
+        bool match = true;
+        for (size_t i = 0; i < parts.size() && match; ++i) {
+            match = path[path.size() - parts.size() + i]->name == parts[i];
+        }
+        if (match) {
+            if (found && found != path.back()) {
+                return nullptr; // ambiguous
+            }
+            found = path.back();
+        }
+    }
+    return found;
+}
+
+bool Scene::connect(Node* src, const PlugAddress& srcAddr, Node* dst, const PlugAddress& dstAddr, bool force,
+                    std::string& error) {
+    for (auto it = connections_.begin(); it != connections_.end(); ++it) {
+        if (it->dstNode == dst && it->dst == dstAddr) {
+            if (it->srcNode == src && it->src == srcAddr) {
+                return true; // already connected
+            }
+            if (!force) {
+                error = "the destination '" + dst->name + "." + dst->attribute(dstAddr.attr).longName +
+                        "' already has an incoming connection";
+                return false;
+            }
+            connections_.erase(it);
+            break;
+        }
+    }
+    src->touch(srcAddr);
+    dst->touch(dstAddr);
+    connections_.push_back({src, srcAddr, dst, dstAddr});
+    return true;
+}
+
+void Scene::disconnect(Node* src, const PlugAddress& srcAddr, Node* dst, const PlugAddress& dstAddr) {
+    connections_.erase(std::remove_if(connections_.begin(), connections_.end(),
+                                      [&](const Connection& c) {
+                                          return c.srcNode == src && c.src == srcAddr && c.dstNode == dst &&
+                                                 c.dst == dstAddr;
+                                      }),
+                       connections_.end());
+}
+
+const Connection* Scene::sourceOf(const Node* node, const PlugAddress& addr) const {
+    for (const Connection& c : connections_) {
+        if (c.dstNode == node && c.dst == addr) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<DagChain> Scene::pathsOf(Node* node) const {
+    std::vector<DagChain> result;
+    if (!node->isDag() || node == world_) {
+        return result;
+    }
+    for (Node* p : node->parents) {
+        if (p == world_) {
+            result.push_back({node});
+            continue;
+        }
+        for (DagChain chain : pathsOf(p)) {
+            chain.push_back(node);
+            result.push_back(std::move(chain));
+        }
+    }
+    return result;
+}
+
+DagChain Scene::firstPath(Node* node) const {
+    DagChain chain;
+    for (Node* n = node; n && n != world_; n = n->parents.empty() ? nullptr : n->parents.front()) {
+        chain.push_back(n);
+    }
+    std::reverse(chain.begin(), chain.end());
+    return chain;
+}
+
+std::string Scene::fullPathName(const DagChain& path) {
+    std::string text;
+    for (Node* n : path) {
+        text += "|" + n->name;
+    }
+    return text;
+}
+
+void Scene::buildPathCache() const {
+    if (pathCacheValid_) {
+        return;
+    }
+    pathsByLeafName_.clear();
+    // Walk the DAG from the world, so every instance path is listed once.
+    std::vector<DagChain> stack;
+    for (auto it = world_->children.rbegin(); it != world_->children.rend(); ++it) {
+        stack.push_back({*it});
+    }
+    while (!stack.empty()) {
+        DagChain path = std::move(stack.back());
+        stack.pop_back();
+        Node* leaf = path.back();
+        pathsByLeafName_[leaf->name].push_back(path);
+        for (auto it = leaf->children.rbegin(); it != leaf->children.rend(); ++it) {
+            DagChain child = path;
+            child.push_back(*it);
+            stack.push_back(std::move(child));
+        }
+    }
+    pathCacheValid_ = true;
+}
+
+// The shortest run of trailing components that no other DAG path ends
+// with; the anchored full path when every unanchored run is shared.
+std::string Scene::partialPathName(const DagChain& path) const {
+    if (path.empty()) {
+        return std::string();
+    }
+    buildPathCache();
+    const auto& candidates = pathsByLeafName_[path.back()->name];
+    for (size_t k = 1; k <= path.size(); ++k) {
+        bool shared = false;
+        for (const DagChain& other : candidates) {
+            if (other == path || other.size() < k) {
+                continue;
+            }
+            bool same = true;
+            for (size_t i = 1; i <= k && same; ++i) {
+                same = other[other.size() - i]->name == path[path.size() - i]->name;
+            }
+            if (same) {
+                shared = true;
+                break;
+            }
+        }
+        if (!shared) {
+            std::string text;
+            for (size_t i = path.size() - k; i < path.size(); ++i) {
+                text += (text.empty() ? "" : "|") + path[i]->name;
+            }
+            return text;
+        }
+    }
+    return fullPathName(path);
+}
+
+} // namespace orvex_host

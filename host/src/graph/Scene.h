@@ -1,0 +1,99 @@
+#pragma once
+// The scene: nodes in creation order, the DAG below the world, the ordered
+// list of connections and the scene-wide settings.
+
+#include "graph/Node.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvex_host {
+
+struct Connection {
+    Node* srcNode;
+    PlugAddress src;
+    Node* dstNode;
+    PlugAddress dst;
+};
+
+// A DAG path: the nodes from a top-level node down to the node it names
+// (the world is not part of it).
+using DagChain = std::vector<Node*>;
+
+struct SceneSettings {
+    double linearUnitToCm = 1.0; // internal length of one UI unit
+    double angleUnitToRad = 3.14159265358979323846 / 180.0;
+    std::string linearUnitName = "centimeter";
+    std::string angleUnitName = "degree";
+    std::string timeUnitName = "film";
+    std::string sceneName; // empty for an untitled scene
+};
+
+struct SelectionItem {
+    Node* node = nullptr;
+    DagChain path; // empty for a dependency node
+};
+
+class Scene {
+public:
+    // A new scene: the world, and with `startupNodes` the nodes every new
+    // host scene holds (startup cameras, default shading nodes...).
+    explicit Scene(bool startupNodes = true);
+    ~Scene();
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    Node* world() const { return world_; }
+    const std::vector<std::unique_ptr<Node>>& nodes() const { return nodes_; }
+
+    // Creates a node; a DG node's name is made unique in the scene, a DAG
+    // node's among its siblings (the host appends a number, as it does for
+    // duplicate names).  `parent` is null for a top-level DAG node.
+    Node* createNode(const NodeType& type, const std::string& name, Node* parent = nullptr);
+    // Adds `parent` as a further DAG parent of `child` (instancing) or moves
+    // the child below `parent` when `addInstance` is false.
+    bool parent(Node* child, Node* newParent, bool addInstance, std::string& error);
+    void rename(Node* node, const std::string& newName);
+
+    // Finds a node by name, by "|full|path" or by "partial|path"; a leading
+    // ':' (root namespace) is ignored.  Null when missing or ambiguous.
+    Node* find(const std::string& nameOrPath) const;
+
+    bool connect(Node* src, const PlugAddress& srcAddr, Node* dst, const PlugAddress& dstAddr, bool force,
+                 std::string& error);
+    void disconnect(Node* src, const PlugAddress& srcAddr, Node* dst, const PlugAddress& dstAddr);
+    const std::vector<Connection>& connections() const { return connections_; }
+    // The connection that feeds the plug, if any.
+    const Connection* sourceOf(const Node* node, const PlugAddress& addr) const;
+
+    // DAG paths.
+    std::vector<DagChain> pathsOf(Node* node) const;
+    DagChain firstPath(Node* node) const; // parent 0 at every level
+    static std::string fullPathName(const DagChain& path);
+    std::string partialPathName(const DagChain& path) const;
+
+    SceneSettings& settings() { return settings_; }
+    const SceneSettings& settings() const { return settings_; }
+    std::vector<SelectionItem>& selection() { return selection_; }
+
+private:
+    std::string uniqueName(const std::string& wanted, Node* parent) const;
+    void invalidatePaths() { pathCacheValid_ = false; }
+    void buildPathCache() const;
+
+    std::vector<std::unique_ptr<Node>> nodes_;
+    Node* world_ = nullptr;
+    std::vector<Connection> connections_;
+    SceneSettings settings_;
+    std::vector<SelectionItem> selection_;
+    uint64_t nextSerial_ = 0;
+
+    std::map<std::string, std::vector<Node*>> byName_;
+
+    mutable bool pathCacheValid_ = false;
+    mutable std::map<std::string, std::vector<DagChain>> pathsByLeafName_;
+};
+
+} // namespace orvex_host

@@ -1,0 +1,120 @@
+// The node types every scene needs: the world, the DAG node and transform
+// bases, the generic types that keep nodes of types the host does not model,
+// and a few default DG nodes.
+
+#include "graph/NodeType.h"
+
+namespace orvex_host {
+
+void registerTransformTypes(TypeRegistry&);
+void registerLightCameraTypes(TypeRegistry&);
+void registerShadingTypes(TypeRegistry&);
+void registerTextureTypes(TypeRegistry&);
+void registerMeshTypes(TypeRegistry&);
+void registerCurveTypes(TypeRegistry&);
+void registerDeformerTypes(TypeRegistry&);
+void registerDynamicsTypes(TypeRegistry&);
+void registerAnimationTypes(TypeRegistry&);
+
+namespace {
+
+// Attributes of every DAG node.
+void addDagNodeAttributes(NodeTypeBuilder& b) {
+    b.attr("visibility", "v", AttrType::Bool, true);
+    b.attr("intermediateObject", "io", AttrType::Bool, false);
+    b.attr("template", "tmp", AttrType::Bool, false);
+    b.attr("lodVisibility", "lodv", AttrType::Bool, true);
+    b.attr("worldMatrix", "wm", AttrType::PlainMatrix, {}, true);
+    b.attr("parentMatrix", "pm", AttrType::PlainMatrix, {}, true);
+    // Per-instance object groups: shading assignment of whole objects and of
+    // face sets.
+    int iog = b.attr("instObjGroups", "iog", AttrType::Compound, {}, true);
+    int og = b.attr("objectGroups", "og", AttrType::Compound, {}, true, iog);
+    b.attr("objectGrpCompList", "gcl", AttrType::ComponentList, {}, false, og);
+    b.attr("objectGroupId", "gid", AttrType::Int, 0LL, false, og);
+    b.attr("objectGrpColor", "gco", AttrType::Short, 0LL, false, og);
+}
+
+void addLimit(NodeTypeBuilder& b, const std::string& minMax, const std::string& what, const std::string& whatShort,
+              const std::string& mm, AttrType valueType, double def) {
+    // e.g. minRotLimit (mrl) with minRotXLimit (mrxl), and
+    // minRotLimitEnable (mrle) with minRotXLimitEnable (mrxe).
+    std::vector<std::string> valueLong, valueShort, enableLong, enableShort;
+    for (const char* axis : {"X", "Y", "Z"}) {
+        std::string a = axis, lower(1, static_cast<char>(axis[0] - 'A' + 'a'));
+        valueLong.push_back(minMax + what + a + "Limit");
+        valueShort.push_back(mm + whatShort + lower + "l");
+        enableLong.push_back(minMax + what + a + "LimitEnable");
+        enableShort.push_back(mm + whatShort + lower + "e");
+    }
+    b.triple(minMax + what + "Limit", mm + whatShort + "l", valueLong, valueShort, valueType, def);
+    b.triple(minMax + what + "LimitEnable", mm + whatShort + "le", enableLong, enableShort, AttrType::Bool, 0);
+}
+
+void defineTransform(TypeRegistry& registry) {
+    NodeType& t = registry.define("transform", MFn::kTransform, "dagNode", true);
+    NodeTypeBuilder b(t);
+    b.triple("translate", "t", "xyz", AttrType::Distance, 0.0);
+    b.triple("rotate", "r", "xyz", AttrType::Angle, 0.0);
+    b.triple("scale", "s", "xyz", AttrType::Double, 1.0);
+    b.triple("shear", "sh", {"shearXY", "shearXZ", "shearYZ"}, {"shxy", "shxz", "shyz"}, AttrType::Double, 0.0);
+    b.attr("rotateOrder", "ro", AttrType::Enum, 0LL);
+    b.triple("rotateAxis", "ra", "xyz", AttrType::Angle, 0.0);
+    b.triple("rotatePivot", "rp", "xyz", AttrType::Distance, 0.0);
+    b.triple("rotatePivotTranslate", "rpt", "xyz", AttrType::Distance, 0.0);
+    b.triple("scalePivot", "sp", "xyz", AttrType::Distance, 0.0);
+    b.triple("scalePivotTranslate", "spt", "xyz", AttrType::Distance, 0.0);
+    b.attr("inheritsTransform", "it", AttrType::Bool, true);
+    b.attr("displayHandle", "dh", AttrType::Bool, false);
+    b.attr("displayRotatePivot", "drp", AttrType::Bool, false);
+    b.attr("displayScalePivot", "dsp", AttrType::Bool, false);
+    b.attr("displayLocalAxis", "dla", AttrType::Bool, false);
+    b.triple("selectHandle", "hdl", "xyz", AttrType::Distance, 0.0);
+    addLimit(b, "min", "Trans", "t", "m", AttrType::Distance, -1.0);
+    addLimit(b, "max", "Trans", "t", "x", AttrType::Distance, 1.0);
+    addLimit(b, "min", "Rot", "r", "m", AttrType::Angle, -6.283185307179586);
+    addLimit(b, "max", "Rot", "r", "x", AttrType::Angle, 6.283185307179586);
+    addLimit(b, "min", "Scale", "s", "m", AttrType::Double, -1.0);
+    addLimit(b, "max", "Scale", "s", "x", AttrType::Double, 1.0);
+}
+
+} // namespace
+
+void registerBaseTypes(TypeRegistry& registry) {
+    NodeType& dag = registry.define("dagNode", MFn::kDagNode, "", true);
+    NodeTypeBuilder dagBuilder(dag);
+    addDagNodeAttributes(dagBuilder);
+
+    registry.define("world", MFn::kWorld, "dagNode", true);
+    defineTransform(registry);
+    registry.define("shape", MFn::kShape, "dagNode", true);
+
+    // Types the host does not model: their nodes are kept with whatever
+    // attributes and connections the scene gives them.
+    registry.define("unknown", MFn::kUnknown, "", false);
+    registry.define("unknownDag", MFn::kUnknownDag, "dagNode", true);
+    registry.define("unknownTransform", MFn::kUnknownTransform, "transform", true);
+
+    registry.define("time", MFn::kTime, "", false);
+    NodeTypeBuilder(registry.define("partition", MFn::kPartition, "", false))
+        .attr("sets", "st", AttrType::Message, {}, true);
+    NodeType& set = registry.define("objectSet", MFn::kSet, "", false);
+    NodeTypeBuilder setBuilder(set);
+    setBuilder.attr("dagSetMembers", "dsm", AttrType::Message, {}, true);
+    setBuilder.attr("dnSetMembers", "dnsm", AttrType::Message, {}, true);
+    setBuilder.attr("memberWireframeColor", "mwc", AttrType::Short, -1LL);
+    setBuilder.attr("partition", "pa", AttrType::Message, {}, true);
+
+    // The families of node types the exporter reads.
+    registerTransformTypes(registry);
+    registerLightCameraTypes(registry);
+    registerShadingTypes(registry);
+    registerTextureTypes(registry);
+    registerMeshTypes(registry);
+    registerCurveTypes(registry);
+    registerDeformerTypes(registry);
+    registerDynamicsTypes(registry);
+    registerAnimationTypes(registry);
+}
+
+} // namespace orvex_host
