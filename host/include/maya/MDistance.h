@@ -4,7 +4,17 @@
 
 class MDistance {
 public:
-    enum Unit { kInvalid = 0, kInches, kFeet, kYards, kMiles, kMillimeters, kCentimeters, kKilometers, kMeters };
+    enum Unit {
+        kInvalid = 0,
+        kInches,
+        kFeet,
+        kYards,
+        kMiles,
+        kMillimeters,
+        kCentimeters,
+        kKilometers,
+        kMeters
+    };
 
     MDistance(double value = 0.0, Unit unit = kCentimeters) : value_(value), unit_(unit) {}
     double value() const { return value_; }

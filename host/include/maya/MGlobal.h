@@ -14,7 +14,8 @@ public:
     static void displayWarning(const MString& text);
     static void displayError(const MString& text);
 
-    static MStatus executeCommand(const MString& command, bool displayEnabled = false, bool undoEnabled = false);
+    static MStatus executeCommand(const MString& command, bool displayEnabled = false,
+                                  bool undoEnabled = false);
     static MStatus executeCommand(const MString& command, MString& result, bool displayEnabled = false,
                                   bool undoEnabled = false);
     static MStatus executeCommand(const MString& command, int& result, bool displayEnabled = false,

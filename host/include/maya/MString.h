@@ -10,7 +10,8 @@ class MString {
 public:
     MString() = default;
     MString(const char* text) : text_(text ? text : "") {}
-    MString(const char* text, int length) : text_(text ? std::string(text, static_cast<size_t>(length)) : "") {}
+    MString(const char* text, int length)
+        : text_(text ? std::string(text, static_cast<size_t>(length)) : "") {}
     MString(const std::string& text) : text_(text) {}
 
     const char* asChar() const { return text_.c_str(); }
@@ -48,5 +49,7 @@ private:
     std::string text_;
 };
 
-inline MString operator+(const char* left, const MString& right) { return MString(left) + right; }
+inline MString operator+(const char* left, const MString& right) {
+    return MString(left) + right;
+}
 std::ostream& operator<<(std::ostream& os, const MString& text);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <maya/MString.h>
 #include <maya/MArrayBase.h>
+#include <maya/MString.h>
 
 class MStringArray : public orvex_host::ArrayBase<MString> {};

@@ -66,8 +66,8 @@ public:
     Plugin(const Plugin&) = delete;
     Plugin& operator=(const Plugin&) = delete;
 
-    MStatus initialize();   // initializePlugin
-    MStatus uninitialize(); // uninitializePlugin
+    MStatus initialize();           // initializePlugin
+    MStatus uninitialize();         // uninitializePlugin
     std::string apiVersion() const; // the library's MApiVersion text
     // What initializePlugin gave its MFnPlugin.
     std::string vendor() const;

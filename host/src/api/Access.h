@@ -36,15 +36,17 @@ struct ObjectAccess {
     static MObject fromAttribute(Node* node, int attr);
     static MObject fromData(std::shared_ptr<const DataObject> data);
 
-    static Node* node(const MObject& object);  // null unless a node object
+    static Node* node(const MObject& object);          // null unless a node object
     static Node* attributeNode(const MObject& object); // node of an attribute object
-    static int attribute(const MObject& object); // -1 unless an attribute object
+    static int attribute(const MObject& object);       // -1 unless an attribute object
     static const DataObject* data(const MObject& object);
 
     static MPlug plug(Node* node, const PlugAddress& addr);
     static Node* plugNode(const MPlug& plug) { return plug.node_; }
     static PlugAddress plugAddress(const MPlug& plug) { return {plug.attr_, plug.indices_}; }
-    static void setPlugIndices(MPlug& plug, std::vector<unsigned> indices) { plug.indices_ = std::move(indices); }
+    static void setPlugIndices(MPlug& plug, std::vector<unsigned> indices) {
+        plug.indices_ = std::move(indices);
+    }
 
     static MDagPath path(const DagChain& chain);
     static const DagChain& chain(const MDagPath& path) { return path.chain_; }

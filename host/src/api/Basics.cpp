@@ -39,13 +39,17 @@ MString MStatus::errorString() const {
 }
 
 void MStatus::perror(const char* text) const {
-    orvex_host::logMessage(orvex_host::MessageKind::Perror, std::string(text ? text : "") + ": " +
-                                                                errorString().str());
+    orvex_host::logMessage(orvex_host::MessageKind::Perror,
+                           std::string(text ? text : "") + ": " + errorString().str());
 }
 
-void MStatus::perror(const MString& text) const { perror(text.asChar()); }
+void MStatus::perror(const MString& text) const {
+    perror(text.asChar());
+}
 
-std::ostream& operator<<(std::ostream& os, const MStatus& status) { return os << status.errorString(); }
+std::ostream& operator<<(std::ostream& os, const MStatus& status) {
+    return os << status.errorString();
+}
 
 MString MString::substring(int start, int end) const {
     int size = static_cast<int>(text_.size());
@@ -68,7 +72,9 @@ int MString::rindex(char c) const {
     return p == std::string::npos ? -1 : static_cast<int>(p);
 }
 
-std::ostream& operator<<(std::ostream& os, const MString& text) { return os << text.str(); }
+std::ostream& operator<<(std::ostream& os, const MString& text) {
+    return os << text.str();
+}
 
 MDGContext MDGContext::fsNormal;
 
@@ -172,8 +178,18 @@ MArgList& MArgList::addArg(const MString& arg) {
 
 MPxCommand::MPxCommand() = default;
 MPxCommand::~MPxCommand() = default;
-MStatus MPxCommand::doIt(const MArgList&) { return MS::kSuccess; }
-MStatus MPxCommand::undoIt() { return MS::kSuccess; }
-MStatus MPxCommand::redoIt() { return MS::kSuccess; }
-bool MPxCommand::isUndoable() const { return false; }
-bool MPxCommand::hasSyntax() const { return true; }
+MStatus MPxCommand::doIt(const MArgList&) {
+    return MS::kSuccess;
+}
+MStatus MPxCommand::undoIt() {
+    return MS::kSuccess;
+}
+MStatus MPxCommand::redoIt() {
+    return MS::kSuccess;
+}
+bool MPxCommand::isUndoable() const {
+    return false;
+}
+bool MPxCommand::hasSyntax() const {
+    return true;
+}

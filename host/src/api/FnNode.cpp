@@ -21,16 +21,22 @@ void setStatus(MStatus* status, bool ok) {
 
 // ---- MFnBase ---------------------------------------------------------------
 
-bool MFnBase::hasObj(MFn::Type kind) const { return object_.hasFn(kind); }
+bool MFnBase::hasObj(MFn::Type kind) const {
+    return object_.hasFn(kind);
+}
 
-bool MFnBase::hasObj(const MObject& object) const { return object.hasFn(type()); }
+bool MFnBase::hasObj(const MObject& object) const {
+    return object.hasFn(type());
+}
 
 MObject MFnBase::object(MStatus* status) const {
     setStatus(status, attached());
     return object_;
 }
 
-MStatus MFnBase::setObject(const MObject& object) { return attach(object); }
+MStatus MFnBase::setObject(const MObject& object) {
+    return attach(object);
+}
 
 MStatus MFnBase::attach(const MObject& object) {
     if (object.isNull() || !object.hasFn(type())) {
@@ -108,7 +114,8 @@ unsigned int MFnDependencyNode::attributeCount(MStatus* status) const {
     return n ? static_cast<unsigned int>(n->attributeCount()) : 0;
 }
 
-MFnDependencyNode::MAttrClass MFnDependencyNode::attributeClass(const MObject& attribute, MStatus* status) const {
+MFnDependencyNode::MAttrClass MFnDependencyNode::attributeClass(const MObject& attribute,
+                                                                MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
     Node* owner = ObjectAccess::attributeNode(attribute);
     int attr = ObjectAccess::attribute(attribute);
@@ -198,7 +205,9 @@ MStatus MFnDagNode::setObject(const MDagPath& path) {
     return s;
 }
 
-MStatus MFnDagNode::attachDag(const MObject& object) { return MFnDagNode::setObject(object); }
+MStatus MFnDagNode::attachDag(const MObject& object) {
+    return MFnDagNode::setObject(object);
+}
 
 unsigned int MFnDagNode::childCount(MStatus* status) const {
     Node* n = ObjectAccess::node(obj());

@@ -11,11 +11,17 @@
 
 using namespace orvex_host;
 
-void MGlobal::displayInfo(const MString& text) { logMessage(MessageKind::Info, text.str()); }
+void MGlobal::displayInfo(const MString& text) {
+    logMessage(MessageKind::Info, text.str());
+}
 
-void MGlobal::displayWarning(const MString& text) { logMessage(MessageKind::Warning, text.str()); }
+void MGlobal::displayWarning(const MString& text) {
+    logMessage(MessageKind::Warning, text.str());
+}
 
-void MGlobal::displayError(const MString& text) { logMessage(MessageKind::Error, text.str()); }
+void MGlobal::displayError(const MString& text) {
+    logMessage(MessageKind::Error, text.str());
+}
 
 MStatus MGlobal::executeCommand(const MString& command, MString& result, bool displayEnabled, bool) {
     const std::string& text = command.str();
@@ -88,6 +94,12 @@ MStatus MFnPlugin::deregisterCommand(const MString& commandName) {
     return MS::kSuccess;
 }
 
-MString MFnPlugin::vendor(MStatus*) const { return vendor_; }
-MString MFnPlugin::version(MStatus*) const { return version_; }
-MString MFnPlugin::apiVersion(MStatus*) const { return requiredApiVersion_; }
+MString MFnPlugin::vendor(MStatus*) const {
+    return vendor_;
+}
+MString MFnPlugin::version(MStatus*) const {
+    return version_;
+}
+MString MFnPlugin::apiVersion(MStatus*) const {
+    return requiredApiVersion_;
+}

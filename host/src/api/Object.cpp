@@ -19,9 +19,13 @@ MFn::Type MObject::apiType() const {
     }
 }
 
-bool MObject::hasFn(MFn::Type type) const { return TypeRegistry::kindIs(apiType(), type); }
+bool MObject::hasFn(MFn::Type type) const {
+    return TypeRegistry::kindIs(apiType(), type);
+}
 
-const char* MObject::apiTypeStr() const { return TypeRegistry::kindName(apiType()); }
+const char* MObject::apiTypeStr() const {
+    return TypeRegistry::kindName(apiType());
+}
 
 bool MObject::operator==(const MObject& other) const {
     return kind_ == other.kind_ && node_ == other.node_ && attr_ == other.attr_ && data_ == other.data_;
@@ -57,13 +61,17 @@ MObject ObjectAccess::fromData(std::shared_ptr<const DataObject> d) {
     return o;
 }
 
-Node* ObjectAccess::node(const MObject& o) { return o.kind_ == MObject::Kind::Node ? o.node_ : nullptr; }
+Node* ObjectAccess::node(const MObject& o) {
+    return o.kind_ == MObject::Kind::Node ? o.node_ : nullptr;
+}
 
 Node* ObjectAccess::attributeNode(const MObject& o) {
     return o.kind_ == MObject::Kind::Attribute ? o.node_ : nullptr;
 }
 
-int ObjectAccess::attribute(const MObject& o) { return o.kind_ == MObject::Kind::Attribute ? o.attr_ : -1; }
+int ObjectAccess::attribute(const MObject& o) {
+    return o.kind_ == MObject::Kind::Attribute ? o.attr_ : -1;
+}
 
 const DataObject* ObjectAccess::data(const MObject& o) {
     return o.kind_ == MObject::Kind::Data ? o.data_.get() : nullptr;

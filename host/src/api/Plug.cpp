@@ -118,7 +118,8 @@ MString MPlug::name(MStatus* status) const {
     return MString(text);
 }
 
-MString MPlug::partialName(bool includeNodeName, bool, bool, bool, bool, bool useLongNames, MStatus* status) const {
+MString MPlug::partialName(bool includeNodeName, bool, bool, bool, bool, bool useLongNames,
+                           MStatus* status) const {
     setStatus(status, node_ != nullptr);
     if (!node_) {
         return MString();
@@ -250,11 +251,21 @@ MStatus store(Node* node, int attr, const std::vector<unsigned>& indices, Value 
 
 } // namespace
 
-MStatus MPlug::setValue(bool value) { return store(node_, attr_, indices_, value); }
-MStatus MPlug::setValue(int value) { return store(node_, attr_, indices_, static_cast<long long>(value)); }
-MStatus MPlug::setValue(float value) { return store(node_, attr_, indices_, static_cast<double>(value)); }
-MStatus MPlug::setValue(double value) { return store(node_, attr_, indices_, value); }
-MStatus MPlug::setValue(const MString& value) { return store(node_, attr_, indices_, value.str()); }
+MStatus MPlug::setValue(bool value) {
+    return store(node_, attr_, indices_, value);
+}
+MStatus MPlug::setValue(int value) {
+    return store(node_, attr_, indices_, static_cast<long long>(value));
+}
+MStatus MPlug::setValue(float value) {
+    return store(node_, attr_, indices_, static_cast<double>(value));
+}
+MStatus MPlug::setValue(double value) {
+    return store(node_, attr_, indices_, value);
+}
+MStatus MPlug::setValue(const MString& value) {
+    return store(node_, attr_, indices_, value.str());
+}
 
 bool MPlug::connectedTo(MPlugArray& plugs, bool asDst, bool asSrc, MStatus* status) const {
     plugs.clear();

@@ -36,8 +36,8 @@ enum class AttrType {
     StringArray,
     IntArray,
     DoubleArray,
-    PlainMatrix,  // a plain matrix attribute
-    MatrixData,   // typed attribute holding matrix / transformation data
+    PlainMatrix, // a plain matrix attribute
+    MatrixData,  // typed attribute holding matrix / transformation data
     ComponentList,
     Mesh,
     NurbsCurve,

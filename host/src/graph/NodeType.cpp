@@ -41,7 +41,9 @@ bool isTypedType(AttrType t) {
     }
 }
 
-bool isUnitType(AttrType t) { return t == AttrType::Distance || t == AttrType::Angle || t == AttrType::Time; }
+bool isUnitType(AttrType t) {
+    return t == AttrType::Distance || t == AttrType::Angle || t == AttrType::Time;
+}
 
 AttrDef makeAttr(const std::string& longName, const std::string& shortName, AttrType type, Value def,
                  bool array) {
@@ -77,8 +79,8 @@ int NodeTypeBuilder::compound(const std::string& longName, const std::string& sh
     return index;
 }
 
-int NodeTypeBuilder::triple(const std::string& longName, const std::string& shortName, const std::string& suffixes,
-                            AttrType childType, double def, bool array) {
+int NodeTypeBuilder::triple(const std::string& longName, const std::string& shortName,
+                            const std::string& suffixes, AttrType childType, double def, bool array) {
     std::vector<std::string> longs, shorts;
     for (char c : suffixes) {
         longs.push_back(longName + static_cast<char>(c - 'a' + 'A'));
@@ -88,8 +90,9 @@ int NodeTypeBuilder::triple(const std::string& longName, const std::string& shor
 }
 
 int NodeTypeBuilder::triple(const std::string& longName, const std::string& shortName,
-                            const std::vector<std::string>& childLong, const std::vector<std::string>& childShort,
-                            AttrType childType, double def, bool array, int parent) {
+                            const std::vector<std::string>& childLong,
+                            const std::vector<std::string>& childShort, AttrType childType, double def,
+                            bool array, int parent) {
     int index = attr(longName, shortName, AttrType::Compound, {}, array, parent);
     for (size_t i = 0; i < childLong.size(); ++i) {
         attr(childLong[i], childShort[i], childType, def, false, index);
@@ -102,9 +105,12 @@ TypeRegistry& TypeRegistry::instance() {
     return registry;
 }
 
-TypeRegistry::TypeRegistry() { registerBaseTypes(*this); }
+TypeRegistry::TypeRegistry() {
+    registerBaseTypes(*this);
+}
 
-NodeType& TypeRegistry::define(const std::string& name, MFn::Type kind, const std::string& baseName, bool dag) {
+NodeType& TypeRegistry::define(const std::string& name, MFn::Type kind, const std::string& baseName,
+                               bool dag) {
     auto type = std::make_unique<NodeType>();
     type->name = name;
     type->kind = kind;

@@ -50,15 +50,15 @@ public:
     int attr(const std::string& longName, const std::string& shortName, AttrType type, Value def = {},
              bool array = false, int parent = -1);
     // A compound with the given children (already described); returns its index.
-    int compound(const std::string& longName, const std::string& shortName, const std::vector<AttrDef>& children,
-                 bool array = false, int parent = -1);
+    int compound(const std::string& longName, const std::string& shortName,
+                 const std::vector<AttrDef>& children, bool array = false, int parent = -1);
     // A three-component compound such as translate (tx, ty, tz).
     int triple(const std::string& longName, const std::string& shortName, const std::string& suffixes,
                AttrType childType, double def, bool array = false);
     // The same with explicit child names (color -> colorR/cr ...).
-    int triple(const std::string& longName, const std::string& shortName, const std::vector<std::string>& childLong,
-               const std::vector<std::string>& childShort, AttrType childType, double def, bool array = false,
-               int parent = -1);
+    int triple(const std::string& longName, const std::string& shortName,
+               const std::vector<std::string>& childLong, const std::vector<std::string>& childShort,
+               AttrType childType, double def, bool array = false, int parent = -1);
 
 private:
     NodeType& type_;

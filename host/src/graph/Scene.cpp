@@ -132,7 +132,8 @@ void Scene::rename(Node* node, const std::string& newName) {
     if (list.empty()) {
         byName_.erase(node->name);
     }
-    node->name = uniqueName(newName, node->isDag() && !node->parents.empty() ? node->parents.front() : nullptr);
+    node->name =
+        uniqueName(newName, node->isDag() && !node->parents.empty() ? node->parents.front() : nullptr);
     byName_[node->name].push_back(node);
     invalidatePaths();
 }

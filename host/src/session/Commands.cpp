@@ -35,7 +35,8 @@ std::string sceneNameFor(const std::string& path) {
 
 } // namespace
 
-bool openSceneText(const std::string& text, const std::string& fileName, std::string& error, bool startupNodes) {
+bool openSceneText(const std::string& text, const std::string& fileName, std::string& error,
+                   bool startupNodes) {
     newScene(startupNodes);
     if (!readSceneText(currentScene(), text, fileName.empty() ? std::string("<scene>") : fileName, error)) {
         newScene(startupNodes); // no command runs on a half-read scene
@@ -105,12 +106,22 @@ MStatus Plugin::initialize() {
     return status;
 }
 
-MStatus Plugin::uninitialize() { return impl_->uninitializePlugin(MObject()); }
+MStatus Plugin::uninitialize() {
+    return impl_->uninitializePlugin(MObject());
+}
 
-std::string Plugin::apiVersion() const { return impl_->apiVersion; }
-std::string Plugin::vendor() const { return impl_->info.vendor; }
-std::string Plugin::version() const { return impl_->info.version; }
-std::string Plugin::requiredApiVersion() const { return impl_->info.requiredApiVersion; }
+std::string Plugin::apiVersion() const {
+    return impl_->apiVersion;
+}
+std::string Plugin::vendor() const {
+    return impl_->info.vendor;
+}
+std::string Plugin::version() const {
+    return impl_->info.version;
+}
+std::string Plugin::requiredApiVersion() const {
+    return impl_->info.requiredApiVersion;
+}
 
 // ---- Command lines -----------------------------------------------------------
 

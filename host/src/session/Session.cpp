@@ -26,9 +26,13 @@ SessionData& session() {
 
 } // namespace
 
-const std::vector<Message>& messages() { return session().messages; }
+const std::vector<Message>& messages() {
+    return session().messages;
+}
 
-void clearMessages() { session().messages.clear(); }
+void clearMessages() {
+    session().messages.clear();
+}
 
 std::string formatMessage(const Message& message) {
     switch (message.kind) {
@@ -43,16 +47,18 @@ std::string formatMessage(const Message& message) {
     }
 }
 
-void setEchoMessages(bool on) { session().echo = on; }
+void setEchoMessages(bool on) {
+    session().echo = on;
+}
 
 void logMessage(MessageKind kind, const std::string& text) {
     session().messages.push_back({kind, text});
     if (session().echo) {
         std::string shown = formatMessage(session().messages.back());
-        std::ostream& out = (kind == MessageKind::Warning || kind == MessageKind::Error ||
-                             kind == MessageKind::Perror)
-                                ? std::cerr
-                                : std::cout;
+        std::ostream& out =
+            (kind == MessageKind::Warning || kind == MessageKind::Error || kind == MessageKind::Perror)
+                ? std::cerr
+                : std::cout;
         out << shown;
         if (shown.empty() || shown.back() != '\n') {
             out << '\n';
@@ -61,7 +67,9 @@ void logMessage(MessageKind kind, const std::string& text) {
     }
 }
 
-void newScene(bool startupNodes) { session().scene = std::make_unique<Scene>(startupNodes); }
+void newScene(bool startupNodes) {
+    session().scene = std::make_unique<Scene>(startupNodes);
+}
 
 Scene& currentScene() {
     if (!session().scene) {
@@ -70,7 +78,9 @@ Scene& currentScene() {
     return *session().scene;
 }
 
-void setSceneName(const std::string& name) { currentScene().settings().sceneName = name; }
+void setSceneName(const std::string& name) {
+    currentScene().settings().sceneName = name;
+}
 
 void setFault(const std::string& name, bool on) {
     if (on) {
@@ -80,9 +90,13 @@ void setFault(const std::string& name, bool on) {
     }
 }
 
-bool faultActive(const std::string& name) { return session().faults.count(name) != 0; }
+bool faultActive(const std::string& name) {
+    return session().faults.count(name) != 0;
+}
 
-void clearFaults() { session().faults.clear(); }
+void clearFaults() {
+    session().faults.clear();
+}
 
 std::map<std::string, RegisteredCommand>& commandTable() {
     static std::map<std::string, RegisteredCommand> table;
@@ -94,6 +108,8 @@ PluginInfo& lastPluginInfo() {
     return info;
 }
 
-bool isCommandRegistered(const std::string& name) { return commandTable().count(name) != 0; }
+bool isCommandRegistered(const std::string& name) {
+    return commandTable().count(name) != 0;
+}
 
 } // namespace orvex_host

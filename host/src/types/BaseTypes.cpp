@@ -35,8 +35,8 @@ void addDagNodeAttributes(NodeTypeBuilder& b) {
     b.attr("objectGrpColor", "gco", AttrType::Short, 0LL, false, og);
 }
 
-void addLimit(NodeTypeBuilder& b, const std::string& minMax, const std::string& what, const std::string& whatShort,
-              const std::string& mm, AttrType valueType, double def) {
+void addLimit(NodeTypeBuilder& b, const std::string& minMax, const std::string& what,
+              const std::string& whatShort, const std::string& mm, AttrType valueType, double def) {
     // e.g. minRotLimit (mrl) with minRotXLimit (mrxl), and
     // minRotLimitEnable (mrle) with minRotXLimitEnable (mrxe).
     std::vector<std::string> valueLong, valueShort, enableLong, enableShort;
@@ -48,7 +48,8 @@ void addLimit(NodeTypeBuilder& b, const std::string& minMax, const std::string& 
         enableShort.push_back(mm + whatShort + lower + "e");
     }
     b.triple(minMax + what + "Limit", mm + whatShort + "l", valueLong, valueShort, valueType, def);
-    b.triple(minMax + what + "LimitEnable", mm + whatShort + "le", enableLong, enableShort, AttrType::Bool, 0);
+    b.triple(minMax + what + "LimitEnable", mm + whatShort + "le", enableLong, enableShort, AttrType::Bool,
+             0);
 }
 
 void defineTransform(TypeRegistry& registry) {
@@ -57,7 +58,8 @@ void defineTransform(TypeRegistry& registry) {
     b.triple("translate", "t", "xyz", AttrType::Distance, 0.0);
     b.triple("rotate", "r", "xyz", AttrType::Angle, 0.0);
     b.triple("scale", "s", "xyz", AttrType::Double, 1.0);
-    b.triple("shear", "sh", {"shearXY", "shearXZ", "shearYZ"}, {"shxy", "shxz", "shyz"}, AttrType::Double, 0.0);
+    b.triple("shear", "sh", {"shearXY", "shearXZ", "shearYZ"}, {"shxy", "shxz", "shyz"}, AttrType::Double,
+             0.0);
     b.attr("rotateOrder", "ro", AttrType::Enum, 0LL);
     b.triple("rotateAxis", "ra", "xyz", AttrType::Angle, 0.0);
     b.triple("rotatePivot", "rp", "xyz", AttrType::Distance, 0.0);

@@ -30,8 +30,8 @@ void registerShadingTypes(TypeRegistry& registry) {
     lambert.attr("refractiveIndex", "rfi", AttrType::Float, 1.0);
     lambert.attr("refractions", "rfn", AttrType::Bool, false);
     lambert.attr("lightAbsorbance", "la", AttrType::Float, 0.0);
-    lambert.triple("normalCamera", "n", {"normalCameraX", "normalCameraY", "normalCameraZ"}, {"nx", "ny", "nz"},
-                   AttrType::Float, 0.0);
+    lambert.triple("normalCamera", "n", {"normalCameraX", "normalCameraY", "normalCameraZ"},
+                   {"nx", "ny", "nz"}, AttrType::Float, 0.0);
     addColor(lambert, "outColor", "oc", 0.0);
     addColor(lambert, "outTransparency", "ot", 0.0);
 }

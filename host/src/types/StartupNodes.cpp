@@ -76,14 +76,36 @@ void createStartupNodes(Scene& scene) {
     createDefault(scene, "time", "time1");
     createDefault(scene, "partition", "renderPartition");
     createDefault(scene, "partition", "characterPartition");
-    for (const char* name :
-         {"renderGlobalsList1", "defaultLightList1", "defaultShaderList1", "postProcessList1",
-          "defaultRenderUtilityList1", "defaultRenderingList1", "lightList1", "defaultTextureList1",
-          "initialMaterialInfo", "shaderGlow1", "dof1", "defaultRenderGlobals", "defaultRenderQuality",
-          "defaultResolution", "defaultHardwareRenderGlobals", "hardwareRenderGlobals",
-          "hardwareRenderingGlobals", "ikSystem", "hyperGraphInfo", "hyperGraphLayout", "globalCacheControl",
-          "layerManager", "defaultLayer", "renderLayerManager", "defaultRenderLayer", "strokeGlobals",
-          "particleCloud1", "defaultViewColorManager", "defaultColorMgtGlobals", "sequenceManager1"}) {
+    for (const char* name : {"renderGlobalsList1",
+                             "defaultLightList1",
+                             "defaultShaderList1",
+                             "postProcessList1",
+                             "defaultRenderUtilityList1",
+                             "defaultRenderingList1",
+                             "lightList1",
+                             "defaultTextureList1",
+                             "initialMaterialInfo",
+                             "shaderGlow1",
+                             "dof1",
+                             "defaultRenderGlobals",
+                             "defaultRenderQuality",
+                             "defaultResolution",
+                             "defaultHardwareRenderGlobals",
+                             "hardwareRenderGlobals",
+                             "hardwareRenderingGlobals",
+                             "ikSystem",
+                             "hyperGraphInfo",
+                             "hyperGraphLayout",
+                             "globalCacheControl",
+                             "layerManager",
+                             "defaultLayer",
+                             "renderLayerManager",
+                             "defaultRenderLayer",
+                             "strokeGlobals",
+                             "particleCloud1",
+                             "defaultViewColorManager",
+                             "defaultColorMgtGlobals",
+                             "sequenceManager1"}) {
         createDefault(scene, "unknown", name);
     }
     createDefault(scene, "objectSet", "defaultLightSet");

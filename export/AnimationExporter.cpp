@@ -1,0 +1,8 @@
+#include "export/AnimationExporter.h"
+
+AnimationExporter::AnimationExporter(const SceneNodeTable& nodes, bool verboseFlag)
+    : sceneNodes(nodes), verbose(verboseFlag) {}
+
+bool AnimationExporter::writeAnimation(std::ostream&) {
+    return true;
+}

@@ -1,1 +1,0 @@
-namespace orvex { int systemPlaceholder() { return 0; } }
