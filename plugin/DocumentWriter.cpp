@@ -2,9 +2,12 @@
 
 #include "plugin/ExportPaths.h"
 #include "plugin/PendingFile.h"
+#include "plugin/ShapesSideFile.h"
 #include "plugin/XmlEscape.h"
 
 #include <maya/MGlobal.h>
+
+#include <memory>
 
 namespace {
 
@@ -57,10 +60,30 @@ MStatus writeDocument(const ExportDocument& document, std::vector<ShapeBlob>& sh
     }
 
     std::string text = documentStart(document);
+    std::unique_ptr<PendingFile> sideFile;
+    if (!blobs.empty()) {
+        const std::string sidePath = sideFilePath(document.outputPath);
+        text += shapesFileAttribute(sidePath);
+        sideFile = std::make_unique<PendingFile>(sidePath);
+        switch (writeShapesSideFile(*sideFile, blobs)) {
+        case SideFileResult::CannotOpen:
+            return MS::kFailure; // no message; neither file changes
+        case SideFileResult::WriteFailed:
+            reportWriteFailure(sidePath);
+            return MS::kFailure;
+        case SideFileResult::Written:
+            break;
+        }
+    }
     text += documentEnd(document);
 
-    if (!documentFile.writeAndClose(text)) {
+    if (!documentFile.writeText(text) || !documentFile.close()) {
         reportWriteFailure(document.outputPath);
+        return MS::kFailure;
+    }
+    // Both files are complete: move them into place.
+    if (sideFile && !sideFile->commit()) {
+        reportWriteFailure(sideFile->targetPath());
         return MS::kFailure;
     }
     if (!documentFile.commit()) {

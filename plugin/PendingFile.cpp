@@ -1,60 +1,84 @@
 #include "plugin/PendingFile.h"
 
+#include "core/FileLoaderRegistry.h"
+#include "core/NativeFile.h"
+
+#include <orvex_platform/Paths.h>
+
 #include <cstdio>
-#include <fstream>
 
 namespace {
 
 const char kTemporarySuffix[] = ".orvex-partial";
+const int kWriteMode = 1;
+// Large buffers are written in pieces that a 32-bit count can carry.
+const uint64_t kLargestWrite = 1u << 30;
 
 } // namespace
-
-std::string nativeFileName(const std::string& path) {
-    std::string name = path;
-    for (char& c : name) {
-        if (c == '\\') {
-            c = '/';
-        }
-    }
-    return name;
-}
 
 PendingFile::PendingFile(std::string targetPath)
     : target_(std::move(targetPath)), temporary_(target_ + kTemporarySuffix) {}
 
 PendingFile::~PendingFile() {
+    file_.reset();
     if (!committed_) {
-        std::remove(temporaryNativePath().c_str());
+        std::remove(orvex_platform::nativePath(temporary_.c_str()).c_str());
     }
 }
 
-std::string PendingFile::temporaryNativePath() const {
-    return nativeFileName(temporary_);
+bool PendingFile::adopt(File* file) {
+    file_.reset(file); // a file that came back closed is deleted all the same
+    if (!file_ || !file_->isOpen()) {
+        file_.reset();
+        return false;
+    }
+    return true;
 }
 
 bool PendingFile::create() {
-    std::ofstream out(temporaryNativePath(), std::ios::binary | std::ios::trunc);
-    return static_cast<bool>(out);
-}
-
-bool PendingFile::writeAndClose(const std::string& bytes) {
-    std::ofstream out(temporaryNativePath(), std::ios::binary | std::ios::trunc);
-    if (!out) {
+    auto file = std::make_unique<NativeFile>();
+    if (!file->open(temporary_, kWriteMode)) {
         return false;
     }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    bool ok = static_cast<bool>(out);
-    out.close();
-    written_ = ok && !out.fail();
-    return written_;
+    return adopt(file.release());
+}
+
+bool PendingFile::createThroughRegistry() {
+    return adopt(FileLoaderRegistry::instance().openFile(temporary_, kWriteMode));
+}
+
+bool PendingFile::write(const void* bytes, uint64_t size) {
+    if (!file_ || failed_) {
+        failed_ = true;
+        return false;
+    }
+    const auto* data = static_cast<const uint8_t*>(bytes);
+    while (size > 0) {
+        uint32_t piece = static_cast<uint32_t>(size < kLargestWrite ? size : kLargestWrite);
+        int32_t written = file_->write(data, piece);
+        if (written != static_cast<int32_t>(piece)) {
+            failed_ = true;
+            return false;
+        }
+        data += piece;
+        size -= piece;
+    }
+    return true;
+}
+
+bool PendingFile::close() {
+    file_.reset();
+    closed_ = true;
+    return !failed_;
 }
 
 bool PendingFile::commit() {
-    if (!written_) {
+    if (!closed_ || failed_) {
         return false;
     }
-    if (std::rename(temporaryNativePath().c_str(), nativeFileName(target_).c_str()) != 0) {
+    std::string from = orvex_platform::nativePath(temporary_.c_str());
+    std::string to = orvex_platform::nativePath(target_.c_str());
+    if (std::rename(from.c_str(), to.c_str()) != 0) {
         return false;
     }
     committed_ = true;

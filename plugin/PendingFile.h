@@ -1,39 +1,44 @@
 #pragma once
 // An output file written beside its target under a temporary name and moved
 // into place only when the whole export has succeeded, so that a failed run
-// changes nothing on disk.
+// changes nothing on disk. Every write is checked.
 
+#include "core/File.h"
+
+#include <cstdint>
+#include <memory>
 #include <string>
 
 class PendingFile {
 public:
     explicit PendingFile(std::string targetPath);
-    ~PendingFile(); // removes the temporary file unless it was committed
+    ~PendingFile(); // closes and removes the temporary file unless committed
     PendingFile(const PendingFile&) = delete;
     PendingFile& operator=(const PendingFile&) = delete;
 
     const std::string& targetPath() const { return target_; }
-    const std::string& temporaryPath() const { return temporary_; }
-    // The temporary file's name on this file system.
-    std::string temporaryNativePath() const;
 
-    // Creates (or truncates) the temporary file and writes `bytes` into it;
-    // false when it cannot be created.
+    // Creates (or truncates) the temporary file directly; false when it
+    // cannot be created.
     bool create();
-    // Writes the whole text and closes the file; false on any failed or
-    // short write.
-    bool writeAndClose(const std::string& bytes);
-    // Marks an already written temporary file as complete.
-    void markWritten() { written_ = true; }
-    // Renames the temporary file over the target; false when that fails.
+    // Creates it through the process-wide file loader registry, which the
+    // side file is opened through.
+    bool createThroughRegistry();
+    // Writes all bytes; false (and stays false) on a failed or short write.
+    bool write(const void* bytes, uint64_t size);
+    bool writeText(const std::string& text) { return write(text.data(), text.size()); }
+    // Closes the file; false when any write failed.
+    bool close();
+    // Renames the closed temporary file over the target.
     bool commit();
 
 private:
+    bool adopt(File* file);
+
     std::string target_;
     std::string temporary_;
-    bool written_ = false;
+    std::unique_ptr<File> file_;
+    bool failed_ = false;
+    bool closed_ = false;
     bool committed_ = false;
 };
-
-// The name under which the file system knows a path written with '\' or '/'.
-std::string nativeFileName(const std::string& path);

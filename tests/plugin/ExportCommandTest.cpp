@@ -2,6 +2,8 @@
 
 #include "support/ExportHarness.h"
 
+#include <orvex_platform/Faults.h>
+
 #include <filesystem>
 
 using orvex_host::MessageKind;
@@ -79,6 +81,29 @@ TEST_F(ExportCommand, RelativePathIsJoinedToTheWorkingDirectory) {
     ASSERT_EQ(info.size(), 3u);
     EXPECT_EQ(info[0], "CWD: " + workDir() + "\n");
     EXPECT_EQ(info[1], "Export scene to: " + workDir() + "/scene.xml");
+    EXPECT_TRUE(fileExists(workDir() + "/scene.xml"));
+}
+
+TEST_F(ExportCommand, WorkingDirectoryIsShownAsReportedThenJoinedWithSlashes) {
+    std::filesystem::create_directories("D:/work");
+    orvex_platform::overrideWorkingDirectory("D:\\work");
+    ASSERT_EQ(exportWith("-f scene.xml"), MS::kSuccess);
+    EXPECT_EQ(messagesOf(MessageKind::Info),
+              (std::vector<std::string>{"CWD: D:\\work\n", "Export scene to: D:/work/scene.xml", "done."}));
+    EXPECT_TRUE(fileExists("D:/work/scene.xml"));
+
+    orvex_host::clearMessages();
+    orvex_platform::overrideWorkingDirectory("D:\\");
+    std::filesystem::create_directories("D:");
+    ASSERT_EQ(exportWith("-f scene.xml"), MS::kSuccess);
+    EXPECT_EQ(messagesOf(MessageKind::Info)[1], "Export scene to: D:/scene.xml");
+}
+
+TEST_F(ExportCommand, UnreadableWorkingDirectoryLeavesThePathAsItIs) {
+    orvex_platform::failWorkingDirectory(true);
+    ASSERT_EQ(exportWith("-f scene.xml"), MS::kSuccess);
+    EXPECT_EQ(messagesOf(MessageKind::Info),
+              (std::vector<std::string>{"Export scene to: scene.xml", "done."}));
     EXPECT_TRUE(fileExists(workDir() + "/scene.xml"));
 }
 

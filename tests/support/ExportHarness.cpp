@@ -1,38 +1,34 @@
 #include "support/ExportHarness.h"
 
-#include <unistd.h>
+#include "plugin/OrvexExporter.h"
 
-#include <cstdlib>
+#include <maya/MFnPlugin.h>
+#include <orvex_platform/Faults.h>
+
 #include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sstream>
 
 namespace orvex_test {
 
 namespace {
 
-// Loads the default plug-in build once for the whole test program.
-class PluginEnvironment : public ::testing::Environment {
+// Registers the export command of the system code linked into the test
+// program, as initializePlugin does, so that the command, the file layer and
+// its fault switches share one copy of their state with the tests.
+class CommandEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        std::string error;
-        plugin_ = orvex_host::Plugin::load(binPath("OrvexExporter2014-x64.mll"), error);
-        ASSERT_TRUE(plugin_) << error;
-        ASSERT_EQ(plugin_->initialize(), MS::kSuccess);
+        MObject pluginObject;
+        MFnPlugin plugin(pluginObject, "Orvex", "5.0.4", "Any");
+        ASSERT_EQ(plugin.registerCommand("OrvexExporter", OrvexExporter::creator), MS::kSuccess);
     }
     void TearDown() override {
-        if (plugin_) {
-            plugin_->uninitialize();
-            plugin_.reset();
-        }
+        MObject pluginObject;
+        MFnPlugin plugin(pluginObject);
+        plugin.deregisterCommand("OrvexExporter");
     }
-
-private:
-    std::unique_ptr<orvex_host::Plugin> plugin_;
 };
 
-::testing::Environment* const pluginEnvironment = ::testing::AddGlobalTestEnvironment(new PluginEnvironment);
+::testing::Environment* const pluginEnvironment = ::testing::AddGlobalTestEnvironment(new CommandEnvironment);
 
 } // namespace
 
@@ -40,24 +36,8 @@ std::string binPath(const std::string& name) {
     return std::string(ORVEX_BIN_DIR) + "/" + name;
 }
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 bool fileExists(const std::string& path) {
     return std::filesystem::exists(path);
-}
-
-void writeFile(const std::string& path, const std::string& text) {
-    std::filesystem::path p(path);
-    if (p.has_parent_path()) {
-        std::filesystem::create_directories(p.parent_path());
-    }
-    std::ofstream out(path, std::ios::binary);
-    out << text;
 }
 
 std::vector<std::string> messagesOf(orvex_host::MessageKind kind) {
@@ -71,26 +51,19 @@ std::vector<std::string> messagesOf(orvex_host::MessageKind kind) {
 }
 
 void ExportTest::SetUp() {
-    char buffer[4096];
-    oldDir_ = getcwd(buffer, sizeof buffer) ? buffer : ".";
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvex-test-XXXXXX").string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    ASSERT_NE(mkdtemp(name.data()), nullptr);
-    workDir_ = name.data();
-    ASSERT_EQ(chdir(workDir_.c_str()), 0);
+    dir_ = std::make_unique<TempDirectory>();
+    cwd_ = std::make_unique<ScopedWorkingDirectory>(dir_->path());
     orvex_host::newScene(false);
     orvex_host::clearMessages();
     orvex_host::clearFaults();
+    orvex_platform::clearFaults();
 }
 
 void ExportTest::TearDown() {
     orvex_host::clearFaults();
-    if (chdir(oldDir_.c_str()) != 0) {
-        ADD_FAILURE() << "cannot return to " << oldDir_;
-    }
-    std::error_code ignored;
-    std::filesystem::remove_all(workDir_, ignored);
+    orvex_platform::clearFaults();
+    cwd_.reset();
+    dir_.reset();
 }
 
 void ExportTest::openScene(const std::string& text, const std::string& fileName) {

@@ -1,12 +1,15 @@
 #pragma once
 // Runs the exporter the way the host does: the plug-in build is loaded once
-// per test program, each test gets a fresh scene, an empty message log and
-// its own temporary working directory.
+// per test program, each test gets a fresh scene, an empty message log, no
+// fault switches and its own temporary working directory.
+
+#include "support/TempDirectory.h"
 
 #include <orvex_host/Session.h>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,9 +17,7 @@ namespace orvex_test {
 
 // Path of a built program or library in build/bin.
 std::string binPath(const std::string& name);
-std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
-void writeFile(const std::string& path, const std::string& text);
 
 // Messages of one kind, in order.
 std::vector<std::string> messagesOf(orvex_host::MessageKind kind);
@@ -30,11 +31,12 @@ protected:
     void openScene(const std::string& text, const std::string& fileName = "");
     // Runs "OrvexExporter <arguments>".
     MStatus exportWith(const std::string& arguments);
-    std::string workDir() const { return workDir_; }
+    std::string workDir() const { return dir_->path(); }
+    std::string readFile(const std::string& path) const { return readFileBytes(path); }
 
 private:
-    std::string oldDir_;
-    std::string workDir_;
+    std::unique_ptr<TempDirectory> dir_;
+    std::unique_ptr<ScopedWorkingDirectory> cwd_;
 };
 
 } // namespace orvex_test

@@ -1,0 +1,164 @@
+// The shapes side file beside the document: its framing, where it lands, and
+// that a failed run changes nothing on disk.
+
+#include "core/FileLoaderRegistry.h"
+#include "plugin/DocumentWriter.h"
+#include "plugin/OutputDirectory.h"
+#include "support/ExportHarness.h"
+
+#include <orvex_platform/Faults.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+
+using orvex_host::MessageKind;
+using namespace orvex_test;
+
+namespace {
+
+ShapeBlob makeBlob(int32_t kind, uint32_t size, uint8_t fill) {
+    ShapeBlob blob;
+    blob.kind = kind;
+    blob.size = size;
+    blob.bytes.reset(new uint8_t[size]);
+    std::memset(blob.bytes.get(), fill, size);
+    return blob;
+}
+
+// The document of a run, with the loader for its directory registered as
+// the command registers it before any pass runs.
+ExportDocument documentAt(const std::string& path) {
+    registerOutputDirectoryLoader(path);
+    ExportDocument document;
+    document.outputPath = path;
+    document.scene = "  <Scene>\n  </Scene>\n";
+    return document;
+}
+
+std::string bytes(std::initializer_list<int> values) {
+    std::string text;
+    for (int v : values) {
+        text += static_cast<char>(v);
+    }
+    return text;
+}
+
+} // namespace
+
+class SideFile : public ExportTest {};
+
+TEST_F(SideFile, OneHundredByteBlobMakesA116ByteFile) {
+    std::filesystem::create_directories("D:/out");
+    std::vector<ShapeBlob> blobs;
+    blobs.push_back(makeBlob(1, 100, 0xab));
+    ASSERT_EQ(writeDocument(documentAt("D:/out/level.xml"), blobs), MS::kSuccess);
+    EXPECT_TRUE(blobs.empty());
+
+    std::string side = readFile("D:/out/level.xml.shapes");
+    ASSERT_EQ(side.size(), 116u);
+    EXPECT_EQ(side.substr(2, 2), bytes({0, 2}));
+    EXPECT_EQ(side.substr(4, 4), bytes({0, 0, 0, 1}));
+    EXPECT_EQ(side.substr(8, 4), bytes({0, 0, 0, 1}));
+    EXPECT_EQ(side.substr(12, 4), bytes({0, 0, 0, 100}));
+    EXPECT_EQ(side.substr(16), std::string(100, '\xab'));
+
+    std::string document = readFile("D:/out/level.xml");
+    EXPECT_NE(document.find("\n  <Shapes  externalShapesFile=\"level.xml.shapes\">\n  </Shapes>\n\n"),
+              std::string::npos);
+    EXPECT_EQ(messagesOf(MessageKind::Info).back(), "done.");
+}
+
+TEST_F(SideFile, RecordsFollowTheOrderOfTheBlobs) {
+    std::filesystem::create_directories("D:/out");
+    std::vector<ShapeBlob> blobs;
+    blobs.push_back(makeBlob(2, 3, 0x22));
+    blobs.push_back(makeBlob(1, 5, 0x11));
+    ASSERT_EQ(writeDocument(documentAt("D:/out/a.xml"), blobs), MS::kSuccess);
+    std::string side = readFile("D:/out/a.xml.shapes");
+    ASSERT_EQ(side.size(), 8u + 8 + 3 + 8 + 5);
+    EXPECT_EQ(side.substr(4, 4), bytes({0, 0, 0, 2}));
+    EXPECT_EQ(side.substr(8, 8), bytes({0, 0, 0, 2, 0, 0, 0, 3}));
+    EXPECT_EQ(side.substr(16, 3), "\x22\x22\x22");
+    EXPECT_EQ(side.substr(19, 8), bytes({0, 0, 0, 1, 0, 0, 0, 5}));
+}
+
+TEST_F(SideFile, BackslashPathNamesTheWholeSidePath) {
+    std::filesystem::create_directories("D:/out");
+    std::vector<ShapeBlob> blobs;
+    blobs.push_back(makeBlob(1, 4, 0));
+    ASSERT_EQ(writeDocument(documentAt("D:\\out\\level.xml"), blobs), MS::kSuccess);
+    EXPECT_NE(readFile("D:/out/level.xml").find("externalShapesFile=\"D:\\out\\level.xml.shapes\""),
+              std::string::npos);
+    EXPECT_TRUE(fileExists("D:/out/level.xml.shapes"));
+}
+
+TEST_F(SideFile, PosixAbsolutePathPutsTheSideFileBesideTheDocument) {
+    std::string path = workDir() + "/deep/level.xml";
+    std::filesystem::create_directories(workDir() + "/deep");
+    std::vector<ShapeBlob> blobs;
+    blobs.push_back(makeBlob(1, 4, 0));
+    ASSERT_EQ(writeDocument(documentAt(path), blobs), MS::kSuccess);
+    EXPECT_TRUE(fileExists(path + ".shapes"));
+    EXPECT_EQ(readFile(path + ".shapes").size(), 20u);
+}
+
+TEST_F(SideFile, FullDiskFailsAndKeepsThePreviousFiles) {
+    std::filesystem::create_directories("D:/out");
+    std::vector<ShapeBlob> first;
+    first.push_back(makeBlob(1, 10, 0x01));
+    ASSERT_EQ(writeDocument(documentAt("D:/out/level.xml"), first), MS::kSuccess);
+    const std::string oldDocument = readFile("D:/out/level.xml");
+    const std::string oldSide = readFile("D:/out/level.xml.shapes");
+    orvex_host::clearMessages();
+
+    orvex_platform::failWrites(112); // the disk is full
+    std::vector<ShapeBlob> second;
+    second.push_back(makeBlob(1, 50, 0x02));
+    EXPECT_EQ(writeDocument(documentAt("D:/out/level.xml"), second), MS::kFailure);
+    EXPECT_TRUE(second.empty());
+
+    EXPECT_EQ(readFile("D:/out/level.xml"), oldDocument);
+    EXPECT_EQ(readFile("D:/out/level.xml.shapes"), oldSide);
+    EXPECT_EQ(messagesOf(MessageKind::Error),
+              (std::vector<std::string>{"orvexExport: Failed to write file (D:/out/level.xml.shapes)"}));
+    EXPECT_TRUE(messagesOf(MessageKind::Info).empty());
+    for (const auto& entry : std::filesystem::directory_iterator("D:/out")) {
+        EXPECT_EQ(entry.path().filename().string().find("partial"), std::string::npos) << entry.path();
+    }
+}
+
+TEST_F(SideFile, FullDiskOnTheDocumentAloneFailsToo) {
+    std::filesystem::create_directories("D:/out");
+    orvex_platform::failWrites(112);
+    std::vector<ShapeBlob> none;
+    EXPECT_EQ(writeDocument(documentAt("D:/out/level.xml"), none), MS::kFailure);
+    EXPECT_FALSE(fileExists("D:/out/level.xml"));
+    EXPECT_EQ(messagesOf(MessageKind::Error),
+              (std::vector<std::string>{"orvexExport: Failed to write file (D:/out/level.xml)"}));
+}
+
+TEST_F(SideFile, SideFileThatCannotBeCreatedFailsSilently) {
+    std::filesystem::create_directories("D:/out");
+    writeFileBytes("D:/out/level.xml", "previous");
+    // A directory in the way of the side file's temporary name.
+    std::filesystem::create_directories("D:/out/level.xml.shapes.orvex-partial");
+    std::vector<ShapeBlob> blobs;
+    blobs.push_back(makeBlob(1, 8, 0));
+    EXPECT_EQ(writeDocument(documentAt("D:/out/level.xml"), blobs), MS::kFailure);
+    EXPECT_EQ(readFile("D:/out/level.xml"), "previous");
+    EXPECT_TRUE(orvex_host::messages().empty());
+}
+
+TEST_F(SideFile, EveryRunRegistersOneLoaderForItsOutputDirectory) {
+    auto countTens = [] {
+        auto priorities = FileLoaderRegistry::instance().loaderPriorities();
+        return std::count(priorities.begin(), priorities.end(), 10u);
+    };
+    const auto before = countTens();
+    ASSERT_EQ(exportWith("-f " + workDir() + "/a.xml"), MS::kSuccess);
+    EXPECT_EQ(exportWith("-f " + workDir() + "/missing/b.xml"), MS::kFailure);
+    EXPECT_EQ(countTens(), before + 2);
+    EXPECT_EQ(exportWith("-v"), MS::kFailure); // no file flag: nothing registered
+    EXPECT_EQ(countTens(), before + 2);
+}
