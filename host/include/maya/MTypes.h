@@ -17,6 +17,10 @@ class MDagPath;
 class MArgList;
 class MSyntax;
 
+typedef float float2[2];
+typedef float float3[3];
+typedef double double3[3];
+
 // Exported entry points of a plug-in library.
 #define PLUGIN_EXPORT extern "C" __attribute__((visibility("default")))
 

@@ -1,0 +1,35 @@
+#pragma once
+// Function set for polygon meshes.
+
+#include <maya/MColorArray.h>
+#include <maya/MFloatVectorArray.h>
+#include <maya/MFnDagNode.h>
+#include <maya/MIntArray.h>
+#include <maya/MObjectArray.h>
+#include <maya/MPointArray.h>
+#include <maya/MSpace.h>
+#include <maya/MStringArray.h>
+
+class MFnMesh : public MFnDagNode {
+public:
+    MFnMesh() = default;
+    MFnMesh(const MObject& object, MStatus* status = NULL);
+    MFnMesh(const MDagPath& path, MStatus* status = NULL);
+    MFn::Type type() const override { return MFn::kMesh; }
+
+    int numVertices(MStatus* status = NULL) const;
+    int numPolygons(MStatus* status = NULL) const;
+    int numFaceVertices(MStatus* status = NULL) const;
+    MStatus getPoints(MPointArray& points, MSpace::Space space = MSpace::kObject) const;
+    MStatus getNormals(MFloatVectorArray& normals, MSpace::Space space = MSpace::kObject) const;
+    MStatus getPolygonVertices(int polygonId, MIntArray& vertexList) const;
+    int numUVSets(MStatus* status = NULL) const;
+    MStatus getUVSetNames(MStringArray& setNames) const;
+    // Shading groups of one instance, and per polygon the index of its
+    // group in that array (-1 for a polygon without one).
+    MStatus getConnectedShaders(unsigned int instanceNumber, MObjectArray& shaders, MIntArray& indices) const;
+    // One colour per face-vertex, in face order; an unassigned face-vertex
+    // gives (-1, -1, -1, -1).
+    MStatus getFaceVertexColors(MColorArray& colors, const MString* colorSet = NULL,
+                                const MColor* defaultUnsetColor = NULL) const;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <maya/MArrayBase.h>
+#include <maya/MPoint.h>
+
+class MPointArray : public orvex_host::ArrayBase<MPoint> {};
