@@ -1,0 +1,242 @@
+// The host's dependency graph as the exporter sees it through the API:
+// kinds, DAG paths and their partial names, plugs, elements, connections and
+// the iteration orders.
+
+#include "graph/Scene.h"
+
+#include <orvex_host/Session.h>
+
+#include <maya/MFnDagNode.h>
+#include <maya/MGlobal.h>
+#include <maya/MItDag.h>
+#include <maya/MItDependencyNodes.h>
+#include <maya/MPlugArray.h>
+#include <maya/MSelectionList.h>
+
+#include <gtest/gtest.h>
+
+#include "api/Access.h"
+
+using namespace orvex_host;
+
+namespace {
+
+const NodeType& type(const char* name) {
+    return *TypeRegistry::instance().find(name);
+}
+
+class HostGraph : public ::testing::Test {
+protected:
+    void SetUp() override {
+        newScene(false);
+        clearFaults();
+    }
+    Scene& scene() { return currentScene(); }
+    Node* transform(const std::string& name, Node* parent = nullptr) {
+        return scene().createNode(type("transform"), name, parent);
+    }
+    static MObject object(Node* n) { return ObjectAccess::fromNode(n); }
+};
+
+} // namespace
+
+TEST_F(HostGraph, KindsFollowTheHostHierarchy) {
+    EXPECT_TRUE(TypeRegistry::kindIs(MFn::kJoint, MFn::kTransform));
+    EXPECT_TRUE(TypeRegistry::kindIs(MFn::kEmitter, MFn::kTransform));
+    EXPECT_TRUE(TypeRegistry::kindIs(MFn::kGravity, MFn::kTransform));
+    EXPECT_TRUE(TypeRegistry::kindIs(MFn::kSpotLight, MFn::kNonExtendedLight));
+    EXPECT_FALSE(TypeRegistry::kindIs(MFn::kAreaLight, MFn::kNonExtendedLight));
+    EXPECT_FALSE(TypeRegistry::kindIs(MFn::kAmbientLight, MFn::kNonAmbientLight));
+    EXPECT_TRUE(TypeRegistry::kindIs(MFn::kBlinn, MFn::kLambert));
+    EXPECT_TRUE(TypeRegistry::kindIs(MFn::kPsdFileTexture, MFn::kFileTexture));
+    EXPECT_FALSE(TypeRegistry::kindIs(MFn::kWorld, MFn::kTransform));
+    EXPECT_FALSE(TypeRegistry::kindIs(MFn::kMesh, MFn::kInvalid));
+    // Every kind has a name, so none is missing from the table.
+    for (int k = MFn::kBase; k < MFn::kLast; ++k) {
+        EXPECT_STRNE(TypeRegistry::kindName(static_cast<MFn::Type>(k)), "kInvalid") << k;
+    }
+    EXPECT_STREQ(object(transform("a")).apiTypeStr(), "kTransform");
+}
+
+TEST_F(HostGraph, PartialPathNamesAreTheShortestUniqueSuffix) {
+    Node* g1 = transform("group1");
+    Node* g2 = transform("group2");
+    Node* c1 = transform("pCube1", g1);
+    Node* c2 = transform("pCube1", g2);
+    Node* lonely = transform("lonely", g1);
+    EXPECT_EQ(c1->name, "pCube1");
+    EXPECT_EQ(c2->name, "pCube1"); // DAG names repeat under different parents
+    EXPECT_EQ(MFnDagNode(object(c1)).partialPathName(), "group1|pCube1");
+    EXPECT_EQ(MFnDagNode(object(c2)).partialPathName(), "group2|pCube1");
+    EXPECT_EQ(MFnDagNode(object(lonely)).partialPathName(), "lonely");
+    EXPECT_EQ(MFnDagNode(object(c1)).fullPathName(), "|group1|pCube1");
+
+    // A top-level node whose name also ends a deeper path is anchored.
+    Node* top = transform("pCube1");
+    EXPECT_EQ(MFnDagNode(object(top)).partialPathName(), "|pCube1");
+    EXPECT_EQ(scene().find("|pCube1"), top);
+    EXPECT_EQ(scene().find("group2|pCube1"), c2);
+    EXPECT_EQ(scene().find("pCube1"), nullptr); // ambiguous
+}
+
+TEST_F(HostGraph, InstancesShareOneNodeAndUseTheFirstPath) {
+    Node* a = transform("a");
+    Node* b = transform("b");
+    Node* shared = transform("shared", a);
+    std::string error;
+    ASSERT_TRUE(scene().parent(shared, b, true, error)) << error;
+    MFnDagNode fn(object(shared));
+    EXPECT_EQ(fn.parentCount(), 2u);
+    EXPECT_EQ(fn.partialPathName(), "a|shared");
+    EXPECT_TRUE(fn.isInstanced());
+
+    std::vector<std::string> visited;
+    for (MItDag it(MItDag::kDepthFirst, MFn::kTransform); !it.isDone(); it.next()) {
+        MDagPath path;
+        it.getPath(path);
+        visited.push_back(path.fullPathName().asChar());
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"|a", "|a|shared", "|b", "|b|shared"}));
+}
+
+TEST_F(HostGraph, UnfilteredDagWalkStartsAtTheWorld) {
+    transform("first");
+    MItDag it;
+    ASSERT_FALSE(it.isDone());
+    EXPECT_EQ(it.item().apiType(), MFn::kWorld);
+    MFnDagNode world(it.item());
+    ASSERT_EQ(world.childCount(), 1u);
+    EXPECT_EQ(MFnDependencyNode(world.child(0)).name(), "first");
+
+    setFault("MItDag");
+    MStatus status;
+    MItDag failing(MItDag::kDepthFirst, MFn::kInvalid, &status);
+    EXPECT_NE(status, MS::kSuccess);
+    EXPECT_TRUE(failing.isDone());
+}
+
+TEST_F(HostGraph, DependencyNodesComeInCreationOrder) {
+    newScene(true);
+    std::vector<std::string> lamberts;
+    for (MItDependencyNodes it(MFn::kLambert); !it.isDone(); it.next()) {
+        lamberts.push_back(MFnDependencyNode(it.item()).name().asChar());
+    }
+    EXPECT_EQ(lamberts, (std::vector<std::string>{"lambert1"}));
+    MFnDependencyNode lambert1(scene().find("lambert1") ? object(scene().find("lambert1")) : MObject());
+    EXPECT_TRUE(lambert1.isDefaultNode());
+    EXPECT_FALSE(MFnDependencyNode(object(scene().find("persp"))).isDefaultNode());
+}
+
+TEST_F(HostGraph, PlugsReadStoredValuesOrDefaults) {
+    Node* t = transform("t");
+    MFnDependencyNode fn(object(t));
+    MStatus status;
+    MPlug tx = fn.findPlug("tx", &status);
+    ASSERT_EQ(status, MS::kSuccess);
+    EXPECT_EQ(fn.findPlug("translateX").partialName(), "tx");
+    double x = 5;
+    ASSERT_EQ(tx.getValue(x), MS::kSuccess);
+    EXPECT_EQ(x, 0.0);
+    ASSERT_EQ(tx.setValue(2.5), MS::kSuccess);
+    float xf = 0;
+    tx.getValue(xf);
+    EXPECT_EQ(xf, 2.5f);
+    int xi = 0;
+    tx.getValue(xi);
+    EXPECT_EQ(xi, 2);
+
+    // Compound plugs and text reads of numbers fail and leave the preset.
+    MString text("preset");
+    EXPECT_NE(tx.getValue(text), MS::kSuccess);
+    EXPECT_EQ(text, "preset");
+    double compound = 7;
+    EXPECT_NE(fn.findPlug("translate").getValue(compound), MS::kSuccess);
+    EXPECT_EQ(compound, 7.0);
+
+    fn.findPlug("missing", &status);
+    EXPECT_NE(status, MS::kSuccess);
+    EXPECT_EQ(MPlug().getValue(compound), MS::kFailure);
+}
+
+TEST_F(HostGraph, ArrayElementsCountInLogicalOrder) {
+    Node* set = scene().createNode(type("objectSet"), "set1");
+    Node* a = transform("a");
+    int dsm = set->findAttribute("dagSetMembers");
+    int iog = a->findAttribute("instObjGroups");
+    std::string error;
+    ASSERT_TRUE(scene().connect(a, {iog, {0}}, set, {dsm, {7}}, false, error));
+    ASSERT_TRUE(scene().connect(a, {iog, {1}}, set, {dsm, {2}}, false, error));
+    MPlug members = MFnDependencyNode(object(set)).findPlug("dsm");
+    ASSERT_EQ(members.numElements(), 2u);
+    EXPECT_EQ(members.elementByPhysicalIndex(0).logicalIndex(), 2u);
+    EXPECT_EQ(members.elementByPhysicalIndex(1).logicalIndex(), 7u);
+    EXPECT_TRUE(members.elementByPhysicalIndex(2).isNull());
+
+    MPlugArray sources;
+    EXPECT_TRUE(members.elementByPhysicalIndex(1).connectedTo(sources, true, false));
+    ASSERT_EQ(sources.length(), 1u);
+    EXPECT_EQ(sources[0].name(), "a.instObjGroups[0]");
+    // Only connections of exactly this plug count.
+    EXPECT_FALSE(members.connectedTo(sources, true, true));
+
+    // A second source for a destination needs force.
+    EXPECT_FALSE(scene().connect(a, {iog, {2}}, set, {dsm, {7}}, false, error));
+    EXPECT_TRUE(scene().connect(a, {iog, {2}}, set, {dsm, {7}}, true, error));
+}
+
+TEST_F(HostGraph, ConnectionsOfANodeComeInConnectionOrder) {
+    Node* set = scene().createNode(type("objectSet"), "set1");
+    Node* a = transform("a");
+    int dsm = set->findAttribute("dsm");
+    int iog = a->findAttribute("iog");
+    std::string error;
+    scene().connect(a, {iog, {1}}, set, {dsm, {0}}, false, error);
+    scene().connect(a, {iog, {0}}, set, {dsm, {1}}, false, error);
+    MPlugArray plugs;
+    MFnDependencyNode(object(a)).getConnections(plugs);
+    ASSERT_EQ(plugs.length(), 2u);
+    EXPECT_EQ(plugs[0].name(), "a.instObjGroups[1]");
+    EXPECT_EQ(plugs[1].name(), "a.instObjGroups[0]");
+}
+
+TEST_F(HostGraph, DynamicAttributesAreLocalToTheirNode) {
+    Node* a = transform("a");
+    Node* b = transform("b");
+    AttrDef def = makeAttr("Orvex_static", "", AttrType::Bool, false);
+    int index = a->addDynamic(def);
+    a->setValue({index, {}}, true);
+    MFnDependencyNode fnA(object(a)), fnB(object(b));
+    EXPECT_EQ(fnA.attributeClass(fnA.attribute("Orvex_static")), MFnDependencyNode::kLocalDynamicAttr);
+    EXPECT_EQ(fnA.attributeClass(fnA.attribute("translate")), MFnDependencyNode::kNormalAttr);
+    EXPECT_FALSE(fnB.hasAttribute("Orvex_static"));
+    EXPECT_EQ(fnA.attributeCount(), fnB.attributeCount() + 1);
+    bool value = false;
+    EXPECT_EQ(fnA.findPlug("Orvex_static").getValue(value), MS::kSuccess);
+    EXPECT_TRUE(value);
+}
+
+TEST_F(HostGraph, SelectionHoldsPathsInSelectionOrder) {
+    Node* a = transform("a");
+    Node* b = transform("b", a);
+    ASSERT_EQ(runCommand("select b a"), MS::kSuccess);
+    MSelectionList list;
+    MGlobal::getActiveSelectionList(list);
+    ASSERT_EQ(list.length(), 2u);
+    MObject first;
+    list.getDependNode(0, first);
+    EXPECT_EQ(ObjectAccess::node(first), b);
+    MDagPath path;
+    MFnDagNode(object(b)).getPath(path);
+    EXPECT_TRUE(list.hasItem(path));
+    EXPECT_EQ(runCommand("select missing"), MS::kFailure);
+}
+
+TEST_F(HostGraph, OnlyTheKnownScriptQueriesAnswer) {
+    setSceneName("D:/maya/scenes/a.mb");
+    MString result;
+    EXPECT_EQ(MGlobal::executeCommand("file -q -sceneName", result), MS::kSuccess);
+    EXPECT_EQ(result, "D:/maya/scenes/a.mb");
+    EXPECT_NE(MGlobal::executeCommand("file -q -scenename", result), MS::kSuccess);
+    setFault("executeCommand:file -q -sceneName");
+    EXPECT_NE(MGlobal::executeCommand("file -q -sceneName", result), MS::kSuccess);
+}
