@@ -37,5 +37,13 @@ int compareVertices(const BuilderVertex& a, const BuilderVertex& b);
 int compareVertexAttributes(const BuilderVertex& a, const BuilderVertex& b);
 
 // The toleranced comparison of one component pair: -1 when x < y - 1e-4, +1 when
-// x > y + 1e-4, else 0 (NaN included).
-int compareWithTolerance(float x, float y);
+// x > y + 1e-4, else 0 (NaN included). The bounds are computed in single precision.
+inline int compareWithTolerance(float x, float y) {
+    constexpr float kWeldTolerance = 1e-4f;
+    const float below = y - kWeldTolerance;
+    const float above = y + kWeldTolerance;
+    if (x < below) {
+        return -1;
+    }
+    return x > above ? 1 : 0;
+}

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr float kWeldTolerance = 1e-4f;
-
 int compareComponents(const float* a, const float* b, int count) {
     for (int i = 0; i < count; ++i) {
         if (const int order = compareWithTolerance(a[i], b[i])) {
@@ -16,18 +14,6 @@ int compareComponents(const float* a, const float* b, int count) {
 }
 
 } // namespace
-
-int compareWithTolerance(float x, float y) {
-    const float below = y - kWeldTolerance;
-    const float above = y + kWeldTolerance;
-    if (x < below) {
-        return -1;
-    }
-    if (x > above) {
-        return 1;
-    }
-    return 0;
-}
 
 int compareVertexAttributes(const BuilderVertex& a, const BuilderVertex& b) {
     if (const int order = compareComponents(a.normal, b.normal, 3)) {

@@ -43,14 +43,14 @@ float remainingScore(uint32_t remaining) {
 }
 
 struct ScoreTables {
-    float cache[kVertexCacheSize + 1];
+    float cache[256]; // by cache position; kOutOfCache and every unused entry score 0
     float remaining[kValenceTableSize];
 };
 
 const ScoreTables& scoreTables() {
     static const ScoreTables tables = [] {
         ScoreTables t{};
-        for (uint32_t p = 0; p <= kVertexCacheSize; ++p) {
+        for (uint32_t p = 0; p < kVertexCacheSize; ++p) {
             t.cache[p] = cachePositionScore(p);
         }
         for (uint32_t r = 1; r < kValenceTableSize; ++r) {
@@ -73,69 +73,134 @@ float bitsFloat(uint32_t bits) {
     return value;
 }
 
-// The triangle order of one subset; vertices are numbered from 0 (relative to its range).
-class VertexCacheReorder {
-public:
-    VertexCacheReorder(uint32_t numTriangles, uint32_t numVertices, const uint32_t* corners)
-        : numTriangles_(numTriangles), corners_(corners), tables_(scoreTables()),
-          adjStart_(numVertices + size_t(1)), adjLive_(numVertices), adj_(3 * size_t(numTriangles)),
-          remaining_(numVertices), remainingScore_(numVertices), score_(numVertices),
-          cachePos_(numVertices, kOutOfCache), emitted_(numTriangles, 0) {}
-
-    std::vector<uint32_t> run() {
-        initialise();
-        std::vector<uint32_t> order(numTriangles_);
-        for (uint32_t step = 0; step < numTriangles_; ++step) {
-            const uint32_t t = select();
-            order[step] = t;
-            emit(t);
+// Sorts keys (score bits in the upper half, triangle index in the lower) by descending
+// score, keeping the ascending index order of equal scores: a stable radix sort on the upper
+// half, given keys generated in index order.
+void sortByDescendingScore(std::vector<uint64_t>& keys) {
+    std::vector<uint64_t> buffer(keys.size());
+    for (int shift = 32; shift < 64; shift += 8) {
+        size_t counts[257] = {};
+        for (uint64_t key : keys) {
+            ++counts[(~key >> shift & 0xFF) + 1];
         }
-        return order;
+        for (int digit = 0; digit < 256; ++digit) {
+            counts[digit + 1] += counts[digit];
+        }
+        for (uint64_t key : keys) {
+            buffer[counts[~key >> shift & 0xFF]++] = key;
+        }
+        keys.swap(buffer);
+    }
+}
+
+// Cold triangles by (score, lowest index): the initial scores come sorted once, triangles
+// that turn cold again later go into a binary heap. Entries are not removed when their
+// triangle turns hot or is emitted; the caller skips such stale tops.
+class ColdQueue {
+public:
+    void assignInitial(std::vector<uint64_t> keys) {
+        sortByDescendingScore(keys);
+        initial_ = std::move(keys);
+        next_ = 0;
+    }
+    void push(uint64_t key) {
+        later_.push_back(key);
+        std::push_heap(later_.begin(), later_.end());
+    }
+    bool empty() const { return next_ == initial_.size() && later_.empty(); }
+    uint64_t top() const {
+        if (next_ == initial_.size()) {
+            return later_.front();
+        }
+        return later_.empty() ? initial_[next_] : std::max(initial_[next_], later_.front());
+    }
+    void pop() {
+        if (next_ < initial_.size() && (later_.empty() || initial_[next_] > later_.front())) {
+            ++next_;
+            return;
+        }
+        std::pop_heap(later_.begin(), later_.end());
+        later_.pop_back();
     }
 
 private:
+    std::vector<uint64_t> initial_;
+    size_t next_ = 0;
+    std::vector<uint64_t> later_;
+};
+
+// The reorder of one subset. Vertices are addressed relative to the subset's first vertex.
+template <class Index> class VertexCacheReorder {
+public:
+    VertexCacheReorder(uint32_t numTriangles, uint32_t firstVertex, uint32_t numVertices, const Index* input)
+        : numTriangles_(numTriangles), firstVertex_(firstVertex), input_(input), tables_(scoreTables()),
+          vertex_(numVertices), adj_(3 * size_t(numTriangles)), emitted_(numTriangles, 0) {}
+
+    void run(Index* output) {
+        initialise();
+        for (uint32_t step = 0; step < numTriangles_; ++step) {
+            const uint32_t t = select();
+            std::copy_n(input_ + 3 * size_t(t), 3, output + 3 * size_t(step));
+            emit(t);
+        }
+    }
+
+private:
+    struct Vertex {
+        uint32_t remaining = 0;      // unemitted index entries naming the vertex
+        float remainingScore = 0.0f; // the score's share from `remaining`
+        uint32_t adjStart = 0;       // its triangles: adj_[adjStart ... adjStart + adjLive)
+        uint32_t adjLive = 0;        // entries not yet known to be emitted
+        uint8_t cachePos = kOutOfCache;
+    };
+
     void initialise() {
         const size_t corners = 3 * size_t(numTriangles_);
         for (size_t i = 0; i < corners; ++i) {
-            ++remaining_[corners_[i]];
+            ++vertex_[corner(i)].remaining;
         }
         uint32_t offset = 0;
-        for (size_t v = 0; v < remaining_.size(); ++v) {
-            adjStart_[v] = offset;
-            offset += remaining_[v];
-            updateRemainingScore(uint32_t(v));
-            score_[v] = remaining_[v] == 0 ? -1.0f : remainingScore_[v];
+        for (Vertex& v : vertex_) {
+            v.adjStart = offset;
+            offset += v.remaining;
+            updateRemainingScore(v);
         }
-        adjStart_[remaining_.size()] = offset;
         for (size_t i = 0; i < corners; ++i) {
-            const uint32_t v = corners_[i];
-            adj_[adjStart_[v] + adjLive_[v]++] = uint32_t(i / 3);
+            Vertex& v = vertex_[corner(i)];
+            adj_[v.adjStart + v.adjLive++] = uint32_t(i / 3);
         }
-        heap_.reserve(numTriangles_);
+        std::vector<uint64_t> keys(numTriangles_);
         for (uint32_t t = 0; t < numTriangles_; ++t) {
-            heap_.push_back(heapKey(triangleScore(t), t));
+            keys[t] = queueKey(triangleScore(t), t);
         }
-        std::make_heap(heap_.begin(), heap_.end());
+        cold_.assignInitial(std::move(keys));
     }
 
-    void updateRemainingScore(uint32_t v) {
-        const uint32_t r = remaining_[v];
-        remainingScore_[v] = r < kValenceTableSize ? tables_.remaining[r] : remainingScore(r);
+    void updateRemainingScore(Vertex& v) const {
+        const uint32_t r = v.remaining;
+        v.remainingScore = r < kValenceTableSize ? tables_.remaining[r] : remainingScore(r);
     }
+
+    // The score of a vertex that an unemitted triangle names (so remaining is at least 1).
+    float liveScore(const Vertex& v) const { return tables_.cache[v.cachePos] + v.remainingScore; }
+
+    // Corner i of the index buffer, relative to the first vertex.
+    uint32_t corner(size_t i) const { return uint32_t(input_[i]) - firstVertex_; }
 
     float triangleScore(uint32_t t) const {
-        const uint32_t* c = corners_ + 3 * size_t(t);
-        return score_[c[0]] + score_[c[1]] + score_[c[2]];
+        const size_t c = 3 * size_t(t);
+        return liveScore(vertex_[corner(c)]) + liveScore(vertex_[corner(c + 1)]) +
+               liveScore(vertex_[corner(c + 2)]);
     }
 
     bool isHot(uint32_t t) const {
-        const uint32_t* c = corners_ + 3 * size_t(t);
-        return cachePos_[c[0]] != kOutOfCache || cachePos_[c[1]] != kOutOfCache ||
-               cachePos_[c[2]] != kOutOfCache;
+        const size_t c = 3 * size_t(t);
+        return (vertex_[corner(c)].cachePos & vertex_[corner(c + 1)].cachePos &
+                vertex_[corner(c + 2)].cachePos) != kOutOfCache;
     }
 
     // Positive scores order like their bit patterns; ties go to the lower index.
-    static uint64_t heapKey(float score, uint32_t t) {
+    static uint64_t queueKey(float score, uint32_t t) {
         return (uint64_t(floatBits(score)) << 32) | (kNone - t);
     }
 
@@ -151,17 +216,16 @@ private:
         }
     };
 
-    // The best cold triangle: the top of the heap, once stale entries are dropped.
+    // The best cold triangle: the queue's top, once stale entries are dropped.
     void offerColdTop(Choice& best) {
-        while (!heap_.empty()) {
-            const uint64_t key = heap_.front();
+        while (!cold_.empty()) {
+            const uint64_t key = cold_.top();
             const uint32_t t = kNone - uint32_t(key);
             if (!emitted_[t] && !isHot(t) && floatBits(triangleScore(t)) == uint32_t(key >> 32)) {
                 best.offer(t, bitsFloat(uint32_t(key >> 32)));
                 return;
             }
-            std::pop_heap(heap_.begin(), heap_.end());
-            heap_.pop_back();
+            cold_.pop();
         }
     }
 
@@ -169,51 +233,54 @@ private:
     // score among its cached vertices; with a margin for the rounding of the sums.
     static float hotBound(float s) { return s + 2.0f * std::max(s, 2.0f) + 1e-3f; }
 
-    // Scores the live triangles of cached vertex v, dropping emitted ones from its list.
-    void offerTrianglesOf(uint32_t v, Choice& best) {
-        const uint32_t begin = adjStart_[v];
-        uint32_t end = begin + adjLive_[v];
+    // Calls visit for each unemitted triangle of v, dropping emitted ones from its list.
+    template <class Visit> void forLiveTriangles(Vertex& v, Visit visit) {
+        const uint32_t begin = v.adjStart;
+        uint32_t end = begin + v.adjLive;
         for (uint32_t i = begin; i < end;) {
             const uint32_t t = adj_[i];
             if (emitted_[t]) {
                 adj_[i] = adj_[--end];
                 continue;
             }
-            best.offer(t, triangleScore(t));
+            visit(t);
             ++i;
         }
-        adjLive_[v] = end - begin;
+        v.adjLive = end - begin;
     }
 
     uint32_t select() {
         Choice best;
         offerColdTop(best);
         for (uint32_t i = 0; i < cacheSize_; ++i) {
-            const uint32_t v = cache_[i];
-            const float s = score_[v];
-            if (s < 0.0f || (best.triangle != kNone && hotBound(s) < best.score)) {
+            Vertex& v = vertex_[cache_[i]];
+            if (v.remaining == 0) {
                 continue;
             }
-            offerTrianglesOf(v, best);
+            const float s = tables_.cache[i] + v.remainingScore;
+            if (best.triangle != kNone && hotBound(s) < best.score) {
+                continue;
+            }
+            forLiveTriangles(v, [&](uint32_t t) { best.offer(t, triangleScore(t)); });
         }
         return best.triangle;
     }
 
     void emit(uint32_t t) {
         emitted_[t] = 1;
-        const uint32_t* c = corners_ + 3 * size_t(t);
+        const uint32_t c[3] = {corner(3 * size_t(t)), corner(3 * size_t(t) + 1), corner(3 * size_t(t) + 2)};
         for (int j = 0; j < 3; ++j) {
-            --remaining_[c[j]];
+            --vertex_[c[j]].remaining;
         }
         for (int j = 0; j < 3; ++j) {
-            updateRemainingScore(c[j]);
+            updateRemainingScore(vertex_[c[j]]);
         }
         updateCache(c);
     }
 
     // Moves the triangle's distinct corners to the front of the cache (a repeated corner is
-    // inserted once), rescores every cached vertex and every vertex pushed out, and puts
-    // triangles that no longer touch the cache back into the heap.
+    // inserted once) and puts triangles that no longer touch the cache back into the cold
+    // queue. Scores follow from the cache positions, so nothing else needs rescoring.
     void updateCache(const uint32_t* c) {
         uint32_t next[kVertexCacheSize + 3];
         uint32_t count = 0;
@@ -230,69 +297,37 @@ private:
         }
         cacheSize_ = std::min(count, kVertexCacheSize);
         for (uint32_t i = 0; i < cacheSize_; ++i) {
-            const uint32_t v = next[i];
-            cache_[i] = v;
-            cachePos_[v] = uint8_t(i);
-            score_[v] = remaining_[v] == 0 ? -1.0f : tables_.cache[i] + remainingScore_[v];
+            cache_[i] = next[i];
+            vertex_[next[i]].cachePos = uint8_t(i);
         }
         for (uint32_t i = cacheSize_; i < count; ++i) {
-            const uint32_t v = next[i];
-            cachePos_[v] = kOutOfCache;
-            score_[v] = remaining_[v] == 0 ? -1.0f : tables_.cache[kVertexCacheSize] + remainingScore_[v];
+            vertex_[next[i]].cachePos = kOutOfCache;
         }
         for (uint32_t i = cacheSize_; i < count; ++i) {
-            requeueColdTriangles(next[i]);
+            forLiveTriangles(vertex_[next[i]], [this](uint32_t t) {
+                if (!isHot(t)) {
+                    cold_.push(queueKey(triangleScore(t), t));
+                }
+            });
         }
-    }
-
-    void requeueColdTriangles(uint32_t v) {
-        const uint32_t begin = adjStart_[v];
-        uint32_t end = begin + adjLive_[v];
-        for (uint32_t i = begin; i < end;) {
-            const uint32_t t = adj_[i];
-            if (emitted_[t]) {
-                adj_[i] = adj_[--end];
-                continue;
-            }
-            if (!isHot(t)) {
-                heap_.push_back(heapKey(triangleScore(t), t));
-                std::push_heap(heap_.begin(), heap_.end());
-            }
-            ++i;
-        }
-        adjLive_[v] = end - begin;
     }
 
     const uint32_t numTriangles_;
-    const uint32_t* corners_;
+    const uint32_t firstVertex_;
+    const Index* input_;
     const ScoreTables& tables_;
-    // Triangles per vertex: adj_[adjStart_[v] ...] with adjLive_[v] entries not yet known
-    // to be emitted.
-    std::vector<uint32_t> adjStart_;
-    std::vector<uint32_t> adjLive_;
+    std::vector<Vertex> vertex_;
     std::vector<uint32_t> adj_;
-    std::vector<uint32_t> remaining_;
-    std::vector<float> remainingScore_;
-    std::vector<float> score_;
-    std::vector<uint8_t> cachePos_;
     std::vector<uint8_t> emitted_;
     uint32_t cache_[kVertexCacheSize] = {};
     uint32_t cacheSize_ = 0;
-    std::vector<uint64_t> heap_;
+    ColdQueue cold_;
 };
 
 template <class Index>
 void reorder(uint32_t numTriangles, uint32_t firstVertex, uint32_t numVertices, const Index* input,
              Index* output) {
-    const size_t corners = 3 * size_t(numTriangles);
-    std::vector<uint32_t> relative(corners);
-    for (size_t i = 0; i < corners; ++i) {
-        relative[i] = uint32_t(input[i]) - firstVertex;
-    }
-    const std::vector<uint32_t> order = VertexCacheReorder(numTriangles, numVertices, relative.data()).run();
-    for (uint32_t step = 0; step < numTriangles; ++step) {
-        std::copy_n(input + 3 * size_t(order[step]), 3, output + 3 * size_t(step));
-    }
+    VertexCacheReorder<Index>(numTriangles, firstVertex, numVertices, input).run(output);
 }
 
 } // namespace

@@ -12,8 +12,8 @@ struct WeldKey {
     uint32_t vertex;
 };
 
-// The vertex numbers in compareVertices order.
-std::vector<uint32_t> sortedVertexOrder(const std::vector<BuilderVertex>& vertices) {
+// The vertices in compareVertices order.
+std::vector<WeldKey> sortedVertexKeys(const std::vector<BuilderVertex>& vertices) {
     std::vector<WeldKey> keys(vertices.size());
     for (uint32_t i = 0; i < keys.size(); ++i) {
         std::copy_n(vertices[i].position, 3, keys[i].position);
@@ -27,11 +27,7 @@ std::vector<uint32_t> sortedVertexOrder(const std::vector<BuilderVertex>& vertic
         }
         return compareVertexAttributes(vertices[a.vertex], vertices[b.vertex]) < 0;
     });
-    std::vector<uint32_t> order(keys.size());
-    for (size_t i = 0; i < keys.size(); ++i) {
-        order[i] = keys[i].vertex;
-    }
-    return order;
+    return keys;
 }
 
 } // namespace
@@ -41,23 +37,25 @@ void TriangleSetBuilder::weldVertices() {
     if (n == 0) {
         return;
     }
-    const std::vector<uint32_t> order = sortedVertexOrder(vertices);
-    std::vector<uint32_t> remap(n);
+    const std::vector<WeldKey> sorted = sortedVertexKeys(vertices);
+    // newNumber[i]: first the head that vertex i merges into (itself when it is kept), then
+    // its number after welding.
+    std::vector<uint32_t> newNumber(n);
     std::vector<uint8_t> removed(n, 0);
     for (uint32_t i = 0; i < n; ++i) {
-        remap[i] = i;
+        newNumber[i] = i;
     }
 
     // Runs of vertices equal to their head (membership is decided against the head, never
     // against the previous member). A run's tangent directions are summed into its head.
     size_t start = 0;
     while (start + 1 < n) {
-        const uint32_t head = order[start];
+        const uint32_t head = sorted[start].vertex;
         BuilderVertex& headVertex = vertices[head];
         float sum[3] = {headVertex.tangent[0], headVertex.tangent[1], headVertex.tangent[2]};
         size_t next = start + 1;
         for (; next < n; ++next) {
-            const uint32_t member = order[next];
+            const uint32_t member = sorted[next].vertex;
             const BuilderVertex& memberVertex = vertices[member];
             if (compareVertices(headVertex, memberVertex) != 0) {
                 break;
@@ -66,32 +64,30 @@ void TriangleSetBuilder::weldVertices() {
                 sum[c] += memberVertex.tangent[c];
             }
             removed[member] = 1;
-            remap[member] = head;
+            newNumber[member] = head;
         }
         std::copy_n(sum, 3, headVertex.tangent);
         start = next;
     }
 
-    // removedUpTo[k]: removed vertices with an index of at most k.
-    std::vector<uint32_t> removedUpTo(n);
-    uint32_t running = 0;
-    for (size_t k = 0; k < n; ++k) {
-        running += removed[k];
-        removedUpTo[k] = running;
+    // A kept vertex moves down by the number of removed vertices before it; a removed one
+    // takes the number of its head. The kept vertices close up in their order.
+    uint32_t kept = 0;
+    for (uint32_t i = 0; i < n; ++i) {
+        if (!removed[i]) {
+            newNumber[i] = kept;
+            vertices[kept++] = vertices[i];
+        }
     }
+    for (uint32_t i = 0; i < n; ++i) {
+        if (removed[i]) {
+            newNumber[i] = newNumber[newNumber[i]];
+        }
+    }
+    vertices.resize(kept);
     for (BuilderTriangle& triangle : triangles) {
         for (uint32_t* corner : {&triangle.vertex0, &triangle.vertex1, &triangle.vertex2}) {
-            const uint32_t kept = remap[*corner];
-            *corner = kept - removedUpTo[kept];
+            *corner = newNumber[*corner];
         }
     }
-
-    std::vector<BuilderVertex> kept;
-    kept.reserve(n - running);
-    for (size_t i = 0; i < n; ++i) {
-        if (!removed[i]) {
-            kept.push_back(vertices[i]);
-        }
-    }
-    vertices.swap(kept);
 }
