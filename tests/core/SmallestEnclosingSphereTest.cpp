@@ -18,7 +18,8 @@ struct Ball {
 };
 
 double distance(const Vec& a, const Vec& b) {
-    return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) + (a[2] - b[2]) * (a[2] - b[2]));
+    return std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
+                     (a[2] - b[2]) * (a[2] - b[2]));
 }
 
 // The smallest sphere with all of `support` on its surface (centre in their affine hull),
@@ -174,7 +175,8 @@ TEST(SmallestEnclosingSphere, MatchesBruteForceOnRandomSets) {
         std::vector<float> points;
         std::vector<Vec> exact;
         for (int i = 0; i < count; ++i) {
-            const float p[3] = {coordinate(random), coordinate(random), trial % 3 == 0 ? 0.0f : coordinate(random)};
+            const float p[3] = {coordinate(random), coordinate(random),
+                                trial % 3 == 0 ? 0.0f : coordinate(random)};
             points.insert(points.end(), p, p + 3);
             exact.push_back({p[0], p[1], p[2]});
         }

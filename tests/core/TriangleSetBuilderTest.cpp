@@ -1,5 +1,5 @@
-#include "core/MergeSort.h"
 #include "core/TriangleSetBuilder.h"
+#include "core/MergeSort.h"
 
 #include <gtest/gtest.h>
 
