@@ -105,18 +105,28 @@ float CubicSpline::wrapParameter(float t) const {
     return t;
 }
 
-// Finds the segment that holds arc length s and the parameter u within it.
-void CubicSpline::findSegment(float s, uint32_t& segment, float& u) const {
-    uint32_t lo = 0;
-    uint32_t hi = numSearch;
+namespace {
+
+// Bisection over ascending values[lo .. hi): narrows [lo, hi) until lo is the last entry
+// that is not above s (or the first, when all are).
+void bisect(const float* values, float s, uint32_t& lo, uint32_t& hi) {
     while (hi - lo > 1) {
         const uint32_t mid = (lo + hi) / 2;
-        if (segmentStart[mid] > s) {
+        if (values[mid] > s) {
             hi = mid;
         } else {
             lo = mid;
         }
     }
+}
+
+} // namespace
+
+// Finds the segment that holds arc length s and the parameter u within it.
+void CubicSpline::findSegment(float s, uint32_t& segment, float& u) const {
+    uint32_t lo = 0;
+    uint32_t hi = numSearch;
+    bisect(segmentStart.get(), s, lo, hi);
     segment = lo;
     s = s - segmentStart[lo];
 
@@ -135,14 +145,7 @@ void CubicSpline::findSegment(float s, uint32_t& segment, float& u) const {
     const float* row = arcTable.get() + kArcRow * size_t(lo);
     uint32_t lo2 = 0;
     uint32_t hi2 = kArcRow;
-    while (hi2 - lo2 > 1) {
-        const uint32_t mid = (lo2 + hi2) / 2;
-        if (row[mid] > s) {
-            hi2 = mid;
-        } else {
-            lo2 = mid;
-        }
-    }
+    bisect(row, s, lo2, hi2);
     if (hi2 == kArcRow) {
         u = 1.0f;
         return;
