@@ -253,15 +253,11 @@ private:
         Choice best;
         offerColdTop(best);
         for (uint32_t i = 0; i < cacheSize_; ++i) {
-            Vertex& v = vertex_[cache_[i]];
-            if (v.remaining == 0) {
-                continue;
+            const float s = tables_.cache[i] + cacheShare_[i];
+            if (!(s >= 0.0f) || (best.triangle != kNone && hotBound(s) < best.score)) {
+                continue; // no live triangle, or none that can win
             }
-            const float s = tables_.cache[i] + v.remainingScore;
-            if (best.triangle != kNone && hotBound(s) < best.score) {
-                continue;
-            }
-            forLiveTriangles(v, [&](uint32_t t) { best.offer(t, triangleScore(t)); });
+            forLiveTriangles(vertex_[cache_[i]], [&](uint32_t t) { best.offer(t, triangleScore(t)); });
         }
         return best.triangle;
     }
@@ -278,26 +274,45 @@ private:
         updateCache(c);
     }
 
+    // The remaining-count share of a cached vertex's score; minus infinity once no
+    // unemitted triangle uses it.
+    float cacheShare(const Vertex& v) const {
+        return v.remaining == 0 ? -std::numeric_limits<float>::infinity() : v.remainingScore;
+    }
+
     // Moves the triangle's distinct corners to the front of the cache (a repeated corner is
     // inserted once) and puts triangles that no longer touch the cache back into the cold
     // queue. Scores follow from the cache positions, so nothing else needs rescoring.
     void updateCache(const uint32_t* c) {
         uint32_t next[kVertexCacheSize + 3];
+        float nextShare[kVertexCacheSize + 3];
         uint32_t count = 0;
+        uint32_t hits[3];
+        uint32_t numHits = 0;
         for (int j = 0; j < 3; ++j) {
             if ((j < 1 || c[j] != c[0]) && (j < 2 || c[j] != c[1])) {
-                next[count++] = c[j];
+                const Vertex& v = vertex_[c[j]];
+                if (v.cachePos != kOutOfCache) {
+                    hits[numHits++] = v.cachePos;
+                }
+                next[count] = c[j];
+                nextShare[count++] = cacheShare(v);
             }
         }
-        for (uint32_t i = 0; i < cacheSize_; ++i) {
-            const uint32_t v = cache_[i];
-            if (v != c[0] && v != c[1] && v != c[2]) {
-                next[count++] = v;
-            }
+        // The rest of the cache in its order, less the corners' old places.
+        std::sort(hits, hits + numHits);
+        uint32_t from = 0;
+        for (uint32_t h = 0; h <= numHits; ++h) {
+            const uint32_t to = h < numHits ? hits[h] : cacheSize_;
+            std::copy(cache_ + from, cache_ + to, next + count);
+            std::copy(cacheShare_ + from, cacheShare_ + to, nextShare + count);
+            count += to - from;
+            from = to + 1;
         }
         cacheSize_ = std::min(count, kVertexCacheSize);
+        std::copy_n(next, cacheSize_, cache_);
+        std::copy_n(nextShare, cacheSize_, cacheShare_);
         for (uint32_t i = 0; i < cacheSize_; ++i) {
-            cache_[i] = next[i];
             vertex_[next[i]].cachePos = uint8_t(i);
         }
         for (uint32_t i = cacheSize_; i < count; ++i) {
@@ -320,6 +335,7 @@ private:
     std::vector<uint32_t> adj_;
     std::vector<uint8_t> emitted_;
     uint32_t cache_[kVertexCacheSize] = {};
+    float cacheShare_[kVertexCacheSize] = {}; // cacheShare of each cached vertex
     uint32_t cacheSize_ = 0;
     ColdQueue cold_;
 };
