@@ -73,35 +73,100 @@ float bitsFloat(uint32_t bits) {
     return value;
 }
 
-// Sorts keys (score bits in the upper half, triangle index in the lower) by descending
-// score, keeping the ascending index order of equal scores: a stable radix sort on the upper
-// half, given keys generated in index order.
-void sortByDescendingScore(std::vector<uint64_t>& keys) {
-    std::vector<uint64_t> buffer(keys.size());
-    for (int shift = 32; shift < 64; shift += 8) {
-        size_t counts[257] = {};
-        for (uint64_t key : keys) {
-            ++counts[(~key >> shift & 0xFF) + 1];
+// Sorts up to three values ascending.
+void sortSmall(uint32_t* values, uint32_t count) {
+    for (uint32_t i = 1; i < count; ++i) {
+        for (uint32_t j = i; j > 0 && values[j] < values[j - 1]; --j) {
+            std::swap(values[j], values[j - 1]);
         }
-        for (int digit = 0; digit < 256; ++digit) {
-            counts[digit + 1] += counts[digit];
-        }
-        for (uint64_t key : keys) {
-            buffer[counts[~key >> shift & 0xFF]++] = key;
-        }
-        keys.swap(buffer);
     }
 }
 
-// Cold triangles by (score, lowest index): the initial scores come sorted once, triangles
-// that turn cold again later go into a binary heap. Entries are not removed when their
-// triangle turns hot or is emitted; the caller skips such stale tops.
+// Counts per distinct value: an open-addressing table from a 32-bit value to a count
+// (or, after countsToOffsets, to the next free place of that value).
+class ValueCounts {
+public:
+    uint32_t& operator[](uint32_t value) {
+        if (2 * (used_ + 1) > slots_.size()) {
+            grow();
+        }
+        size_t i = slotOf(value);
+        if (!slots_[i].used) {
+            slots_[i] = Slot{value, 0, true};
+            ++used_;
+        }
+        return slots_[i].count;
+    }
+
+    // The distinct values in descending order.
+    std::vector<uint32_t> valuesDescending() const {
+        std::vector<uint32_t> values;
+        for (const Slot& slot : slots_) {
+            if (slot.used) {
+                values.push_back(slot.value);
+            }
+        }
+        std::sort(values.rbegin(), values.rend());
+        return values;
+    }
+
+private:
+    struct Slot {
+        uint32_t value = 0;
+        uint32_t count = 0;
+        bool used = false;
+    };
+
+    size_t slotOf(uint32_t value) const {
+        const size_t mask = slots_.size() - 1;
+        size_t i = (value * 0x9E3779B1u) & mask;
+        while (slots_[i].used && slots_[i].value != value) {
+            i = (i + 1) & mask;
+        }
+        return i;
+    }
+
+    void grow() {
+        std::vector<Slot> old = std::move(slots_);
+        slots_.assign(std::max<size_t>(64, 2 * old.size()), Slot{});
+        for (const Slot& slot : old) {
+            if (slot.used) {
+                slots_[slotOf(slot.value)] = slot;
+            }
+        }
+    }
+
+    std::vector<Slot> slots_;
+    size_t used_ = 0;
+};
+
+// Cold triangles by (score, lowest index), as 64-bit keys: score bits in the upper half, the
+// complement of the index in the lower. The initial triangles are bucketed by score once;
+// triangles that turn cold again later go into a binary heap. Entries are not removed when
+// their triangle turns hot or is emitted; the caller skips such stale tops.
 class ColdQueue {
 public:
-    void assignInitial(std::vector<uint64_t> keys) {
-        sortByDescendingScore(keys);
-        initial_ = std::move(keys);
+    // scoreBitsOf(t) gives the bit pattern of triangle t's (positive) score.
+    template <class ScoreBitsOf> void assignInitial(uint32_t numTriangles, ScoreBitsOf scoreBitsOf) {
+        ValueCounts places;
+        for (uint32_t t = 0; t < numTriangles; ++t) {
+            ++places[scoreBitsOf(t)];
+        }
+        bucketScores_ = places.valuesDescending();
+        bucketEnds_.clear();
+        uint32_t offset = 0;
+        for (uint32_t score : bucketScores_) {
+            uint32_t& count = places[score];
+            offset += count;
+            bucketEnds_.push_back(offset);
+            count = offset - count; // from now on: the next free place of this score
+        }
+        initial_.resize(numTriangles);
+        for (uint32_t t = 0; t < numTriangles; ++t) {
+            initial_[places[scoreBitsOf(t)]++] = t;
+        }
         next_ = 0;
+        bucket_ = 0;
     }
     void push(uint64_t key) {
         later_.push_back(key);
@@ -112,11 +177,14 @@ public:
         if (next_ == initial_.size()) {
             return later_.front();
         }
-        return later_.empty() ? initial_[next_] : std::max(initial_[next_], later_.front());
+        const uint64_t first = uint64_t(bucketScores_[bucket_]) << 32 | (kNone - initial_[next_]);
+        return later_.empty() ? first : std::max(first, later_.front());
     }
     void pop() {
-        if (next_ < initial_.size() && (later_.empty() || initial_[next_] > later_.front())) {
-            ++next_;
+        if (next_ < initial_.size() && (later_.empty() || top() != later_.front())) {
+            if (++next_ == bucketEnds_[bucket_] && next_ < initial_.size()) {
+                ++bucket_;
+            }
             return;
         }
         std::pop_heap(later_.begin(), later_.end());
@@ -124,8 +192,11 @@ public:
     }
 
 private:
-    std::vector<uint64_t> initial_;
+    std::vector<uint32_t> initial_;      // triangles by descending score, then index
+    std::vector<uint32_t> bucketScores_; // the distinct initial scores, descending
+    std::vector<uint32_t> bucketEnds_;   // where each score's triangles end in initial_
     size_t next_ = 0;
+    size_t bucket_ = 0;
     std::vector<uint64_t> later_;
 };
 
@@ -169,11 +240,7 @@ private:
             Vertex& v = vertex_[corner(i)];
             adj_[v.adjStart + v.adjLive++] = uint32_t(i / 3);
         }
-        std::vector<uint64_t> keys(numTriangles_);
-        for (uint32_t t = 0; t < numTriangles_; ++t) {
-            keys[t] = queueKey(triangleScore(t), t);
-        }
-        cold_.assignInitial(std::move(keys));
+        cold_.assignInitial(numTriangles_, [this](uint32_t t) { return floatBits(triangleScore(t)); });
     }
 
     void updateRemainingScore(Vertex& v) const {
@@ -300,7 +367,7 @@ private:
             }
         }
         // The rest of the cache in its order, less the corners' old places.
-        std::sort(hits, hits + numHits);
+        sortSmall(hits, numHits);
         uint32_t from = 0;
         for (uint32_t h = 0; h <= numHits; ++h) {
             const uint32_t to = h < numHits ? hits[h] : cacheSize_;
