@@ -12,10 +12,10 @@
 // - A vertex's score only depends on its cache position and its remaining count, and the
 //   count only drops when a triangle using the vertex is emitted, which puts the vertex in
 //   the cache. So a "cold" triangle, none of whose vertices is cached, keeps its score until
-//   one of them enters the cache. Cold triangles wait in a max-heap keyed by (score, lowest
+//   one of them enters the cache. Cold triangles wait in a queue ordered by (score, lowest
 //   index); entries go stale when their triangle turns hot or is emitted and are dropped
 //   when they reach the top. A triangle whose last cached vertex leaves the cache goes back
-//   into the heap with its new score.
+//   into the queue with its new score.
 // - "Hot" triangles, touching the cache, are rescored at each step by walking the live
 //   triangles of the cached vertices. A cached vertex whose triangles cannot reach the best
 //   score found so far is skipped: a triangle scores at most its best cached vertex's score
