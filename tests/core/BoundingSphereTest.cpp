@@ -138,12 +138,3 @@ TEST(BoundingSphere, TestWithHandsOverCentreAndRadius) {
     EXPECT_EQ(target.seenCenter, sphere.center);
     EXPECT_EQ(target.seenRadius, 4.0f);
 }
-
-TEST(BoundingSphere, CloneIsAnEqualSphere) {
-    const float centre[3] = {1, 2, 3};
-    const BoundingSphere sphere(centre, 4.0f);
-    const auto copy = sphere.clone();
-    ASSERT_EQ(copy->volumeType, uint32_t(VolumeSphere));
-    const auto& clone = static_cast<const BoundingSphere&>(*copy);
-    expectSphere(clone, 1, 2, 3, 4);
-}

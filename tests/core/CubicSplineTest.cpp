@@ -126,20 +126,6 @@ TEST(CubicSpline, CloneCopiesTheCurve) {
     expectSame(at(clone, 0.6f), at(spline, 0.6f));
 }
 
-TEST(CubicSpline, PadPoints) {
-    const CubicSpline open(5, kSquare.data(), 0);
-    // The second point mirrored at the first, the second-to-last mirrored at the last.
-    EXPECT_EQ(open.points[0], -4.0f);
-    EXPECT_EQ(open.points[3 * 6 + 1], 0.0f);
-    EXPECT_EQ(open.points[3 * 6 + 2], 6.0f);
-    EXPECT_EQ(open.points[3 * 7], 0.0f);
-    const CubicSpline closed(5, kSquare.data(), 1);
-    EXPECT_EQ(closed.points[2], 3.0f);     // the last data point
-    EXPECT_EQ(closed.points[3 * 6], 0.0f); // the first
-    EXPECT_EQ(closed.points[3 * 7], 4.0f); // the second
-    EXPECT_EQ(closed.dataPoints()[0], 0.0f);
-}
-
 TEST(CubicSpline, RefusesAnEmptyPointList) {
     const float none[3] = {};
     EXPECT_THROW(CubicSpline(0, none, 1), std::invalid_argument);

@@ -250,18 +250,6 @@ TEST(MergeSort, StaysInBoundsWithAnInconsistentComparator) {
     }
 }
 
-TEST(MergeSort, SortsAndKeepsEqualItemsInOrder) {
-    std::vector<std::pair<int, int>> items;
-    for (int i = 0; i < 200; ++i) {
-        items.emplace_back((i * 37) % 11, i);
-    }
-    mergeSort(items, [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t i = 1; i < items.size(); ++i) {
-        ASSERT_TRUE(items[i - 1].first < items[i].first ||
-                    (items[i - 1].first == items[i].first && items[i - 1].second < items[i].second));
-    }
-}
-
 TEST(TriangleSetBuilder, WeldsChainsOfNearlyEqualCorners) {
     // Corners 0.00006 apart: neighbours are equal, but the chain is not, so the comparison
     // is no ordering. Every corner must end up within the tolerance of the vertex that
