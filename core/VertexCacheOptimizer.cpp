@@ -220,6 +220,7 @@ private:
     struct Vertex {
         uint32_t remaining = 0;      // unemitted index entries naming the vertex
         float remainingScore = 0.0f; // the score's share from `remaining`
+        float score = 0.0f;          // the whole score while some unemitted triangle uses it
         uint32_t adjStart = 0;       // its triangles: adj_[adjStart ... adjStart + adjLive)
         uint32_t adjLive = 0;        // entries not yet known to be emitted
         uint8_t cachePos = kOutOfCache;
@@ -235,6 +236,7 @@ private:
             v.adjStart = offset;
             offset += v.remaining;
             updateRemainingScore(v);
+            v.score = v.remainingScore;
         }
         for (size_t i = 0; i < corners; ++i) {
             Vertex& v = vertex_[corner(i)];
@@ -249,7 +251,7 @@ private:
     }
 
     // The score of a vertex that an unemitted triangle names (so remaining is at least 1).
-    float liveScore(const Vertex& v) const { return tables_.cache[v.cachePos] + v.remainingScore; }
+    float liveScore(const Vertex& v) const { return v.score; }
 
     // Corner i of the index buffer, relative to the first vertex.
     uint32_t corner(size_t i) const { return uint32_t(input_[i]) - firstVertex_; }
@@ -275,11 +277,14 @@ private:
         uint32_t triangle = kNone;
         float score = -std::numeric_limits<float>::infinity();
 
-        void offer(uint32_t t, float s) {
+        // Takes t when it beats the choice so far; true when it did.
+        bool offer(uint32_t t, float s) {
             if (s > score || (s == score && t < triangle)) {
                 triangle = t;
                 score = s;
+                return true;
             }
+            return false;
         }
     };
 
@@ -296,9 +301,14 @@ private:
         }
     }
 
-    // Most that a triangle through a cached vertex of score s can score, when s is the best
-    // score among its cached vertices; with a margin for the rounding of the sums.
-    static float hotBound(float s) { return s + 2.0f * std::max(s, 2.0f) + 1e-3f; }
+    // A triangle through a cached vertex of score s, when s is the best score among its
+    // cached vertices, scores at most s + 2 max(s, 2). So cached vertices that score below
+    // this bar cannot reach `best`; the margin covers the rounding of the sums.
+    static float pruneBar(float best) {
+        constexpr float kMargin = 2e-3f;
+        const float belowTwo = best - 4.0f - kMargin;
+        return belowTwo < 2.0f ? belowTwo : (best - kMargin) / 3.0f;
+    }
 
     // Calls visit for each unemitted triangle of v, dropping emitted ones from its list.
     template <class Visit> void forLiveTriangles(Vertex& v, Visit visit) {
@@ -319,12 +329,16 @@ private:
     uint32_t select() {
         Choice best;
         offerColdTop(best);
+        float bar = best.triangle == kNone ? 0.0f : pruneBar(best.score);
         for (uint32_t i = 0; i < cacheSize_; ++i) {
-            const float s = tables_.cache[i] + cacheShare_[i];
-            if (!(s >= 0.0f) || (best.triangle != kNone && hotBound(s) < best.score)) {
-                continue; // no live triangle, or none that can win
+            if (tables_.cache[i] + cacheShare_[i] < bar) {
+                continue; // no live triangle (minus infinity), or none that can win
             }
-            forLiveTriangles(vertex_[cache_[i]], [&](uint32_t t) { best.offer(t, triangleScore(t)); });
+            forLiveTriangles(vertex_[cache_[i]], [&](uint32_t t) {
+                if (best.offer(t, triangleScore(t))) {
+                    bar = pruneBar(best.score);
+                }
+            });
         }
         return best.triangle;
     }
@@ -380,10 +394,14 @@ private:
         std::copy_n(next, cacheSize_, cache_);
         std::copy_n(nextShare, cacheSize_, cacheShare_);
         for (uint32_t i = 0; i < cacheSize_; ++i) {
-            vertex_[next[i]].cachePos = uint8_t(i);
+            Vertex& v = vertex_[next[i]];
+            v.cachePos = uint8_t(i);
+            v.score = tables_.cache[i] + nextShare[i];
         }
         for (uint32_t i = cacheSize_; i < count; ++i) {
-            vertex_[next[i]].cachePos = kOutOfCache;
+            Vertex& v = vertex_[next[i]];
+            v.cachePos = kOutOfCache;
+            v.score = v.remainingScore;
         }
         for (uint32_t i = cacheSize_; i < count; ++i) {
             forLiveTriangles(vertex_[next[i]], [this](uint32_t t) {
