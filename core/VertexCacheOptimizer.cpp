@@ -330,8 +330,10 @@ private:
         Choice best;
         offerColdTop(best);
         float bar = best.triangle == kNone ? 0.0f : pruneBar(best.score);
-        for (uint32_t i = 0; i < cacheSize_; ++i) {
-            if (tables_.cache[i] + cacheShare_[i] < bar) {
+        const uint32_t size = cacheSize_;
+        const float* scores = cacheScore_;
+        for (uint32_t i = 0; i < size; ++i) {
+            if (scores[i] < bar) {
                 continue; // no live triangle (minus infinity), or none that can win
             }
             forLiveTriangles(vertex_[cache_[i]], [&](uint32_t t) {
@@ -397,6 +399,7 @@ private:
             Vertex& v = vertex_[next[i]];
             v.cachePos = uint8_t(i);
             v.score = tables_.cache[i] + nextShare[i];
+            cacheScore_[i] = v.score;
         }
         for (uint32_t i = cacheSize_; i < count; ++i) {
             Vertex& v = vertex_[next[i]];
@@ -421,6 +424,7 @@ private:
     std::vector<uint8_t> emitted_;
     uint32_t cache_[kVertexCacheSize] = {};
     float cacheShare_[kVertexCacheSize] = {}; // cacheShare of each cached vertex
+    float cacheScore_[kVertexCacheSize] = {}; // and its score (minus infinity: no live triangle)
     uint32_t cacheSize_ = 0;
     ColdQueue cold_;
 };
