@@ -21,8 +21,7 @@ void rayTerms(const float center[3], float radius, const float origin[3], const 
     c = d[0] * d[0] + d[1] * d[1] + d[2] * d[2] - radius * radius;
 }
 
-} // namespace
-
+// Maps point p through matrix m, translation included; out may be p.
 void transformPoint(const float m[16], const float p[3], float out[3]) {
     const float x = m[0] * p[0] + m[4] * p[1] + m[8] * p[2] + m[12];
     const float y = m[1] * p[0] + m[5] * p[1] + m[9] * p[2] + m[13];
@@ -31,6 +30,8 @@ void transformPoint(const float m[16], const float p[3], float out[3]) {
     out[1] = y;
     out[2] = z;
 }
+
+} // namespace
 
 float scaleRadiusByMatrix(const float m[16], float r, float& result) {
     float largest = 0.0f;

@@ -29,6 +29,3 @@ public:
 // The radius of a sphere of radius r after the linear part of matrix is applied: r times
 // the length of the longest of the matrix's first three columns. Also stored in result.
 float scaleRadiusByMatrix(const float matrix[16], float r, float& result);
-
-// Maps point through matrix (with its translation) into out.
-void transformPoint(const float matrix[16], const float point[3], float out[3]);
