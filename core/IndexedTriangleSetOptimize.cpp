@@ -1,0 +1,117 @@
+#include "core/TriangleSet.h"
+#include "core/VertexCacheOptimizer.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t kUnnumbered = 0xFFFFFFFFu;
+
+// Whole triangles of a run of index entries.
+uint32_t wholeTriangleIndices(uint32_t numIndices) {
+    return numIndices / 3 * 3;
+}
+
+template <class Index> void reorderSubsets(std::vector<TriangleSubset>& subsets, Index* buffer) {
+    std::vector<Index> reordered;
+    for (const TriangleSubset& subset : subsets) {
+        const uint32_t triangles = subset.numIndices / 3;
+        reordered.resize(3 * size_t(triangles));
+        Index* part = buffer + subset.firstIndex;
+        reorderForVertexCache(triangles, subset.firstVertex, subset.numVertices, part, reordered.data());
+        std::copy(reordered.begin(), reordered.end(), part);
+    }
+}
+
+// New vertex numbers in order of first use in the index buffer. Vertices that no index
+// names keep their relative order after all named ones, so that no data is dropped.
+std::vector<uint32_t> numberByFirstUse(const IndexedTriangleSet& set) {
+    std::vector<uint32_t> newNumber(set.numVertices, kUnnumbered);
+    uint32_t next = 0;
+    const uint32_t used = wholeTriangleIndices(set.numIndices);
+    for (uint32_t i = 0; i < used; ++i) {
+        uint32_t& number = newNumber[set.index(i)];
+        if (number == kUnnumbered) {
+            number = next++;
+        }
+    }
+    for (uint32_t& number : newNumber) {
+        if (number == kUnnumbered) {
+            number = next++;
+        }
+    }
+    return newNumber;
+}
+
+template <class T>
+void permuteArray(std::unique_ptr<T[]>& array, size_t components, const std::vector<uint32_t>& newNumber) {
+    if (!array) {
+        return;
+    }
+    std::unique_ptr<T[]> moved(new T[components * newNumber.size()]);
+    for (size_t v = 0; v < newNumber.size(); ++v) {
+        std::copy_n(array.get() + components * v, components, moved.get() + components * newNumber[v]);
+    }
+    array = std::move(moved);
+}
+
+template <class Index>
+void renumberIndices(std::unique_ptr<Index[]>& buffer, uint32_t count,
+                     const std::vector<uint32_t>& newNumber) {
+    std::unique_ptr<Index[]> renumbered(new Index[count]);
+    for (uint32_t i = 0; i < count; ++i) {
+        renumbered[i] = Index(newNumber[buffer[i]]);
+    }
+    buffer = std::move(renumbered);
+}
+
+void updateSubsetRanges(IndexedTriangleSet& set) {
+    for (TriangleSubset& subset : set.subsets) {
+        const uint32_t count = wholeTriangleIndices(subset.numIndices);
+        if (count == 0) {
+            subset.firstVertex = 0;
+            subset.numVertices = 0;
+            continue;
+        }
+        uint32_t lowest = set.index(subset.firstIndex);
+        uint32_t highest = lowest;
+        for (uint32_t i = 1; i < count; ++i) {
+            const uint32_t v = set.index(subset.firstIndex + i);
+            lowest = std::min(lowest, v);
+            highest = std::max(highest, v);
+        }
+        subset.firstVertex = lowest;
+        subset.numVertices = highest - lowest + 1;
+    }
+}
+
+} // namespace
+
+void IndexedTriangleSet::optimize() {
+    if (optimized) {
+        return;
+    }
+    optimized = true;
+    if (wideIndices()) {
+        reorderSubsets(subsets, indices.wide.get());
+    } else {
+        reorderSubsets(subsets, indices.narrow.get());
+    }
+
+    const std::vector<uint32_t> newNumber = numberByFirstUse(*this);
+    if (wideIndices()) {
+        renumberIndices(indices.wide, numIndices, newNumber);
+    } else {
+        renumberIndices(indices.narrow, numIndices, newNumber);
+    }
+    permuteArray(positions, 3, newNumber);
+    for (auto& set : uv) {
+        permuteArray(set, 2, newNumber);
+    }
+    permuteArray(normals, 3, newNumber);
+    permuteArray(colors, 3, newNumber);
+    permuteArray(skinWeights, 4, newNumber);
+    permuteArray(skinIndices, 4, newNumber);
+    updateSubsetRanges(*this);
+}

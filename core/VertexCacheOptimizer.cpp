@@ -1,0 +1,455 @@
+#include "core/VertexCacheOptimizer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+// The greedy order is defined by a scan over every unemitted triangle at each step, which
+// is quadratic. This implementation reaches exactly the same choices much faster:
+//
+// - A vertex's score only depends on its cache position and its remaining count, and the
+//   count only drops when a triangle using the vertex is emitted, which puts the vertex in
+//   the cache. So a "cold" triangle, none of whose vertices is cached, keeps its score until
+//   one of them enters the cache. Cold triangles wait in a queue ordered by (score, lowest
+//   index); entries go stale when their triangle turns hot or is emitted and are dropped
+//   when they reach the top. A triangle whose last cached vertex leaves the cache goes back
+//   into the queue with its new score.
+// - "Hot" triangles, touching the cache, are rescored at each step by walking the live
+//   triangles of the cached vertices. A cached vertex whose triangles cannot reach the best
+//   score found so far is skipped: a triangle scores at most its best cached vertex's score
+//   plus twice the larger of that score and 2, the most an uncached vertex can score.
+
+namespace {
+
+constexpr uint8_t kOutOfCache = 0xFF;
+constexpr uint32_t kNone = 0xFFFFFFFFu;
+constexpr float kCachePositionDecay = 0.016393442f; // 1/61
+constexpr uint32_t kValenceTableSize = 256;
+
+float cachePositionScore(uint32_t position) {
+    if (position >= kVertexCacheSize) {
+        return 0.0f;
+    }
+    if (position < 3) {
+        return 0.75f;
+    }
+    return std::pow(1.0f - float(position - 3) * kCachePositionDecay, 1.5f);
+}
+
+float remainingScore(uint32_t remaining) {
+    return 2.0f * std::pow(float(remaining), -0.5f);
+}
+
+struct ScoreTables {
+    float cache[256]; // by cache position; kOutOfCache and every unused entry score 0
+    float remaining[kValenceTableSize];
+};
+
+const ScoreTables& scoreTables() {
+    static const ScoreTables tables = [] {
+        ScoreTables t{};
+        for (uint32_t p = 0; p < kVertexCacheSize; ++p) {
+            t.cache[p] = cachePositionScore(p);
+        }
+        for (uint32_t r = 1; r < kValenceTableSize; ++r) {
+            t.remaining[r] = remainingScore(r);
+        }
+        return t;
+    }();
+    return tables;
+}
+
+uint32_t floatBits(float value) {
+    uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+float bitsFloat(uint32_t bits) {
+    float value = 0.0f;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// Sorts up to three values ascending.
+void sortSmall(uint32_t* values, uint32_t count) {
+    for (uint32_t i = 1; i < count; ++i) {
+        for (uint32_t j = i; j > 0 && values[j] < values[j - 1]; --j) {
+            std::swap(values[j], values[j - 1]);
+        }
+    }
+}
+
+// Counts per distinct value: an open-addressing table from a 32-bit value to a count
+// (or, after countsToOffsets, to the next free place of that value).
+class ValueCounts {
+public:
+    uint32_t& operator[](uint32_t value) {
+        if (2 * (used_ + 1) > slots_.size()) {
+            grow();
+        }
+        size_t i = slotOf(value);
+        if (!slots_[i].used) {
+            slots_[i] = Slot{value, 0, true};
+            ++used_;
+        }
+        return slots_[i].count;
+    }
+
+    // The distinct values in descending order.
+    std::vector<uint32_t> valuesDescending() const {
+        std::vector<uint32_t> values;
+        for (const Slot& slot : slots_) {
+            if (slot.used) {
+                values.push_back(slot.value);
+            }
+        }
+        std::sort(values.rbegin(), values.rend());
+        return values;
+    }
+
+private:
+    struct Slot {
+        uint32_t value = 0;
+        uint32_t count = 0;
+        bool used = false;
+    };
+
+    size_t slotOf(uint32_t value) const {
+        const size_t mask = slots_.size() - 1;
+        size_t i = (value * 0x9E3779B1u) & mask;
+        while (slots_[i].used && slots_[i].value != value) {
+            i = (i + 1) & mask;
+        }
+        return i;
+    }
+
+    void grow() {
+        std::vector<Slot> old = std::move(slots_);
+        slots_.assign(std::max<size_t>(64, 2 * old.size()), Slot{});
+        for (const Slot& slot : old) {
+            if (slot.used) {
+                slots_[slotOf(slot.value)] = slot;
+            }
+        }
+    }
+
+    std::vector<Slot> slots_;
+    size_t used_ = 0;
+};
+
+// Cold triangles by (score, lowest index), as 64-bit keys: score bits in the upper half, the
+// complement of the index in the lower. The initial triangles are bucketed by score once;
+// triangles that turn cold again later go into a binary heap. Entries are not removed when
+// their triangle turns hot or is emitted; the caller skips such stale tops.
+class ColdQueue {
+public:
+    // scoreBitsOf(t) gives the bit pattern of triangle t's (positive) score.
+    template <class ScoreBitsOf> void assignInitial(uint32_t numTriangles, ScoreBitsOf scoreBitsOf) {
+        ValueCounts places;
+        for (uint32_t t = 0; t < numTriangles; ++t) {
+            ++places[scoreBitsOf(t)];
+        }
+        bucketScores_ = places.valuesDescending();
+        bucketEnds_.clear();
+        uint32_t offset = 0;
+        for (uint32_t score : bucketScores_) {
+            uint32_t& count = places[score];
+            offset += count;
+            bucketEnds_.push_back(offset);
+            count = offset - count; // from now on: the next free place of this score
+        }
+        initial_.resize(numTriangles);
+        for (uint32_t t = 0; t < numTriangles; ++t) {
+            initial_[places[scoreBitsOf(t)]++] = t;
+        }
+        next_ = 0;
+        bucket_ = 0;
+    }
+    void push(uint64_t key) {
+        later_.push_back(key);
+        std::push_heap(later_.begin(), later_.end());
+    }
+    bool empty() const { return next_ == initial_.size() && later_.empty(); }
+    uint64_t top() const {
+        if (next_ == initial_.size()) {
+            return later_.front();
+        }
+        const uint64_t first = uint64_t(bucketScores_[bucket_]) << 32 | (kNone - initial_[next_]);
+        return later_.empty() ? first : std::max(first, later_.front());
+    }
+    void pop() {
+        if (next_ < initial_.size() && (later_.empty() || top() != later_.front())) {
+            if (++next_ == bucketEnds_[bucket_] && next_ < initial_.size()) {
+                ++bucket_;
+            }
+            return;
+        }
+        std::pop_heap(later_.begin(), later_.end());
+        later_.pop_back();
+    }
+
+private:
+    std::vector<uint32_t> initial_;      // triangles by descending score, then index
+    std::vector<uint32_t> bucketScores_; // the distinct initial scores, descending
+    std::vector<uint32_t> bucketEnds_;   // where each score's triangles end in initial_
+    size_t next_ = 0;
+    size_t bucket_ = 0;
+    std::vector<uint64_t> later_;
+};
+
+// The reorder of one subset. Vertices are addressed relative to the subset's first vertex.
+template <class Index> class VertexCacheReorder {
+public:
+    VertexCacheReorder(uint32_t numTriangles, uint32_t firstVertex, uint32_t numVertices, const Index* input)
+        : numTriangles_(numTriangles), firstVertex_(firstVertex), input_(input), tables_(scoreTables()),
+          vertex_(numVertices), adj_(3 * size_t(numTriangles)), emitted_(numTriangles, 0) {}
+
+    void run(Index* output) {
+        initialise();
+        for (uint32_t step = 0; step < numTriangles_; ++step) {
+            const uint32_t t = select();
+            std::copy_n(input_ + 3 * size_t(t), 3, output + 3 * size_t(step));
+            emit(t);
+        }
+    }
+
+private:
+    struct Vertex {
+        uint32_t remaining = 0;      // unemitted index entries naming the vertex
+        float remainingScore = 0.0f; // the score's share from `remaining`
+        float score = 0.0f;          // the whole score while some unemitted triangle uses it
+        uint32_t adjStart = 0;       // its triangles: adj_[adjStart ... adjStart + adjLive)
+        uint32_t adjLive = 0;        // entries not yet known to be emitted
+        uint8_t cachePos = kOutOfCache;
+    };
+
+    void initialise() {
+        const size_t corners = 3 * size_t(numTriangles_);
+        for (size_t i = 0; i < corners; ++i) {
+            ++vertex_[corner(i)].remaining;
+        }
+        uint32_t offset = 0;
+        for (Vertex& v : vertex_) {
+            v.adjStart = offset;
+            offset += v.remaining;
+            updateRemainingScore(v);
+            v.score = v.remainingScore;
+        }
+        for (size_t i = 0; i < corners; ++i) {
+            Vertex& v = vertex_[corner(i)];
+            adj_[v.adjStart + v.adjLive++] = uint32_t(i / 3);
+        }
+        cold_.assignInitial(numTriangles_, [this](uint32_t t) { return floatBits(triangleScore(t)); });
+    }
+
+    void updateRemainingScore(Vertex& v) const {
+        const uint32_t r = v.remaining;
+        v.remainingScore = r < kValenceTableSize ? tables_.remaining[r] : remainingScore(r);
+    }
+
+    // The score of a vertex that an unemitted triangle names (so remaining is at least 1).
+    float liveScore(const Vertex& v) const { return v.score; }
+
+    // Corner i of the index buffer, relative to the first vertex.
+    uint32_t corner(size_t i) const { return uint32_t(input_[i]) - firstVertex_; }
+
+    float triangleScore(uint32_t t) const {
+        const size_t c = 3 * size_t(t);
+        return liveScore(vertex_[corner(c)]) + liveScore(vertex_[corner(c + 1)]) +
+               liveScore(vertex_[corner(c + 2)]);
+    }
+
+    bool isHot(uint32_t t) const {
+        const size_t c = 3 * size_t(t);
+        return (vertex_[corner(c)].cachePos & vertex_[corner(c + 1)].cachePos &
+                vertex_[corner(c + 2)].cachePos) != kOutOfCache;
+    }
+
+    // Positive scores order like their bit patterns; ties go to the lower index.
+    static uint64_t queueKey(float score, uint32_t t) {
+        return (uint64_t(floatBits(score)) << 32) | (kNone - t);
+    }
+
+    struct Choice {
+        uint32_t triangle = kNone;
+        float score = -std::numeric_limits<float>::infinity();
+
+        // Takes t when it beats the choice so far; true when it did.
+        bool offer(uint32_t t, float s) {
+            if (s > score || (s == score && t < triangle)) {
+                triangle = t;
+                score = s;
+                return true;
+            }
+            return false;
+        }
+    };
+
+    // The best cold triangle: the queue's top, once stale entries are dropped.
+    void offerColdTop(Choice& best) {
+        while (!cold_.empty()) {
+            const uint64_t key = cold_.top();
+            const uint32_t t = kNone - uint32_t(key);
+            if (!emitted_[t] && !isHot(t) && floatBits(triangleScore(t)) == uint32_t(key >> 32)) {
+                best.offer(t, bitsFloat(uint32_t(key >> 32)));
+                return;
+            }
+            cold_.pop();
+        }
+    }
+
+    // A triangle through a cached vertex of score s, when s is the best score among its
+    // cached vertices, scores at most s + 2 max(s, 2). So cached vertices that score below
+    // this bar cannot reach `best`; the margin covers the rounding of the sums.
+    static float pruneBar(float best) {
+        constexpr float kMargin = 2e-3f;
+        const float belowTwo = best - 4.0f - kMargin;
+        return belowTwo < 2.0f ? belowTwo : (best - kMargin) / 3.0f;
+    }
+
+    // Calls visit for each unemitted triangle of v, dropping emitted ones from its list.
+    template <class Visit> void forLiveTriangles(Vertex& v, Visit visit) {
+        const uint32_t begin = v.adjStart;
+        uint32_t end = begin + v.adjLive;
+        for (uint32_t i = begin; i < end;) {
+            const uint32_t t = adj_[i];
+            if (emitted_[t]) {
+                adj_[i] = adj_[--end];
+                continue;
+            }
+            visit(t);
+            ++i;
+        }
+        v.adjLive = end - begin;
+    }
+
+    uint32_t select() {
+        Choice best;
+        offerColdTop(best);
+        float bar = best.triangle == kNone ? 0.0f : pruneBar(best.score);
+        const uint32_t size = cacheSize_;
+        const float* scores = cacheScore_;
+        for (uint32_t i = 0; i < size; ++i) {
+            if (scores[i] < bar) {
+                continue; // no live triangle (minus infinity), or none that can win
+            }
+            forLiveTriangles(vertex_[cache_[i]], [&](uint32_t t) {
+                if (best.offer(t, triangleScore(t))) {
+                    bar = pruneBar(best.score);
+                }
+            });
+        }
+        return best.triangle;
+    }
+
+    void emit(uint32_t t) {
+        emitted_[t] = 1;
+        const uint32_t c[3] = {corner(3 * size_t(t)), corner(3 * size_t(t) + 1), corner(3 * size_t(t) + 2)};
+        for (int j = 0; j < 3; ++j) {
+            --vertex_[c[j]].remaining;
+        }
+        for (int j = 0; j < 3; ++j) {
+            updateRemainingScore(vertex_[c[j]]);
+        }
+        updateCache(c);
+    }
+
+    // The remaining-count share of a cached vertex's score; minus infinity once no
+    // unemitted triangle uses it.
+    float cacheShare(const Vertex& v) const {
+        return v.remaining == 0 ? -std::numeric_limits<float>::infinity() : v.remainingScore;
+    }
+
+    // Moves the triangle's distinct corners to the front of the cache (a repeated corner is
+    // inserted once) and puts triangles that no longer touch the cache back into the cold
+    // queue. Scores follow from the cache positions, so nothing else needs rescoring.
+    void updateCache(const uint32_t* c) {
+        uint32_t next[kVertexCacheSize + 3];
+        float nextShare[kVertexCacheSize + 3];
+        uint32_t count = 0;
+        uint32_t hits[3];
+        uint32_t numHits = 0;
+        for (int j = 0; j < 3; ++j) {
+            if ((j < 1 || c[j] != c[0]) && (j < 2 || c[j] != c[1])) {
+                const Vertex& v = vertex_[c[j]];
+                if (v.cachePos != kOutOfCache) {
+                    hits[numHits++] = v.cachePos;
+                }
+                next[count] = c[j];
+                nextShare[count++] = cacheShare(v);
+            }
+        }
+        // The rest of the cache in its order, less the corners' old places.
+        sortSmall(hits, numHits);
+        uint32_t from = 0;
+        for (uint32_t h = 0; h <= numHits; ++h) {
+            const uint32_t to = h < numHits ? hits[h] : cacheSize_;
+            std::copy(cache_ + from, cache_ + to, next + count);
+            std::copy(cacheShare_ + from, cacheShare_ + to, nextShare + count);
+            count += to - from;
+            from = to + 1;
+        }
+        cacheSize_ = std::min(count, kVertexCacheSize);
+        std::copy_n(next, cacheSize_, cache_);
+        std::copy_n(nextShare, cacheSize_, cacheShare_);
+        for (uint32_t i = 0; i < cacheSize_; ++i) {
+            Vertex& v = vertex_[next[i]];
+            v.cachePos = uint8_t(i);
+            v.score = tables_.cache[i] + nextShare[i];
+            cacheScore_[i] = v.score;
+        }
+        for (uint32_t i = cacheSize_; i < count; ++i) {
+            Vertex& v = vertex_[next[i]];
+            v.cachePos = kOutOfCache;
+            v.score = v.remainingScore;
+        }
+        for (uint32_t i = cacheSize_; i < count; ++i) {
+            forLiveTriangles(vertex_[next[i]], [this](uint32_t t) {
+                if (!isHot(t)) {
+                    cold_.push(queueKey(triangleScore(t), t));
+                }
+            });
+        }
+    }
+
+    const uint32_t numTriangles_;
+    const uint32_t firstVertex_;
+    const Index* input_;
+    const ScoreTables& tables_;
+    std::vector<Vertex> vertex_;
+    std::vector<uint32_t> adj_;
+    std::vector<uint8_t> emitted_;
+    uint32_t cache_[kVertexCacheSize] = {};
+    float cacheShare_[kVertexCacheSize] = {}; // cacheShare of each cached vertex
+    float cacheScore_[kVertexCacheSize] = {}; // and its score (minus infinity: no live triangle)
+    uint32_t cacheSize_ = 0;
+    ColdQueue cold_;
+};
+
+template <class Index>
+void reorder(uint32_t numTriangles, uint32_t firstVertex, uint32_t numVertices, const Index* input,
+             Index* output) {
+    VertexCacheReorder<Index>(numTriangles, firstVertex, numVertices, input).run(output);
+}
+
+} // namespace
+
+float vertexCacheScore(uint32_t cachePosition, uint32_t remaining) {
+    if (remaining == 0) {
+        return -1.0f;
+    }
+    return cachePositionScore(cachePosition) + remainingScore(remaining);
+}
+
+void reorderForVertexCache(uint32_t numTriangles, uint32_t firstVertex, uint32_t numVertices,
+                           const uint16_t* input, uint16_t* output) {
+    reorder(numTriangles, firstVertex, numVertices, input, output);
+}
+
+void reorderForVertexCache(uint32_t numTriangles, uint32_t firstVertex, uint32_t numVertices,
+                           const uint32_t* input, uint32_t* output) {
+    reorder(numTriangles, firstVertex, numVertices, input, output);
+}
