@@ -1,0 +1,30 @@
+#pragma once
+// Kinds of values a numeric attribute holds.
+
+class MFnNumericData {
+public:
+    enum Type {
+        kInvalid,
+        kBoolean,
+        kByte,
+        kChar,
+        kShort,
+        k2Short,
+        k3Short,
+        kLong,
+        kInt = kLong,
+        k2Long,
+        k2Int = k2Long,
+        k3Long,
+        k3Int = k3Long,
+        kFloat,
+        k2Float,
+        k3Float,
+        kDouble,
+        k2Double,
+        k3Double,
+        k4Double,
+        kAddr,
+        kLast
+    };
+};

@@ -1,0 +1,202 @@
+// Reading the value words of one setAttr statement.
+
+#include "scenefile/SetAttrRequest.h"
+
+#include <charconv>
+
+namespace orvex_host {
+
+namespace {
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+// The end of the double-quoted string that starts at `p` (just past its
+// closing quote), or null when it is not closed before `end`.
+const char* stringEnd(const char* p, const char* end) {
+    for (++p; p < end; ++p) {
+        if (*p == '\\') {
+            ++p;
+        } else if (*p == '"') {
+            return p + 1;
+        }
+    }
+    return nullptr;
+}
+
+// Appends the contents of the quoted string [p, e) (quotes included) with its
+// escapes resolved.
+void appendUnescaped(const char* p, const char* e, std::string& out) {
+    for (++p, --e; p < e; ++p) {
+        if (*p != '\\' || p + 1 >= e) {
+            out += *p;
+            continue;
+        }
+        ++p;
+        switch (*p) {
+        case 'n':
+            out += '\n';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        default:
+            out += *p; // \" \\ and anything else stand for the character itself
+            break;
+        }
+    }
+}
+
+} // namespace
+
+void ValueCursor::skipSpace() {
+    while (p_ < end_ && isSpace(*p_)) {
+        ++p_;
+    }
+}
+
+bool ValueCursor::atEnd() {
+    skipSpace();
+    return p_ >= end_;
+}
+
+bool ValueCursor::nextWord(std::string_view& word) {
+    skipSpace();
+    if (p_ >= end_) {
+        return false;
+    }
+    const char* start = p_;
+    const char* e = nullptr;
+    if (*p_ == '"') {
+        e = stringEnd(p_, end_);
+        if (!e) {
+            return false;
+        }
+    } else {
+        e = p_;
+        while (e < end_ && !isSpace(*e)) {
+            ++e;
+        }
+    }
+    word = std::string_view(start, static_cast<size_t>(e - start));
+    p_ = e;
+    return true;
+}
+
+bool ValueCursor::nextDouble(double& value) {
+    skipSpace();
+    const char* start = p_;
+    if (start < end_ && *start == '+') {
+        ++start;
+    }
+    double v = 0.0;
+    auto result = std::from_chars(start, end_, v);
+    if (result.ec != std::errc() || (result.ptr < end_ && !isSpace(*result.ptr))) {
+        return false;
+    }
+    value = v;
+    p_ = result.ptr;
+    return true;
+}
+
+bool ValueCursor::nextInt(long long& value) {
+    skipSpace();
+    const char* start = p_;
+    if (start < end_ && *start == '+') {
+        ++start;
+    }
+    long long v = 0;
+    auto result = std::from_chars(start, end_, v);
+    if (result.ec != std::errc() || (result.ptr < end_ && !isSpace(*result.ptr))) {
+        return false;
+    }
+    value = v;
+    p_ = result.ptr;
+    return true;
+}
+
+bool ValueCursor::nextBool(bool& value) {
+    const char* saved = p_;
+    std::string_view w;
+    if (!nextWord(w)) {
+        return false;
+    }
+    if (w == "yes" || w == "true" || w == "on" || w == "1") {
+        value = true;
+        return true;
+    }
+    if (w == "no" || w == "false" || w == "off" || w == "0") {
+        value = false;
+        return true;
+    }
+    p_ = saved;
+    return false;
+}
+
+bool ValueCursor::nextString(std::string& value) {
+    skipSpace();
+    if (p_ >= end_) {
+        return false;
+    }
+    if (*p_ == '"') {
+        const char* e = stringEnd(p_, end_);
+        if (!e) {
+            return false;
+        }
+        value.clear();
+        appendUnescaped(p_, e, value);
+        p_ = e;
+        return true;
+    }
+    if (*p_ != '(') {
+        return false;
+    }
+    // ( "abc" + "def" ... )
+    const char* saved = p_;
+    ++p_;
+    std::string joined;
+    for (;;) {
+        skipSpace();
+        if (p_ >= end_ || *p_ != '"') {
+            p_ = saved;
+            return false;
+        }
+        const char* e = stringEnd(p_, end_);
+        if (!e) {
+            p_ = saved;
+            return false;
+        }
+        appendUnescaped(p_, e, joined);
+        p_ = e;
+        skipSpace();
+        if (p_ < end_ && *p_ == '+') {
+            ++p_;
+            continue;
+        }
+        if (p_ < end_ && *p_ == ')') {
+            ++p_;
+            value = std::move(joined);
+            return true;
+        }
+        p_ = saved;
+        return false;
+    }
+}
+
+bool ValueCursor::skip() {
+    skipSpace();
+    if (p_ < end_ && *p_ == '(') {
+        std::string ignored;
+        if (nextString(ignored)) {
+            return true;
+        }
+    }
+    std::string_view w;
+    return nextWord(w);
+}
+
+} // namespace orvex_host
