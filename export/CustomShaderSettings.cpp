@@ -33,7 +33,8 @@ AttributeValue readValue(const MObject& attribute, const MPlug& plug) {
         }
     } else if (attribute.hasFn(MFn::kNumericAttribute)) {
         const MFnNumericData::Type unit = MFnNumericAttribute(attribute).unitType();
-        if ((unit == MFnNumericData::kInt || unit == MFnNumericData::kFloat || unit == MFnNumericData::kDouble) &&
+        if ((unit == MFnNumericData::kInt || unit == MFnNumericData::kFloat ||
+             unit == MFnNumericData::kDouble) &&
             plug.getValue(value.number, MDGContext::fsNormal)) {
             value.kind = AttributeValue::Kind::Number;
         }

@@ -10,6 +10,11 @@
 #include <utility>
 #include <vector>
 
+// Keys under which custom-shader files and custom maps get their file ids;
+// the path follows the prefix.
+inline constexpr char kCustomShaderFileKey[] = "materialCustomShaderFile_";
+inline constexpr char kCustomShaderTextureKey[] = "materialCustomShaderTexture_";
+
 struct CustomShaderSettings {
     using NamedText = std::pair<std::string, std::string>;
 

@@ -4,6 +4,7 @@
 #include "core/PathHelpers.h"
 #include "export/AsciiLower.h"
 #include "export/AttributeHelpers.h"
+#include "export/CustomShaderSettings.h"
 #include "export/FileExportContext.h"
 #include "plugin/XmlEscape.h"
 
@@ -58,7 +59,17 @@ bool FileExportContext::writeFiles(const IdTable& fileIds, const IdTable& extraF
     }
     // Custom-shader files and maps are named relative to the scene.
     for (const auto& [path, fileId] : extraFileIds) {
-        writeFileEntry(startsAtRoot(path) ? path : sceneDir + path, fileId, sourceImages, out);
+        const std::string scenePath = startsAtRoot(path) ? path : sceneDir + path;
+        writeFileEntry(scenePath, fileId, sourceImages, out);
+        // A path used both as a custom shader and as a custom map has a
+        // second id, which its material writes too: list the file under
+        // that id as well, so that no id in the document lacks its file.
+        for (const char* prefix : {kCustomShaderFileKey, kCustomShaderTextureKey}) {
+            uint32_t otherId = 0;
+            if (fileIds.find(prefix + path, otherId) && otherId != fileId) {
+                writeFileEntry(scenePath, otherId, sourceImages, out);
+            }
+        }
     }
     out << "  </Files>\n\n";
     return true;
@@ -84,7 +95,7 @@ bool FileExportContext::writeFileEntry(std::string path, uint32_t fileId, const 
             relative = makeRelativePath(outputDirLower, lowered, path, path);
         }
     }
-    out << "    <File fileId=\"" << fileId << "\" filename=\"" << escapeAttribute(path) << "\" relativePath=\""
-        << (relative ? "true" : "false") << "\"/>\n";
+    out << "    <File fileId=\"" << fileId << "\" filename=\"" << escapeAttribute(path)
+        << "\" relativePath=\"" << (relative ? "true" : "false") << "\"/>\n";
     return true;
 }

@@ -18,9 +18,6 @@
 
 namespace {
 
-const char kCustomShaderKey[] = "materialCustomShaderFile_";
-const char kCustomTextureKey[] = "materialCustomShaderTexture_";
-
 // What one material's element is built from.
 struct MaterialValues {
     std::string name;
@@ -55,7 +52,8 @@ void writeRgb(std::ostream& out, const MColor& c) {
 
 // The file id of a custom-shader file or map; the Files pass lists the path
 // under the same id.
-uint32_t customFileId(const char* keyPrefix, const std::string& path, IdTable& fileIds, IdTable& extraFileIds) {
+uint32_t customFileId(const char* keyPrefix, const std::string& path, IdTable& fileIds,
+                      IdTable& extraFileIds) {
     const uint32_t id = fileIds.idOf(keyPrefix + path);
     extraFileIds.insert(path, id);
     return id;
@@ -79,17 +77,18 @@ void writeStartTag(MaterialValues& m, IdTable& fileIds, IdTable& extraFileIds, s
         out << "\" alphaBlending=\"true";
     }
     if (m.custom.hasShader) {
-        out << "\" customShaderId=\"" << customFileId(kCustomShaderKey, m.custom.shaderPath, fileIds, extraFileIds);
+        out << "\" customShaderId=\""
+            << customFileId(kCustomShaderFileKey, m.custom.shaderPath, fileIds, extraFileIds);
     }
     out << "\">\n";
 }
 
-void writeChildren(const MFnLambertShader& material, MaterialValues& m, IdTable& fileIds, IdTable& extraFileIds,
-                   std::ostream& out) {
+void writeChildren(const MFnLambertShader& material, MaterialValues& m, IdTable& fileIds,
+                   IdTable& extraFileIds, std::ostream& out) {
     const float refractiveIndex = material.refractiveIndex();
     if (!m.hasReflectionTexture && refractiveIndex != 1.0f) {
-        out << "      <Reflectionmap type=\"planar\" refractiveIndex=\"" << refractiveIndex << "\" bumpScale=\""
-            << m.custom.reflectionBumpScale;
+        out << "      <Reflectionmap type=\"planar\" refractiveIndex=\"" << refractiveIndex
+            << "\" bumpScale=\"" << m.custom.reflectionBumpScale;
         if (m.custom.reflectionResolution != 512) {
             out << "\" resolution=\"" << m.custom.reflectionResolution;
         }
@@ -100,7 +99,8 @@ void writeChildren(const MFnLambertShader& material, MaterialValues& m, IdTable&
     if (refractions) {
         float absorbance = 1.0f;
         getFloatAttribute(material, "lightAbsorbance", absorbance);
-        out << "      <Refractionmap type=\"planar\" coeff=\"" << 1.0f - absorbance << "\" bumpScale=\"0.1\"/>\n";
+        out << "      <Refractionmap type=\"planar\" coeff=\"" << 1.0f - absorbance
+            << "\" bumpScale=\"0.1\"/>\n";
     }
     if (m.custom.hasShader) {
         for (const auto& [name, value] : m.custom.parameters) {
@@ -108,7 +108,7 @@ void writeChildren(const MFnLambertShader& material, MaterialValues& m, IdTable&
                 << escapeAttribute(value) << "\"/>\n";
         }
         for (const auto& [name, path] : m.custom.textures) {
-            const uint32_t id = customFileId(kCustomTextureKey, path, fileIds, extraFileIds);
+            const uint32_t id = customFileId(kCustomShaderTextureKey, path, fileIds, extraFileIds);
             out << "      <Custommap name=\"" << escapeAttribute(name) << "\" fileId=\"" << id << "\"/>\n";
         }
     }
@@ -121,8 +121,8 @@ void readReflectiveInputs(FileExportContext& context, const MFnLambertShader& ma
                           const MFnReflectShader& reflect, IdTable& fileIds, MaterialValues& m) {
     m.hasReflectionTexture = context.writeConnectedTexture(material, fileIds, "reflectedColor", m.textureText,
                                                            TextureKind::Reflectionmap) > 0;
-    if (context.writeConnectedTexture(material, fileIds, "specularColor", m.textureText, TextureKind::Glossmap) >
-        0) {
+    if (context.writeConnectedTexture(material, fileIds, "specularColor", m.textureText,
+                                      TextureKind::Glossmap) > 0) {
         m.specular = MColor(1.0f, 1.0f, 1.0f);
     } else {
         const MColor specular = reflect.specularColor();
@@ -134,21 +134,24 @@ void readReflectiveInputs(FileExportContext& context, const MFnLambertShader& ma
 void readShading(FileExportContext& context, const MFnLambertShader& material, IdTable& fileIds,
                  MaterialValues& m) {
     const MColor ambient = material.ambientColor();
-    m.ambient = ambient.r == 0.0f && ambient.g == 0.0f && ambient.b == 0.0f ? MColor(1.0f, 1.0f, 1.0f) : ambient;
+    m.ambient =
+        ambient.r == 0.0f && ambient.g == 0.0f && ambient.b == 0.0f ? MColor(1.0f, 1.0f, 1.0f) : ambient;
     m.emissive = material.glowIntensity() == 1.0f;
 
     MPlugArray sources;
     int colourTextures = 0;
     if (getConnectedSources(material, "color", sources)) {
-        colourTextures = context.resolveTextureSource(material, sources[0].node(), fileIds, m.textureText,
-                                                      m.emissive ? TextureKind::Emissivemap : TextureKind::Texture);
+        colourTextures =
+            context.resolveTextureSource(material, sources[0].node(), fileIds, m.textureText,
+                                         m.emissive ? TextureKind::Emissivemap : TextureKind::Texture);
     }
     if (colourTextures == 0) {
         m.hasColour = true;
         m.colour = material.color();
     }
     if (getConnectedSources(material, "normalCamera", sources)) {
-        context.resolveTextureSource(material, sources[0].node(), fileIds, m.textureText, TextureKind::Normalmap);
+        context.resolveTextureSource(material, sources[0].node(), fileIds, m.textureText,
+                                     TextureKind::Normalmap);
     }
 
     const MObject node = material.object();

@@ -45,7 +45,8 @@ int FileExportContext::writeTextureElement(const MObject& texture, IdTable& file
         out << "\" bumpDepth=\"" << bumpDepth;
     }
     if (kind == TextureKind::Reflectionmap) {
-        out << "\" type=\"cube\" wrap=\"false\" refractiveIndex=\"" << refractiveIndex << "\" bumpScale=\"0.1";
+        out << "\" type=\"cube\" wrap=\"false\" refractiveIndex=\"" << refractiveIndex
+            << "\" bumpScale=\"0.1";
     }
     out << "\"/>\n";
     return 1;
@@ -72,7 +73,8 @@ int FileExportContext::resolveTextureSource(const MFnLambertShader& material, co
         getConnectedSources(MFnDependencyNode(source), "image", images);
         int written = 0;
         for (unsigned int i = 0; i < images.length(); ++i) {
-            written += writeTextureElement(images[i].node(), fileIds, kind, false, 1.0f, refractiveIndex, out);
+            written +=
+                writeTextureElement(images[i].node(), fileIds, kind, false, 1.0f, refractiveIndex, out);
         }
         return written;
     }
@@ -87,8 +89,8 @@ int FileExportContext::resolveTextureSource(const MFnLambertShader& material, co
         getConnectedSources(bump, "bumpValue", values);
         int written = 0;
         for (unsigned int i = 0; i < values.length(); ++i) {
-            written += writeTextureElement(values[i].node(), fileIds, kind, hasBumpDepth, depth, refractiveIndex,
-                                           out);
+            written += writeTextureElement(values[i].node(), fileIds, kind, hasBumpDepth, depth,
+                                           refractiveIndex, out);
         }
         return written;
     }
@@ -98,8 +100,8 @@ int FileExportContext::resolveTextureSource(const MFnLambertShader& material, co
     return 0;
 }
 
-int FileExportContext::resolveLayers(const MFnLambertShader& material, const MObject& layered, IdTable& fileIds,
-                                     std::ostream& out, LayerPath& layerPath) {
+int FileExportContext::resolveLayers(const MFnLambertShader& material, const MObject& layered,
+                                     IdTable& fileIds, std::ostream& out, LayerPath& layerPath) {
     // A layer that leads back to a layered texture being followed would
     // recurse for ever; it contributes nothing instead.
     if (layerPath.size() >= kMaxLayerDepth ||

@@ -41,8 +41,8 @@ TEST_F(ExportCommand, FileFlagAsLastArgumentFailsSilently) {
 TEST_F(ExportCommand, UntitledSceneWritesTheBareFrame) {
     std::string path = workDir() + "/out.xml";
     ASSERT_EQ(exportWith("-f \"" + path + "\""), MS::kSuccess);
-    EXPECT_EQ(readFile(path),
-              frame("untitled", kEmptyFilesAndMaterials + "\n  <Shapes >\n  </Shapes>\n\n" + std::string(kEmptyScene) + "\n"));
+    EXPECT_EQ(readFile(path), frame("untitled", kEmptyFilesAndMaterials + "\n  <Shapes >\n  </Shapes>\n\n" +
+                                                    std::string(kEmptyScene) + "\n"));
     EXPECT_EQ(messagesOf(MessageKind::Info), (std::vector<std::string>{"Export scene to: " + path, "done."}));
     EXPECT_FALSE(fileExists(path + ".orvex-partial"));
 }
@@ -65,8 +65,8 @@ TEST_F(ExportCommand, SectionsKeepTheirOrderWhateverTheFlagOrder) {
     std::string path = workDir() + "/out.xml";
     ASSERT_EQ(exportWith("-ua -an -f " + path + " -ps -unknownFlag extra"), MS::kSuccess);
     // Dynamics, Scene, Animation, UserAttributes, each followed by a blank line.
-    EXPECT_EQ(readFile(path),
-              frame("untitled", kEmptyFilesAndMaterials + "\n  <Shapes >\n  </Shapes>\n\n\n" + std::string(kEmptyScene) + "\n\n\n"));
+    EXPECT_EQ(readFile(path), frame("untitled", kEmptyFilesAndMaterials + "\n  <Shapes >\n  </Shapes>\n\n\n" +
+                                                    std::string(kEmptyScene) + "\n\n\n"));
 }
 
 TEST_F(ExportCommand, DollarSignsBecomeSlashes) {
@@ -129,7 +129,8 @@ TEST_F(ExportCommand, FailingSceneIteratorStillWritesTheDocument) {
     orvex_host::setFault("MItDag");
     std::string path = workDir() + "/out.xml";
     ASSERT_EQ(exportWith("-f " + path), MS::kSuccess);
-    EXPECT_EQ(readFile(path), frame("untitled", kEmptyFilesAndMaterials + "\n  <Shapes >\n  </Shapes>\n\n\n"));
+    EXPECT_EQ(readFile(path),
+              frame("untitled", kEmptyFilesAndMaterials + "\n  <Shapes >\n  </Shapes>\n\n\n"));
 }
 
 TEST_F(ExportCommand, VerboseEchoesTheSceneNameQuery) {

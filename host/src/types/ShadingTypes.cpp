@@ -9,25 +9,20 @@ namespace orvex_host {
 
 namespace {
 
-void addColor(NodeTypeBuilder& b, const std::string& longName, const std::string& shortName, double def) {
-    b.triple(longName, shortName, {longName + "R", longName + "G", longName + "B"},
-             {shortName + "r", shortName + "g", shortName + "b"}, AttrType::Float, def);
-}
-
 // The colour outputs every surface material has.
 void addSurfaceOutputs(NodeTypeBuilder& b) {
-    addColor(b, "outColor", "oc", 0.0);
-    addColor(b, "outTransparency", "ot", 0.0);
-    addColor(b, "outGlowColor", "ogc", 0.0);
-    addColor(b, "outMatteOpacity", "omo", 1.0);
+    b.color("outColor", "oc", 0.0);
+    b.color("outTransparency", "ot", 0.0);
+    b.color("outGlowColor", "ogc", 0.0);
+    b.color("outMatteOpacity", "omo", 1.0);
 }
 
 void defineLambert(TypeRegistry& registry) {
     NodeTypeBuilder b(registry.define("lambert", MFn::kLambert, "", false));
-    addColor(b, "color", "c", 0.5);
-    addColor(b, "transparency", "it", 0.0);
-    addColor(b, "ambientColor", "ambc", 0.0);
-    addColor(b, "incandescence", "ic", 0.0);
+    b.color("color", "c", 0.5);
+    b.color("transparency", "it", 0.0);
+    b.color("ambientColor", "ambc", 0.0);
+    b.color("incandescence", "ic", 0.0);
     b.attr("diffuse", "dc", AttrType::Float, 0.8);
     b.attr("translucence", "tc", AttrType::Float, 0.0);
     b.attr("translucenceDepth", "trsd", AttrType::Float, 0.5);
@@ -50,9 +45,9 @@ void defineLambert(TypeRegistry& registry) {
 // A lambert kind with a specular highlight and reflections.
 NodeTypeBuilder defineReflecting(TypeRegistry& registry, const std::string& name, MFn::Type kind) {
     NodeTypeBuilder b(registry.define(name, kind, "lambert", false));
-    addColor(b, "specularColor", "sc", 0.5);
+    b.color("specularColor", "sc", 0.5);
     b.attr("reflectivity", "rfl", AttrType::Float, 0.5);
-    addColor(b, "reflectedColor", "rc", 0.0);
+    b.color("reflectedColor", "rc", 0.0);
     b.attr("reflectionSpecularity", "rsp", AttrType::Float, 1.0);
     return b;
 }
@@ -61,9 +56,9 @@ NodeTypeBuilder defineReflecting(TypeRegistry& registry, const std::string& name
 
 void registerShadingTypes(TypeRegistry& registry) {
     NodeTypeBuilder sg(registry.define("shadingEngine", MFn::kShadingEngine, "objectSet", false));
-    addColor(sg, "surfaceShader", "ss", 0.0);
-    addColor(sg, "volumeShader", "vs", 0.0);
-    addColor(sg, "displacementShader", "ds", 0.0);
+    sg.color("surfaceShader", "ss", 0.0);
+    sg.color("volumeShader", "vs", 0.0);
+    sg.color("displacementShader", "ds", 0.0);
 
     defineLambert(registry);
     defineReflecting(registry, "phong", MFn::kPhong).attr("cosinePower", "cp", AttrType::Float, 20.0);
@@ -73,7 +68,7 @@ void registerShadingTypes(TypeRegistry& registry) {
     NodeTypeBuilder phongE = defineReflecting(registry, "phongE", MFn::kPhongExplorer);
     phongE.attr("roughness", "rgh", AttrType::Float, 0.5);
     phongE.attr("highlightSize", "hs", AttrType::Float, 0.5);
-    addColor(phongE, "whiteness", "wn", 0.5);
+    phongE.color("whiteness", "wn", 0.5);
 
     // A material outside the lambert family: its colour is its output.
     NodeTypeBuilder surface(registry.define("surfaceShader", MFn::kSurfaceShader, "", false));

@@ -8,25 +8,20 @@ namespace orvex_host {
 
 namespace {
 
-void addColor(NodeTypeBuilder& b, const std::string& longName, const std::string& shortName, double def,
-              int parent = -1) {
-    b.triple(longName, shortName, {longName + "R", longName + "G", longName + "B"},
-             {shortName + "r", shortName + "g", shortName + "b"}, AttrType::Float, def, false, parent);
-}
-
 void addTextureOutputs(NodeTypeBuilder& b) {
-    addColor(b, "outColor", "oc", 0.0);
+    b.color("outColor", "oc", 0.0);
     b.attr("outAlpha", "oa", AttrType::Float, 0.0);
 }
 
 // What every 2D texture has: its placement input, colour balance and
 // outputs.
 void add2dTextureAttributes(NodeTypeBuilder& b) {
-    b.compound("uvCoord", "uv",
-               {makeAttr("uCoord", "u", AttrType::Float, 0.0), makeAttr("vCoord", "v", AttrType::Float, 0.0)});
-    addColor(b, "defaultColor", "dc", 0.5);
-    addColor(b, "colorGain", "cg", 1.0);
-    addColor(b, "colorOffset", "co", 0.0);
+    b.compound(
+        "uvCoord", "uv",
+        {makeAttr("uCoord", "u", AttrType::Float, 0.0), makeAttr("vCoord", "v", AttrType::Float, 0.0)});
+    b.color("defaultColor", "dc", 0.5);
+    b.color("colorGain", "cg", 1.0);
+    b.color("colorOffset", "co", 0.0);
     b.attr("alphaGain", "ag", AttrType::Float, 1.0);
     b.attr("alphaOffset", "ao", AttrType::Float, 0.0);
     b.attr("alphaIsLuminance", "ail", AttrType::Bool, false);
@@ -41,7 +36,7 @@ void defineFileTextures(TypeRegistry& registry) {
     file.attr("filterType", "ft", AttrType::Enum, 3LL);
     file.attr("useFrameExtension", "ufe", AttrType::Bool, false);
     file.attr("frameExtension", "fe", AttrType::Int, 1LL);
-    addColor(file, "outTransparency", "ot", 0.0);
+    file.color("outTransparency", "ot", 0.0);
 
     // A kind derived from the file texture: it has the file texture's
     // function set but is not exactly a file texture.
@@ -53,13 +48,13 @@ void defineLayeredTexture(TypeRegistry& registry) {
     NodeTypeBuilder b(registry.define("layeredTexture", MFn::kLayeredTexture, "", false));
     // One compound element per layer; its first child is the layer's colour.
     int inputs = b.attr("inputs", "cs", AttrType::Compound, {}, true);
-    addColor(b, "color", "c", 0.0, inputs);
+    b.color("color", "c", 0.0, inputs);
     b.attr("alpha", "a", AttrType::Float, 1.0, false, inputs);
     b.attr("blendMode", "bm", AttrType::Enum, 1LL, false, inputs);
     b.attr("isVisible", "iv", AttrType::Bool, true, false, inputs);
     b.attr("alphaIsLuminance", "ail", AttrType::Bool, false);
     addTextureOutputs(b);
-    addColor(b, "outTransparency", "ot", 0.0);
+    b.color("outTransparency", "ot", 0.0);
 }
 
 } // namespace
@@ -69,14 +64,15 @@ void registerTextureTypes(TypeRegistry& registry) {
 
     NodeTypeBuilder checker(registry.define("checker", MFn::kChecker, "", false));
     add2dTextureAttributes(checker);
-    addColor(checker, "color1", "c1", 1.0);
-    addColor(checker, "color2", "c2", 0.0);
+    checker.color("color1", "c1", 1.0);
+    checker.color("color2", "c2", 0.0);
     checker.attr("contrast", "ct", AttrType::Float, 1.0);
 
     NodeTypeBuilder sphere(registry.define("envSphere", MFn::kEnvSphere, "", false));
-    addColor(sphere, "image", "so", 0.0);
-    sphere.compound("shearUV", "suv",
-                    {makeAttr("shearU", "su", AttrType::Float, 0.0), makeAttr("shearV", "sv", AttrType::Float, 0.0)});
+    sphere.color("image", "so", 0.0);
+    sphere.compound(
+        "shearUV", "suv",
+        {makeAttr("shearU", "su", AttrType::Float, 0.0), makeAttr("shearV", "sv", AttrType::Float, 0.0)});
     sphere.attr("flip", "fl", AttrType::Bool, false);
     addTextureOutputs(sphere);
 
