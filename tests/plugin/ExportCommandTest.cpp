@@ -65,8 +65,11 @@ TEST_F(ExportCommand, SectionsKeepTheirOrderWhateverTheFlagOrder) {
     std::string path = workDir() + "/out.xml";
     ASSERT_EQ(exportWith("-ua -an -f " + path + " -ps -unknownFlag extra"), MS::kSuccess);
     // Dynamics, Scene, Animation, UserAttributes, each followed by a blank line.
-    EXPECT_EQ(readFile(path), frame("untitled", kEmptyFilesAndMaterials + "\n  <Shapes >\n  </Shapes>\n\n\n" +
-                                                    std::string(kEmptyScene) + "\n\n\n"));
+    EXPECT_EQ(readFile(path),
+              frame("untitled", kEmptyFilesAndMaterials +
+                                    "\n  <Shapes >\n  </Shapes>\n\n  <Dynamics>\n  </Dynamics>\n\n" +
+                                    std::string(kEmptyScene) +
+                                    "\n\n  <UserAttributes>\n  </UserAttributes>\n"));
 }
 
 TEST_F(ExportCommand, DollarSignsBecomeSlashes) {
