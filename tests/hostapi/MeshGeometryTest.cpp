@@ -268,8 +268,8 @@ TEST_F(MeshGeometry, ShadingGroupsComeFromFaceSetsAndWholeInstances) {
     // Face sets og[1] (face 1) and og[0] (nothing yet); groups follow the
     // set order, a set without faces still lists its group.
     set(m, ".iog[0].og[1].gcl", "1 \"f[1]\"", {"componentList"});
-    connect(m, "objectGroups", {0, 1}, red, "dagSetMembers", {0});
-    connect(m, "objectGroups", {0, 0}, blue, "dagSetMembers", {0});
+    connect("shape.objectGroups[0][1]", "redSG.dagSetMembers[0]");
+    connect("shape.objectGroups[0][0]", "blueSG.dagSetMembers[0]");
     ASSERT_EQ(fn.getConnectedShaders(0, groups, perFace), MS::kSuccess);
     ASSERT_EQ(groups.length(), 2u);
     EXPECT_EQ(groups[0], object(blue));
@@ -286,7 +286,7 @@ TEST_F(MeshGeometry, ShadingGroupsComeFromFaceSetsAndWholeInstances) {
     set(whole, ".vt[0:2]", "0 0 0  1 0 0  0 1 0");
     set(whole, ".ed[0:2]", "0 1 0  1 2 0  2 0 0");
     faces(whole, ".fc[0]", "f 3 0 1 2");
-    connect(whole, "instObjGroups", {0}, red, "dagSetMembers", {1});
+    connect("whole.instObjGroups[0]", "redSG.dagSetMembers[1]");
     ASSERT_EQ(MFnMesh(object(whole)).getConnectedShaders(0, groups, perFace), MS::kSuccess);
     ASSERT_EQ(groups.length(), 1u);
     EXPECT_EQ(ints(perFace), (std::vector<int>{0}));

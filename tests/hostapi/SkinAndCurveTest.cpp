@@ -39,13 +39,13 @@ protected:
         set(s.orig, ".fc[0]", "f 3 0 1 2", {"polyFaces"});
         s.tweak = create("tweak", "tweak1");
         s.cluster = create("skinCluster", "skinCluster1");
-        connect(s.orig, "worldMesh", {0}, s.tweak, "inputGeometry", {0});
-        connect(s.tweak, "outputGeometry", {0}, s.cluster, "inputGeometry", {0});
-        connect(s.cluster, "outputGeometry", {0}, s.shape, "inMesh", {});
+        connect("bodyShapeOrig.worldMesh[0]", "tweak1.inputGeometry[0]");
+        connect("tweak1.outputGeometry[0]", "skinCluster1.inputGeometry[0]");
+        connect("skinCluster1.outputGeometry[0]", "bodyShape.inMesh");
         // Influences at logical matrix indices 0, 2 and 5.
         for (unsigned index : {0u, 2u, 5u}) {
             Node* joint = create("transform", "joint" + std::to_string(index));
-            connect(joint, "worldMatrix", {0}, s.cluster, "matrix", {index});
+            connect(joint->name + ".worldMatrix[0]", "skinCluster1.matrix[" + std::to_string(index) + "]");
             s.joints.push_back(joint);
         }
         return s;
@@ -64,7 +64,7 @@ TEST_F(SkinAndCurve, ADeformedMeshReadsItsOriginalGeometryAndKeepsItsOwnShading)
     EXPECT_EQ(shape.numPolygons(), 1);
     EXPECT_EQ(shape.numVertices(), 3);
     Node* sg = create("shadingEngine", "skinSG");
-    connect(s.shape, "instObjGroups", {0}, sg, "dagSetMembers", {0});
+    connect("bodyShape.instObjGroups[0]", "skinSG.dagSetMembers[0]");
     MObjectArray groups;
     MIntArray perFace;
     ASSERT_EQ(shape.getConnectedShaders(0, groups, perFace), MS::kSuccess);
@@ -75,9 +75,8 @@ TEST_F(SkinAndCurve, ADeformedMeshReadsItsOriginalGeometryAndKeepsItsOwnShading)
     // A mesh fed by a modelling node stores nothing and reads nothing.
     Node* made = create("mesh", "madeShape", create("transform", "made"));
     Node* maker = create("unknown", "polyCube1");
-    int out = maker->addDynamic(makeAttr("output", "out", AttrType::Mesh));
-    std::string error;
-    ASSERT_TRUE(scene().connect(maker, {out, {}}, made, {made->findAttribute("inMesh"), {}}, false, error));
+    maker->addDynamic(makeAttr("output", "out", AttrType::Mesh));
+    connect("polyCube1.output", "madeShape.inMesh");
     EXPECT_EQ(MFnMesh(object(made)).numPolygons(), 0);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 // A fixture for tests that build a host scene node by node: a fresh scene
-// without startup nodes, no fault switches, and helpers that create nodes,
-// feed setAttr statements to payload hooks and connect plugs by name.
+// without startup nodes, no fault switches, the SceneBuilder's helpers, and
+// setAttr statements fed to payload hooks.
 
-#include "api/Access.h"
 #include "graph/Scene.h"
+#include "support/SceneBuilder.h"
 #include "support/SetAttrStatements.h"
 
 #include <orvex_host/Session.h>
@@ -24,7 +24,7 @@ protected:
 
     orvex_host::Scene& scene() { return orvex_host::currentScene(); }
     orvex_host::Node* create(const char* type, const std::string& name, orvex_host::Node* parent = nullptr) {
-        return scene().createNode(*orvex_host::TypeRegistry::instance().find(type), name, parent);
+        return builder_.create(type, name, parent);
     }
     // A mesh shape below its own transform (named name + "T").
     orvex_host::Node* mesh(const std::string& name = "shape") {
@@ -39,14 +39,14 @@ protected:
     void setPlain(orvex_host::Node* node, const std::string& attr, orvex_host::Value value) {
         node->setValue({node->findAttribute(attr), {}}, std::move(value));
     }
-    void connect(orvex_host::Node* src, const std::string& srcAttr, std::vector<unsigned> srcIndices,
-                 orvex_host::Node* dst, const std::string& dstAttr, std::vector<unsigned> dstIndices) {
-        std::string error;
-        ASSERT_TRUE(scene().connect(src, {src->findAttribute(srcAttr), srcIndices}, dst,
-                                    {dst->findAttribute(dstAttr), dstIndices}, false, error))
-            << error;
+    // Connects "node.attr[i]" to "node.attr[j]" (see SceneBuilder::connect).
+    void connect(const std::string& source, const std::string& destination) {
+        builder_.connect(source, destination);
     }
-    static MObject object(orvex_host::Node* n) { return orvex_host::ObjectAccess::fromNode(n); }
+    static MObject object(orvex_host::Node* n) { return SceneBuilder::object(n); }
+
+private:
+    SceneBuilder builder_;
 };
 
 } // namespace orvex_test
