@@ -64,7 +64,9 @@ TEST_F(ExportCommand, SectionsKeepTheirOrderWhateverTheFlagOrder) {
     ASSERT_EQ(exportWith("-ua -an -f " + path + " -ps -unknownFlag extra"), MS::kSuccess);
     // Dynamics, Scene, Animation, UserAttributes, each followed by a blank line.
     EXPECT_EQ(readFile(path),
-              frame("untitled", "\n  <Shapes >\n  </Shapes>\n\n\n" + std::string(kEmptyScene) + "\n\n\n"));
+              frame("untitled", "\n  <Shapes >\n  </Shapes>\n\n  <Dynamics>\n  </Dynamics>\n\n" +
+                                    std::string(kEmptyScene) +
+                                    "\n\n  <UserAttributes>\n  </UserAttributes>\n"));
 }
 
 TEST_F(ExportCommand, DollarSignsBecomeSlashes) {
