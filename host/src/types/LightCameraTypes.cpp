@@ -13,16 +13,11 @@ namespace {
 
 const double kDegree = 3.14159265358979323846 / 180.0;
 
-void addColor(NodeTypeBuilder& b, const std::string& longName, const std::string& shortName, double def) {
-    b.triple(longName, shortName, {longName + "R", longName + "G", longName + "B"},
-             {shortName + "r", shortName + "g", shortName + "b"}, AttrType::Float, def);
-}
-
 void addLightAttributes(NodeTypeBuilder& b) {
     b.triple("color", "cl", {"colorR", "colorG", "colorB"}, {"cr", "cg", "cb"}, AttrType::Float, 1.0);
     b.attr("intensity", "in", AttrType::Float, 1.0);
     b.attr("useRayTraceShadows", "urs", AttrType::Bool, false);
-    addColor(b, "shadowColor", "sc", 0.0);
+    b.color("shadowColor", "sc", 0.0);
     b.attr("centerOfIllumination", "col", AttrType::Distance, 5.0);
     b.attr("locatorScale", "lls", AttrType::Double, 1.0);
 }
