@@ -33,7 +33,7 @@ protected:
         Node* t = create("transform", "body");
         s.shape = create("mesh", "bodyShape", t);
         s.orig = create("mesh", "bodyShapeOrig", t);
-        s.orig->setValue({s.orig->findAttribute("intermediateObject"), {}}, true);
+        setPlug(s.orig, "intermediateObject", true);
         set(s.orig, ".vt[0:2]", "0 0 0  1 0 0  0 1 0");
         set(s.orig, ".ed[0:2]", "0 1 0  1 2 0  2 0 0");
         set(s.orig, ".fc[0]", "f 3 0 1 2", {"polyFaces"});

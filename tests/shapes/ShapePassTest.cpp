@@ -3,10 +3,7 @@
 // corners worked out from the scene), switches, skin weights with the
 // envelope lowered, failed host queries, and curves.
 
-#include "shapes/ShapeExportContext.h"
-#include "support/HostSceneTest.h"
-#include "support/MeshStatements.h"
-#include "support/SideFileReader.h"
+#include "shapes/ShapePassFixture.h"
 
 #include <maya/MFnDependencyNode.h>
 
@@ -21,11 +18,6 @@ using namespace orvex_host;
 using namespace orvex_test;
 
 namespace {
-
-struct Switches {
-    bool normals = false, colors = false, uvs = false, skinWeights = false, nurbsCurves = false,
-         verbose = false;
-};
 
 // One corner as the blob gives it: position, normal, UV sets 0 and 1,
 // colour, skin weights and bones.
@@ -78,77 +70,6 @@ std::vector<std::vector<TriangleCorners>> trianglesBySubset(const ParsedTriangle
         result.push_back(std::move(triangles));
     }
     return result;
-}
-
-class ShapePass : public HostSceneTest {
-protected:
-    void TearDown() override {
-        setGeometryQueryObserver({});
-        HostSceneTest::TearDown();
-    }
-
-    Node* addMesh(const std::string& name, const MeshSpec& spec) {
-        Node* m = mesh(name);
-        applyStatements(scene(), *m, meshStatements(spec));
-        return m;
-    }
-
-    // Runs the pass and parses every blob it made.
-    std::vector<ParsedShape> run(const IdTable& ids, const Switches& s, MStatus expected = MS::kSuccess) {
-        ShapeExportContext context(s.normals, s.colors, s.uvs, s.skinWeights, s.nurbsCurves, s.verbose);
-        std::vector<ShapeBlob> blobs;
-        EXPECT_EQ(context.exportShapes(ids, blobs), expected);
-        std::vector<ParsedShape> shapes;
-        for (const ShapeBlob& blob : blobs) {
-            ParsedShape shape;
-            std::string error;
-            EXPECT_TRUE(
-                parseShapeBlob(static_cast<uint32_t>(blob.kind), blob.bytes.get(), blob.size, shape, error))
-                << error;
-            shapes.push_back(std::move(shape));
-        }
-        return shapes;
-    }
-
-    static IdTable idsFor(std::initializer_list<std::pair<const char*, uint32_t>> entries) {
-        IdTable ids;
-        for (const auto& e : entries) {
-            ids.insert(e.first, e.second);
-        }
-        return ids;
-    }
-
-    std::vector<std::string> warnings() const { return messagesOf(MessageKind::Warning); }
-    static std::vector<std::string> messagesOf(MessageKind kind) {
-        std::vector<std::string> result;
-        for (const auto& m : orvex_host::messages()) {
-            if (m.kind == kind) {
-                result.push_back(m.text);
-            }
-        }
-        return result;
-    }
-
-    // A shading group with a lambert behind its surface shader; with
-    // `normalMap` something feeds the lambert's normalCamera.
-    Node* shadingGroup(const std::string& name, bool normalMap = false) {
-        Node* material = create("lambert", name + "Material");
-        Node* group = create("shadingEngine", name);
-        connect(material->name + ".outColor", name + ".surfaceShader");
-        if (normalMap) {
-            Node* bump = create("unknown", name + "Bump");
-            bump->addDynamic(makeAttr("outNormal", "o", AttrType::Float3));
-            connect(bump->name + ".outNormal", material->name + ".normalCamera");
-        }
-        return group;
-    }
-};
-
-MeshSpec unitQuad() {
-    MeshSpec spec;
-    spec.points = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
-    spec.faces = {{0, 1, 2, 3}};
-    return spec;
 }
 
 } // namespace
@@ -256,7 +177,7 @@ TEST_F(ShapePass, AMixedMeshBecomesSubsetsOfTheTrianglesItsPolygonsSplitInto) {
 TEST_F(ShapePass, OnlyListedMeshesThatAreNotIntermediateBecomeBlobsInNodeOrder) {
     addMesh("second", unitQuad());
     Node* hidden = addMesh("hidden", unitQuad());
-    setPlain(hidden, "intermediateObject", true);
+    setPlug(hidden, "intermediateObject", true);
     addMesh("unlisted", unitQuad());
     addMesh("first", unitQuad());
 

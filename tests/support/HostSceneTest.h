@@ -35,9 +35,9 @@ protected:
              SetAttrOptions options = {}) {
         EXPECT_EQ(setAttrStatement(scene(), *node, path, values, options), "") << path;
     }
-    // A plain attribute value, as the scene reader stores it.
-    void setPlain(orvex_host::Node* node, const std::string& attr, orvex_host::Value value) {
-        node->setValue({node->findAttribute(attr), {}}, std::move(value));
+    // A plain value, as the scene reader stores it: "attr" or "attr[3]".
+    void setPlug(orvex_host::Node* node, const std::string& plug, orvex_host::Value value) {
+        builder_.set(node, plug, std::move(value));
     }
     // Connects "node.attr[i]" to "node.attr[j]" (see SceneBuilder::connect).
     void connect(const std::string& source, const std::string& destination) {
