@@ -488,3 +488,22 @@ TEST_F(SceneReading, PathsNameNodesFromEitherEnd) {
     EXPECT_EQ(scene().find("|g1|shared"), &node("shared"));
     EXPECT_EQ(scene().find("g2|shared"), nullptr);
 }
+
+TEST_F(SceneReading, UnknownNodesThatGetChildrenAreTransforms) {
+    read("createNode hikFKJoint -n \"Reference\";\n"
+         "createNode hikFKJoint -n \"Hips\" -p \"Reference\";\n"
+         "createNode transform -n \"grip\" -p \"|Reference|Hips\";\n"
+         "createNode aiAreaLight -n \"lightShape\" -p \"grip\";\n"
+         "createNode pluginRig -n \"rig\";\n"
+         "createNode transform -n \"loose\";\n"
+         "// parent \"loose\" \"notes\";\n"
+         "parent \"loose\" \"rig\";\n"
+         "createNode pluginNote -n \"notes\";\n");
+    EXPECT_EQ(node("Reference").kind(), MFn::kUnknownTransform);
+    EXPECT_EQ(node("Hips").kind(), MFn::kUnknownTransform);
+    EXPECT_EQ(node("lightShape").kind(), MFn::kUnknownDag);
+    EXPECT_EQ(node("rig").kind(), MFn::kUnknownTransform);
+    EXPECT_EQ(node("notes").kind(), MFn::kUnknown); // named as a parent only in a comment
+    EXPECT_FALSE(node("grip").underworld);
+    EXPECT_EQ(node("loose").parents.at(0), &node("rig"));
+}
