@@ -224,28 +224,27 @@ BuilderVertex cornerVertex(const MeshInput& in, MItMeshPolygon& polygons, int ve
     return v;
 }
 
-} // namespace
+// The features the switches ask for; a mesh may still lack them.
+struct FeatureSwitches {
+    bool normals, uvs, colors, skin;
+};
 
-std::unique_ptr<IndexedTriangleSet>
-ShapeExportContext::buildTriangleSet(MFnMesh& mesh, MFnSkinCluster& skinCluster, bool hasSkinCluster) {
-    TriangleSetBuilder builder;
-    MItMeshPolygon polygons(mesh.object());
-    builder.reserveTriangles(countTriangles(polygons));
-
-    MeshInput in;
+// Reads everything the corners take from the mesh, in the order the queries
+// are made: points, normals, UV set names, shading groups (and the tangent
+// request), colours, skin weights.
+void readMeshInput(MFnMesh& mesh, MFnSkinCluster& skinCluster, const FeatureSwitches& wanted, MeshInput& in) {
     mesh.getPoints(in.points, MSpace::kObject);
 
-    if (normals && mesh.getNormals(in.normals, MSpace::kObject) == MS::kSuccess) {
+    if (wanted.normals && mesh.getNormals(in.normals, MSpace::kObject) == MS::kSuccess) {
         in.withNormals = true;
         in.flags |= VertexNormals;
     }
 
-    const int uvSetCount = mesh.numUVSets();
-    if (uvs && mesh.getUVSetNames(in.uvSetNames) == MS::kSuccess) {
+    const unsigned uvSetCount = static_cast<unsigned>(std::max(mesh.numUVSets(), 0));
+    if (wanted.uvs && mesh.getUVSetNames(in.uvSetNames) == MS::kSuccess) {
         in.withUvs = true;
-        in.uvSets =
-            std::min({static_cast<unsigned>(std::max(uvSetCount, 0)), kMaxUvSets, in.uvSetNames.length()});
-        for (unsigned k = 0; k < std::min(static_cast<unsigned>(std::max(uvSetCount, 0)), kMaxUvSets); ++k) {
+        in.uvSets = std::min({uvSetCount, kMaxUvSets, in.uvSetNames.length()});
+        for (unsigned k = 0; k < std::min(uvSetCount, kMaxUvSets); ++k) {
             in.flags |= uvSetFlag(k);
         }
     }
@@ -255,18 +254,21 @@ ShapeExportContext::buildTriangleSet(MFnMesh& mesh, MFnSkinCluster& skinCluster,
         in.flags |= VertexTangentsRequested;
     }
 
-    if (colors && readColors(mesh, in.colors)) {
+    if (wanted.colors && readColors(mesh, in.colors)) {
         in.withColors = true;
         in.flags |= VertexColors;
     }
 
-    if (skinWeights && hasSkinCluster &&
-        readSkinWeights(mesh, skinCluster, in.points.length(), in.influences)) {
+    if (wanted.skin && readSkinWeights(mesh, skinCluster, in.points.length(), in.influences)) {
         in.withSkin = true;
         in.flags |= VertexSkin;
     }
+}
 
-    // Corners, polygon by polygon, triangle by triangle, in the host's order.
+// One builder vertex per triangle corner and one builder triangle per
+// triangle, polygon by polygon in the host's order.
+void addCorners(TriangleSetBuilder& builder, MItMeshPolygon& polygons, const MeshInput& in,
+                double unitScale) {
     polygons.reset();
     uint32_t corner = 0;
     uint32_t polygon = 0;
@@ -295,9 +297,28 @@ ShapeExportContext::buildTriangleSet(MFnMesh& mesh, MFnSkinCluster& skinCluster,
             builder.addTriangle(triangle);
         }
     }
+}
 
-    builder.setFlags(in.flags);
-    if (in.flags & VertexTangentsRequested) {
+} // namespace
+
+std::unique_ptr<IndexedTriangleSet>
+ShapeExportContext::buildTriangleSet(MFnMesh& mesh, MFnSkinCluster& skinCluster, bool hasSkinCluster) {
+    TriangleSetBuilder builder;
+    MItMeshPolygon polygons(mesh.object());
+    builder.reserveTriangles(countTriangles(polygons));
+
+    // The mesh's arrays live only while the corners are read, so that the
+    // welding that follows has their memory.
+    uint32_t flags = 0;
+    {
+        MeshInput in;
+        readMeshInput(mesh, skinCluster, {normals, uvs, colors, skinWeights && hasSkinCluster}, in);
+        addCorners(builder, polygons, in, unitScale);
+        flags = in.flags;
+    }
+
+    builder.setFlags(flags);
+    if (flags & VertexTangentsRequested) {
         builder.computeTangents();
     }
     builder.weldVertices();

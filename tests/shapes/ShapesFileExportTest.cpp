@@ -259,6 +259,20 @@ TEST_F(ShapesFileExport, ASkinnedMeshIsReadWithItsEnvelopeLowered) {
               1);
 }
 
+TEST_F(ShapesFileExport, TheEnvelopeIsRestoredWhenTheExportEndsInAnException) {
+    openScene(skinnedScene());
+    orvex_host::setFault("throw:getWeights");
+    EXPECT_NE(exportWith("-shap -sw -f \"D:/out/level.xml\""), MS::kSuccess);
+    EXPECT_EQ(messagesOf(MessageKind::Error),
+              (std::vector<std::string>{"orvexExport: Export failed (std::bad_alloc)"}));
+    float value = -1;
+    MFnDependencyNode(orvex_host::ObjectAccess::fromNode(orvex_host::currentScene().find("skinCluster1")))
+        .findPlug("en")
+        .getValue(value);
+    EXPECT_EQ(value, 0.5f);
+    EXPECT_FALSE(fileExists("D:/out/level.xml"));
+}
+
 TEST_F(ShapesFileExport, AFailingShapePassWritesNoFile) {
     openScene(panelScene() + curveNode("open", 0, 3, 4));
     orvex_host::setFault("getCVs");

@@ -9,6 +9,7 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -59,4 +60,5 @@ private:
     mutable long long triangulated_ = -1;
     mutable std::vector<int> triangles_;
     mutable std::vector<double> scratch_;
+    mutable std::vector<uint32_t> loops_;
 };

@@ -100,8 +100,9 @@ bool isCommandRegistered(const std::string& name);
 // queries "MItMeshPolygon", "MItGeometry", "MFnNurbsCurve" (attaching the
 // set), "getPoints", "getNormals", "getUVSetNames", "getConnectedShaders",
 // "getFaceVertexColors", "numTriangles", "getTriangle", "getColorIndex",
-// "getCVs", "indexForOutputShape", "getWeights", and those that other host
-// parts document beside their calls.
+// "getCVs", "indexForOutputShape", "getWeights" (and "throw:<one of these>",
+// which makes the query throw std::bad_alloc, as running out of memory
+// would), and those that other host parts document beside their calls.
 
 void setFault(const std::string& name, bool on = true);
 bool faultActive(const std::string& name);

@@ -92,7 +92,8 @@ const std::vector<int>& MItMeshPolygon::triangles() const {
     for (uint32_t c = 0; c < count; ++c) {
         data_->point(data_->cornerVertex[begin + c], &scratch_[3 * size_t(c)]);
     }
-    triangulatePolygon(scratch_.data(), count, data_->loopStarts(polygon_), triangles_);
+    data_->loopStarts(polygon_, loops_);
+    triangulatePolygon(scratch_.data(), count, loops_, triangles_);
     triangulated_ = polygon_;
     return triangles_;
 }

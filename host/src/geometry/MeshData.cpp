@@ -154,12 +154,20 @@ uint32_t MeshData::outerLoopSize(uint32_t face) const {
 }
 
 std::vector<uint32_t> MeshData::loopStarts(uint32_t face) const {
-    std::vector<uint32_t> loops{0};
+    std::vector<uint32_t> loops;
+    loopStarts(face, loops);
+    return loops;
+}
+
+void MeshData::loopStarts(uint32_t face, std::vector<uint32_t>& loops) const {
+    loops.assign(1, 0);
+    if (holeStarts.empty()) {
+        return;
+    }
     auto it = holeStarts.find(face);
     if (it != holeStarts.end()) {
         loops.insert(loops.end(), it->second.begin(), it->second.end());
     }
-    return loops;
 }
 
 namespace {
@@ -197,25 +205,26 @@ std::string currentSetName(const Node* mesh, const char* attribute) {
 
 const std::vector<float>& MeshData::cornerNormals() const {
     if (normalsReady_) {
-        return normals_;
+        return *normals_;
     }
     const uint32_t corners = cornerCount();
     bool allStored = true;
     for (uint32_t c = 0; c < corners && allStored; ++c) {
         allStored = isSet(storedNormals, c);
     }
-    if (allStored) {
-        normals_.assign(storedNormals.begin(), storedNormals.begin() + 3 * size_t(corners));
+    if (allStored && storedNormals.size() == 3 * size_t(corners)) {
+        normals_ = &storedNormals; // the file locks every normal: nothing to compute or copy
     } else {
-        computeNormals(*this, normals_);
+        computeNormals(*this, computedNormals_);
         for (uint32_t c = 0; c < corners; ++c) {
             if (isSet(storedNormals, c)) {
-                std::copy_n(&storedNormals[3 * size_t(c)], 3, &normals_[3 * size_t(c)]);
+                std::copy_n(&storedNormals[3 * size_t(c)], 3, &computedNormals_[3 * size_t(c)]);
             }
         }
+        normals_ = &computedNormals_;
     }
     normalsReady_ = true;
-    return normals_;
+    return *normals_;
 }
 
 const MeshData* meshGeometry(const Scene& scene, const Node* mesh) {

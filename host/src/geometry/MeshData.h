@@ -52,6 +52,10 @@ struct ColorSetData {
 constexpr float kUnsetNormal = 1e19f;
 
 struct MeshData : Payload {
+    MeshData() = default;
+    MeshData(const MeshData&) = delete;
+    MeshData& operator=(const MeshData&) = delete;
+
     std::vector<double> points;  // x, y, z per vertex (.vt)
     std::vector<double> offsets; // x, y, z per vertex, added to the points (.pt)
     std::vector<MeshEdge> edges;
@@ -80,6 +84,7 @@ struct MeshData : Payload {
     uint32_t outerLoopSize(uint32_t face) const;
     // Corner offsets (relative to the face) where each loop begins: 0, then the holes.
     std::vector<uint32_t> loopStarts(uint32_t face) const;
+    void loopStarts(uint32_t face, std::vector<uint32_t>& loops) const;
 
     // The set of that name; with no name, the set named `current`, else the
     // first one. Null when there is none.
@@ -95,7 +100,8 @@ struct MeshData : Payload {
 
 private:
     mutable bool normalsReady_ = false;
-    mutable std::vector<float> normals_;
+    mutable const std::vector<float>* normals_ = nullptr;
+    mutable std::vector<float> computedNormals_;
 };
 
 // The text of a mesh node's "currentUVSet" or "currentColorSet".

@@ -2,6 +2,8 @@
 
 #include <orvex_host/Session.h>
 
+#include <new>
+
 namespace orvex_host {
 
 namespace {
@@ -26,7 +28,13 @@ void notifyGeometryQuery(const char* query) {
 bool queryFaulted(const char* query) {
     // Per-corner queries run millions of times: skip the lookup when no
     // switch is on.
-    return anyFaultActive() && faultActive(query);
+    if (!anyFaultActive()) {
+        return false;
+    }
+    if (faultActive(std::string("throw:") + query)) {
+        throw std::bad_alloc(); // stands in for running out of memory inside the export
+    }
+    return faultActive(query);
 }
 
 } // namespace orvex_host
