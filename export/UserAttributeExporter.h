@@ -1,5 +1,7 @@
 #pragma once
-// The UserAttributes pass: user-added attributes of written transforms.
+// The UserAttributes pass: the attributes a user added to the transforms
+// that the scene pass wrote, with their types and current values, addressed
+// by node id.
 
 #include "export/SceneNodeTable.h"
 
@@ -7,8 +9,11 @@
 
 class UserAttributeExporter {
 public:
+    // The verbose switch is kept for symmetry with the other passes; this
+    // section shows no progress.
     UserAttributeExporter(const SceneNodeTable& sceneNodes, bool verbose);
 
+    // Writes the whole section; always true.
     bool write(std::ostream& out);
 
 private:
