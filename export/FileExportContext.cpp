@@ -1,25 +1,26 @@
 #include "export/FileExportContext.h"
 
-namespace {
+#include "export/AsciiLower.h"
 
-// Lowers the ASCII letters only, byte by byte.
-std::string lowered(const std::string& text) {
-    std::string result = text;
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return result;
-}
-
-} // namespace
+#include <sstream>
 
 FileExportContext::FileExportContext(bool relative, bool verboseFlag, bool epsilon, const std::string& scene,
                                      const std::string& output)
     : relativePaths(relative), verbose(verboseFlag), floatEpsilon(epsilon), sceneDir(scene),
-      outputDir(output), sceneDirLower(lowered(scene)), outputDirLower(lowered(output)) {}
+      outputDir(output), sceneDirLower(lowerAscii(scene)), outputDirLower(lowerAscii(output)) {}
 
-bool FileExportContext::writeFilesAndMaterials(IdTable&, IdTable&, IdTable&, bool, std::ostream&) {
+bool FileExportContext::writeFilesAndMaterials(IdTable& fileIds, IdTable& extraFileIds, IdTable& materialIds,
+                                               bool onlyUsed, std::ostream& out) {
+    // The Materials pass runs first because it numbers the files that the
+    // Files section lists; the Files text still comes first.
+    std::ostringstream materials;
+    if (!writeMaterials(materialIds, onlyUsed, fileIds, extraFileIds, materials)) {
+        return false;
+    }
+    std::ostringstream files;
+    if (!writeFiles(fileIds, extraFileIds, files)) {
+        return false;
+    }
+    out << files.str() << materials.str();
     return true;
 }

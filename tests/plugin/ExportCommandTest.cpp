@@ -20,6 +20,8 @@ std::string frame(const std::string& name, const std::string& middle) {
 }
 
 const char kEmptyScene[] = "  <Scene>\n  </Scene>\n";
+// Files and Materials of a scene without materials.
+const std::string kEmptyFilesAndMaterials = "\n  <Files>\n  </Files>\n\n  <Materials>\n  </Materials>\n\n";
 
 } // namespace
 
@@ -39,8 +41,8 @@ TEST_F(ExportCommand, FileFlagAsLastArgumentFailsSilently) {
 TEST_F(ExportCommand, UntitledSceneWritesTheBareFrame) {
     std::string path = workDir() + "/out.xml";
     ASSERT_EQ(exportWith("-f \"" + path + "\""), MS::kSuccess);
-    EXPECT_EQ(readFile(path),
-              frame("untitled", "\n  <Shapes >\n  </Shapes>\n\n" + std::string(kEmptyScene) + "\n"));
+    EXPECT_EQ(readFile(path), frame("untitled", kEmptyFilesAndMaterials + "\n  <Shapes >\n  </Shapes>\n\n" +
+                                                    std::string(kEmptyScene) + "\n"));
     EXPECT_EQ(messagesOf(MessageKind::Info), (std::vector<std::string>{"Export scene to: " + path, "done."}));
     EXPECT_FALSE(fileExists(path + ".orvex-partial"));
 }
@@ -64,7 +66,10 @@ TEST_F(ExportCommand, SectionsKeepTheirOrderWhateverTheFlagOrder) {
     ASSERT_EQ(exportWith("-ua -an -f " + path + " -ps -unknownFlag extra"), MS::kSuccess);
     // Dynamics, Scene, Animation, UserAttributes, each followed by a blank line.
     EXPECT_EQ(readFile(path),
-              frame("untitled", "\n  <Shapes >\n  </Shapes>\n\n\n" + std::string(kEmptyScene) + "\n\n\n"));
+              frame("untitled", kEmptyFilesAndMaterials +
+                                    "\n  <Shapes >\n  </Shapes>\n\n  <Dynamics>\n  </Dynamics>\n\n" +
+                                    std::string(kEmptyScene) +
+                                    "\n\n  <UserAttributes>\n  </UserAttributes>\n"));
 }
 
 TEST_F(ExportCommand, DollarSignsBecomeSlashes) {
@@ -127,7 +132,8 @@ TEST_F(ExportCommand, FailingSceneIteratorStillWritesTheDocument) {
     orvex_host::setFault("MItDag");
     std::string path = workDir() + "/out.xml";
     ASSERT_EQ(exportWith("-f " + path), MS::kSuccess);
-    EXPECT_EQ(readFile(path), frame("untitled", "\n  <Shapes >\n  </Shapes>\n\n\n"));
+    EXPECT_EQ(readFile(path),
+              frame("untitled", kEmptyFilesAndMaterials + "\n  <Shapes >\n  </Shapes>\n\n\n"));
 }
 
 TEST_F(ExportCommand, VerboseEchoesTheSceneNameQuery) {

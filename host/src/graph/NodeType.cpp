@@ -100,6 +100,12 @@ int NodeTypeBuilder::triple(const std::string& longName, const std::string& shor
     return index;
 }
 
+int NodeTypeBuilder::color(const std::string& longName, const std::string& shortName, double def,
+                           int parent) {
+    return triple(longName, shortName, {longName + "R", longName + "G", longName + "B"},
+                  {shortName + "r", shortName + "g", shortName + "b"}, AttrType::Float, def, false, parent);
+}
+
 TypeRegistry& TypeRegistry::instance() {
     static TypeRegistry registry;
     return registry;

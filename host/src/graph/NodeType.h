@@ -59,6 +59,8 @@ public:
     int triple(const std::string& longName, const std::string& shortName,
                const std::vector<std::string>& childLong, const std::vector<std::string>& childShort,
                AttrType childType, double def, bool array = false, int parent = -1);
+    // A colour: three float children named after it (color -> colorR/cr ...).
+    int color(const std::string& longName, const std::string& shortName, double def, int parent = -1);
 
 private:
     NodeType& type_;

@@ -1,4 +1,7 @@
-// Node types for shading groups and surface materials.
+// Node types for shading groups and surface materials: the lambert family
+// (lambert, phong, blinn, phongE) and the plain surface shader. Attribute
+// names, short names and defaults are those the host writes in its scene
+// files.
 
 #include "graph/NodeType.h"
 
@@ -6,34 +9,70 @@ namespace orvex_host {
 
 namespace {
 
-void addColor(NodeTypeBuilder& b, const std::string& longName, const std::string& shortName, double def) {
-    b.triple(longName, shortName, {longName + "R", longName + "G", longName + "B"},
-             {shortName + "r", shortName + "g", shortName + "b"}, AttrType::Float, def);
+// The colour outputs every surface material has.
+void addSurfaceOutputs(NodeTypeBuilder& b) {
+    b.color("outColor", "oc", 0.0);
+    b.color("outTransparency", "ot", 0.0);
+    b.color("outGlowColor", "ogc", 0.0);
+    b.color("outMatteOpacity", "omo", 1.0);
+}
+
+void defineLambert(TypeRegistry& registry) {
+    NodeTypeBuilder b(registry.define("lambert", MFn::kLambert, "", false));
+    b.color("color", "c", 0.5);
+    b.color("transparency", "it", 0.0);
+    b.color("ambientColor", "ambc", 0.0);
+    b.color("incandescence", "ic", 0.0);
+    b.attr("diffuse", "dc", AttrType::Float, 0.8);
+    b.attr("translucence", "tc", AttrType::Float, 0.0);
+    b.attr("translucenceDepth", "trsd", AttrType::Float, 0.5);
+    b.attr("translucenceFocus", "tcf", AttrType::Float, 0.5);
+    b.attr("glowIntensity", "gi", AttrType::Float, 0.0);
+    b.attr("matteOpacityMode", "mom", AttrType::Enum, 2LL);
+    b.attr("matteOpacity", "mog", AttrType::Float, 1.0);
+    b.attr("refractions", "rfn", AttrType::Bool, false);
+    b.attr("refractiveIndex", "rfi", AttrType::Float, 1.0);
+    b.attr("refractionLimit", "rdl", AttrType::Short, 6LL);
+    b.attr("lightAbsorbance", "la", AttrType::Float, 0.0);
+    b.attr("surfaceThickness", "stk", AttrType::Float, 0.0);
+    b.attr("shadowAttenuation", "sa", AttrType::Float, 0.5);
+    b.attr("chromaticAberration", "crab", AttrType::Bool, false);
+    b.triple("normalCamera", "n", {"normalCameraX", "normalCameraY", "normalCameraZ"}, {"nx", "ny", "nz"},
+             AttrType::Float, 0.0);
+    addSurfaceOutputs(b);
+}
+
+// A lambert kind with a specular highlight and reflections.
+NodeTypeBuilder defineReflecting(TypeRegistry& registry, const std::string& name, MFn::Type kind) {
+    NodeTypeBuilder b(registry.define(name, kind, "lambert", false));
+    b.color("specularColor", "sc", 0.5);
+    b.attr("reflectivity", "rfl", AttrType::Float, 0.5);
+    b.color("reflectedColor", "rc", 0.0);
+    b.attr("reflectionSpecularity", "rsp", AttrType::Float, 1.0);
+    return b;
 }
 
 } // namespace
 
 void registerShadingTypes(TypeRegistry& registry) {
     NodeTypeBuilder sg(registry.define("shadingEngine", MFn::kShadingEngine, "objectSet", false));
-    addColor(sg, "surfaceShader", "ss", 0.0);
-    addColor(sg, "volumeShader", "vs", 0.0);
-    addColor(sg, "displacementShader", "ds", 0.0);
+    sg.color("surfaceShader", "ss", 0.0);
+    sg.color("volumeShader", "vs", 0.0);
+    sg.color("displacementShader", "ds", 0.0);
 
-    NodeTypeBuilder lambert(registry.define("lambert", MFn::kLambert, "", false));
-    addColor(lambert, "color", "c", 0.5);
-    addColor(lambert, "transparency", "it", 0.0);
-    addColor(lambert, "ambientColor", "ambc", 0.0);
-    addColor(lambert, "incandescence", "ic", 0.0);
-    lambert.attr("diffuse", "dc", AttrType::Float, 0.8);
-    lambert.attr("translucence", "tc", AttrType::Float, 0.0);
-    lambert.attr("glowIntensity", "gi", AttrType::Float, 0.0);
-    lambert.attr("refractiveIndex", "rfi", AttrType::Float, 1.0);
-    lambert.attr("refractions", "rfn", AttrType::Bool, false);
-    lambert.attr("lightAbsorbance", "la", AttrType::Float, 0.0);
-    lambert.triple("normalCamera", "n", {"normalCameraX", "normalCameraY", "normalCameraZ"},
-                   {"nx", "ny", "nz"}, AttrType::Float, 0.0);
-    addColor(lambert, "outColor", "oc", 0.0);
-    addColor(lambert, "outTransparency", "ot", 0.0);
+    defineLambert(registry);
+    defineReflecting(registry, "phong", MFn::kPhong).attr("cosinePower", "cp", AttrType::Float, 20.0);
+    NodeTypeBuilder blinn = defineReflecting(registry, "blinn", MFn::kBlinn);
+    blinn.attr("eccentricity", "ec", AttrType::Float, 0.3);
+    blinn.attr("specularRollOff", "sro", AttrType::Float, 0.7);
+    NodeTypeBuilder phongE = defineReflecting(registry, "phongE", MFn::kPhongExplorer);
+    phongE.attr("roughness", "rgh", AttrType::Float, 0.5);
+    phongE.attr("highlightSize", "hs", AttrType::Float, 0.5);
+    phongE.color("whiteness", "wn", 0.5);
+
+    // A material outside the lambert family: its colour is its output.
+    NodeTypeBuilder surface(registry.define("surfaceShader", MFn::kSurfaceShader, "", false));
+    addSurfaceOutputs(surface);
 }
 
 } // namespace orvex_host

@@ -1,0 +1,13 @@
+#pragma once
+// Function set for phong materials.
+
+#include <maya/MFnReflectShader.h>
+
+class MFnPhongShader : public MFnReflectShader {
+public:
+    MFnPhongShader() = default;
+    MFnPhongShader(const MObject& object, MStatus* status = NULL);
+    MFn::Type type() const override { return MFn::kPhong; }
+
+    float cosPower(MStatus* status = NULL) const;
+};
