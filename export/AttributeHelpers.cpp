@@ -39,8 +39,8 @@ bool isScanSpace(char c) {
 
 // Parses hexadecimal text as "%x" does: leading white space, an optional
 // sign, an optional 0x prefix, then hex digits. A minus sign negates the
-// value modulo 2^32. Too many digits saturate at 0xffffffff (before any
-// negation), where the library conversion's result would be unspecified.
+// value modulo 2^32. A value beyond 32 bits saturates at 0xffffffff whatever
+// its sign, where the library conversion's result would be unspecified.
 bool scanHex(const char* text, uint32_t& value) {
     const char* p = text;
     while (isScanSpace(*p)) {
@@ -62,11 +62,8 @@ bool scanHex(const char* text, uint32_t& value) {
     for (; hexDigitValue(*p, digit); ++p) {
         result = result * 16 + digit;
         if (result > 0xffffffffu) {
-            result = 0xffffffffu;
-            while (hexDigitValue(*p, digit)) {
-                ++p;
-            }
-            break;
+            value = 0xffffffffu;
+            return true;
         }
     }
     uint32_t narrowed = static_cast<uint32_t>(result);

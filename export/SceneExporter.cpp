@@ -1,6 +1,8 @@
 #include "export/SceneExporter.h"
 
 #include <maya/MDistance.h>
+#include <maya/MFnDagNode.h>
+#include <maya/MGlobal.h>
 #include <maya/MItDag.h>
 
 SceneExporter::SceneExporter(bool lights, bool cameras, bool defaultCameras, bool particleSystems,
@@ -11,14 +13,59 @@ SceneExporter::SceneExporter(bool lights, bool cameras, bool defaultCameras, boo
       exportNurbsCurves(nurbsCurves), exportIk(ik), selectionOnly(selectionFlag), verbose(verboseFlag),
       unitScale(1.0 / MDistance::uiToInternal(1.0)), nodeIdCounter(0) {}
 
-MStatus SceneExporter::writeScene(IdTable&, IdTable&, IdTable&, IdTable&, SceneNodeTable&,
-                                  std::ostream& out) {
+MStatus SceneExporter::writeScene(IdTable& fileIds, IdTable& shapeIds, IdTable& materialIds,
+                                  IdTable& dynamicIds, SceneNodeTable& sceneNodes, std::ostream& out) {
     MStatus status;
     MItDag dagIterator(MItDag::kDepthFirst, MFn::kInvalid, &status);
     if (status != MS::kSuccess) {
         return MS::kFailure;
     }
     out << "  <Scene>\n";
+    if (selectionOnly) {
+        MSelectionList active;
+        MGlobal::getActiveSelectionList(active);
+        for (unsigned int i = 0; i < active.length(); ++i) {
+            MObject node;
+            active.getDependNode(i, node);
+            addWithAncestors(node);
+        }
+    }
+    // The iterator only serves to reach the world: its first item.
+    if (!dagIterator.isDone()) {
+        MFnDagNode world(dagIterator.currentItem());
+        for (unsigned int i = 0; i < world.childCount(); ++i) {
+            MObject child = world.child(i);
+            if (child.hasFn(MFn::kTransform)) {
+                MFnTransform transform(child);
+                writeNode(fileIds, transform, shapeIds, materialIds, dynamicIds, sceneNodes, out, 0);
+            }
+        }
+    }
     out << "  </Scene>\n";
     return MS::kSuccess;
+}
+
+// Adds the node and every ancestor along every parent (instances included),
+// but none of its descendants.
+void SceneExporter::addWithAncestors(const MObject& node) {
+    if (!node.hasFn(MFn::kDagNode)) {
+        return;
+    }
+    MFnDagNode dagNode(node);
+    MDagPath path;
+    dagNode.getPath(path);
+    selection.add(path, MObject::kNullObj, false);
+    for (unsigned int i = 0; i < dagNode.parentCount(); ++i) {
+        addWithAncestors(dagNode.parent(i));
+    }
+}
+
+void SceneExporter::writeIndent(std::ostream& out, int depth) const {
+    for (int i = 0; i < depth + 2; ++i) {
+        out << "  ";
+    }
+}
+
+bool isDefaultCameraName(const MString& name) {
+    return name == "persp" || name == "top" || name == "side" || name == "front";
 }

@@ -1,15 +1,42 @@
 #pragma once
 // The scene pass: writes the Scene section, one element per exported
-// transform, nested as the DAG nests them.
+// transform, nested as the DAG nests them, and fills the shape, material,
+// file-texture and dynamic-object ids and the scene node table in the order
+// of the walk.
 
 #include "export/IdTable.h"
+#include "export/PhysicsAttributes.h"
 #include "export/SceneNodeTable.h"
 
+#include <maya/MFnTransform.h>
 #include <maya/MSelectionList.h>
 #include <maya/MStatus.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <ostream>
+#include <vector>
+
+class MFnCamera;
+class MFnLight;
+class MFnMesh;
+class MFnNurbsCurve;
+class MFnSkinCluster;
+
+// True for the names of the host's four startup cameras.
+bool isDefaultCameraName(const MString& name);
+
+// Fills `poseData` with the bind-pose transformation of a joint whose
+// "bindPose" feeds exactly one pose; false, leaving it alone, otherwise.
+bool getBindPoseMatrix(const MFnDependencyNode& joint, MObject& poseData);
+
+// Reads Orvex_clipDistance (start value 0); true when it reads and is not 0
+// (a NaN is not 0), that is when it is written.
+bool readClipDistance(const MFnDependencyNode& node, float& distance);
+
+// Writes castsShadows and receiveShadows of the node, each false when the
+// node lacks it; both are always present.
+void writeShadowFlags(const MFnDependencyNode& node, std::ostream& out);
 
 class SceneExporter {
 public:
@@ -23,6 +50,56 @@ public:
                        SceneNodeTable& sceneNodes, std::ostream& out);
 
 private:
+    // What a transform becomes, decided by its children.
+    enum NodeKind { TransformGroup = 0, MeshShape = 1, Dynamic = 2, Camera = 3, CurveShape = 4, Light = 5 };
+
+    struct Classification {
+        NodeKind kind = TransformGroup;
+        unsigned int decidingChild = 0;
+        bool skip = false;
+        std::vector<unsigned int> childTransforms;
+    };
+
+    // Traversal (SceneExporter.cpp, SceneNode.cpp).
+    void addWithAncestors(const MObject& node);
+    void writeIndent(std::ostream& out, int depth) const;
+    void writeNode(IdTable& fileIds, MFnTransform& transform, IdTable& shapeIds, IdTable& materialIds,
+                   IdTable& dynamicIds, SceneNodeTable& sceneNodes, std::ostream& out, int depth);
+    bool isSkipped(MFnTransform& transform) const;
+    Classification classifyChildren(MFnTransform& transform) const;
+    void writeElementStart(const Classification& classification, IdTable& fileIds, MFnTransform& transform,
+                           IdTable& shapeIds, IdTable& materialIds, IdTable& dynamicIds,
+                           SceneNodeTable& sceneNodes, std::ostream& out);
+    void writeTransformGroup(MFnTransform& transform, SceneNodeTable& sceneNodes, std::ostream& out);
+    void writeCommonAttributes(const Classification& classification, MFnTransform& transform,
+                               SceneNodeTable& sceneNodes, std::ostream& out);
+
+    // Transform attributes, node ids and joint limits (TransformAttributes.cpp,
+    // JointLimits.cpp).
+    void writeTransformAttributes(MFnTransform& transform, SceneNodeTable& sceneNodes, std::ostream& out,
+                                  bool visibility, bool levelOfDetail);
+    void writeNodeId(MFnTransform& transform, SceneNodeTable& sceneNodes, std::ostream& out);
+    void writeJointLimits(MFnTransform& transform, std::ostream& out) const;
+    void writeLimit(MFnTransform::LimitType type, MFnTransform& transform, bool degrees,
+                    const char* attributeName, std::ostream& out) const;
+
+    // Attribute tables (PhysicsAttributes.cpp).
+    void writeAttributeTable(const MFnDependencyNode& node, const AttributeSpec* table, size_t count,
+                             std::ostream& out) const;
+
+    // Element writers (ShapeElements.cpp, LightCameraElements.cpp,
+    // DynamicElement.cpp).
+    void writeMeshShape(MFnTransform& transform, MFnMesh& mesh, IdTable& shapeIds, IdTable& materialIds,
+                        SceneNodeTable& sceneNodes, std::ostream& out);
+    void writeCurveShape(MFnTransform& transform, MFnNurbsCurve& curve, IdTable& shapeIds,
+                         SceneNodeTable& sceneNodes, std::ostream& out);
+    void writeLight(MFnTransform& transform, IdTable& fileIds, MFnLight& light, SceneNodeTable& sceneNodes,
+                    std::ostream& out);
+    void writeCamera(MFnTransform& transform, MFnCamera& camera, SceneNodeTable& sceneNodes,
+                     std::ostream& out);
+    void writeDynamic(MFnTransform& emitter, IdTable& dynamicIds, SceneNodeTable& sceneNodes,
+                      std::ostream& out);
+
     bool exportLights;
     bool exportCameras;
     bool exportDefaultCameras;

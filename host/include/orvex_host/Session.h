@@ -86,6 +86,10 @@ bool tokenizeCommand(const std::string& line, std::vector<std::string>& tokens, 
 // Runs one command line: a command a plug-in registered, or one of the
 // host's own ("select"). Unknown commands fail with an error message.
 MStatus runCommand(const std::string& line);
+// Runs the statements of a script in order (';' ends a statement, "//"
+// starts a comment) and stops at the first that fails; `sourceName` names
+// the script in messages ("FILE:LINE: ...").
+MStatus runScript(const std::string& text, const std::string& sourceName);
 bool isCommandRegistered(const std::string& name);
 
 // ---- Fault switches --------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <maya/MDagPath.h>
 #include <maya/MObject.h>
 #include <maya/MPlug.h>
+#include <maya/MTransformationMatrix.h>
 
 #include <array>
 #include <memory>
@@ -49,6 +50,7 @@ struct ObjectAccess {
     }
 
     static MDagPath path(const DagChain& chain);
+    static MTransformationMatrix transformation(const TransformData& data);
     static const DagChain& chain(const MDagPath& path) { return path.chain_; }
 };
 

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvex_host {
@@ -29,6 +30,8 @@ struct SceneSettings {
     std::string angleUnitName = "degree";
     std::string timeUnitName = "film";
     std::string sceneName; // empty for an untitled scene
+    // The file's fileInfo entries (key, value) in the order first given.
+    std::vector<std::pair<std::string, std::string>> fileInfo;
 };
 
 struct SelectionItem {

@@ -1,13 +1,103 @@
+// The scene reader: finds the statements of the file and hands each to the
+// reader of its command. Nothing is tokenised ahead: each statement is read
+// straight from the file's text when its turn comes.
+
 #include "scenefile/SceneReader.h"
+
+#include "scenefile/ReaderContext.h"
+#include "scenefile/Statements.h"
+
+#include <new>
+#include <string_view>
 
 namespace orvex_host {
 
-bool readSceneText(Scene&, const std::string& text, const std::string& fileName, std::string& error) {
-    if (text.find_first_not_of(" \t\r\n") != std::string::npos) {
-        error = fileName + ": scene files cannot be read yet";
-        return false;
+namespace {
+
+using StatementReader = void (*)(ReaderContext&, ValueCursor&);
+
+void ignoreStatement(ReaderContext&, ValueCursor&) {}
+
+struct Command {
+    std::string_view name;
+    StatementReader read;
+};
+
+// setAttr first: it is by far the most frequent statement.
+const Command kCommands[] = {
+    {"setAttr", readSetAttr},
+    {"connectAttr", readConnectAttr},
+    {"createNode", readCreateNode},
+    {"addAttr", readAddAttr},
+    {"select", readSelect},
+    {"rename", readRename},
+    {"parent", readParent},
+    {"disconnectAttr", readDisconnectAttr},
+    {"requires", readRequires},
+    {"file", readFile},
+    {"currentUnit", readCurrentUnit},
+    {"fileInfo", readFileInfo},
+    // Node locks, set relationships (light linking...) and metadata
+    // structures do not reach the exporter.
+    {"lockNode", ignoreStatement},
+    {"relationship", ignoreStatement},
+    {"dataStructure", ignoreStatement},
+};
+
+void readStatement(ReaderContext& ctx, const StatementText& statement) {
+    std::string copy;
+    ValueCursor cursor(statement.begin, statement.end);
+    if (statement.hasComment) {
+        copy = withoutComments(statement);
+        ctx.readingCopy(copy, statement.begin);
+        cursor = ValueCursor(copy.data(), copy.data() + copy.size());
     }
-    return true;
+    const char* at = cursor.position();
+    std::string_view name;
+    if (!cursor.nextWord(name) || name.front() == '"' || name.front() == '-') {
+        ctx.fail(at, "expected a command name at the start of the statement");
+    }
+    for (const Command& command : kCommands) {
+        if (command.name == name) {
+            command.read(ctx, cursor);
+            ctx.readingFile();
+            return;
+        }
+    }
+    ctx.noticeOnce("command " + std::string(name), at,
+                   "command \"" + std::string(name) + "\" is not supported by the host; skipped");
+    ctx.readingFile();
+}
+
+} // namespace
+
+bool readSceneText(Scene& scene, const std::string& text, const std::string& fileName, std::string& error) {
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        begin += 3; // a UTF-8 byte order mark
+    }
+    ReaderContext ctx(scene, fileName, begin, end);
+    StatementScanner scanner(begin, end);
+    try {
+        std::string expected;
+        const char* at = nullptr;
+        auto r = forEachStatementText(scanner, expected, at, [&](const StatementText& statement) {
+            readStatement(ctx, statement);
+            return true;
+        });
+        if (r == StatementScanner::Result::Error) {
+            ctx.fail(at, expected);
+        }
+        return true;
+    } catch (const SceneFileError& e) {
+        error = e.what();
+    } catch (const std::bad_alloc&) {
+        error = fileName + ": not enough memory to read the scene";
+    } catch (const std::exception& e) {
+        error = fileName + ": " + e.what();
+    }
+    return false;
 }
 
 } // namespace orvex_host

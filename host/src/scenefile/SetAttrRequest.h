@@ -24,7 +24,7 @@ struct AttrPathPart {
 
 // Reads the value words of one statement in order, straight from the scene
 // text (no copy of the whole statement). A word is a double-quoted string or
-// a run of characters up to white space. The numeric readers accept what the
+// a run of characters up to white space or a quote. The numeric readers accept what the
 // host's files write: integers, decimals, exponents ("1e+020"), "-0"; the
 // boolean reader also takes yes/no, true/false, on/off and 1/0.
 class ValueCursor {
@@ -48,6 +48,17 @@ public:
     bool skip();
     // The unread rest, for messages.
     std::string_view rest() const { return std::string_view(p_, static_cast<size_t>(end_ - p_)); }
+    // Where the next read starts (for messages that name a line), and going
+    // back to a place this cursor has been.
+    const char* position() const { return p_; }
+    void seek(const char* p) { p_ = p; }
+    // The next word without consuming it; false at the end.
+    bool peekWord(std::string_view& word) {
+        const char* saved = p_;
+        bool ok = nextWord(word);
+        p_ = saved;
+        return ok;
+    }
 
 private:
     void skipSpace();

@@ -2,28 +2,13 @@
 
 #include "scenefile/SetAttrRequest.h"
 
+#include "scenefile/Lexing.h"
+
 #include <charconv>
 
 namespace orvex_host {
 
 namespace {
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
-// The end of the double-quoted string that starts at `p` (just past its
-// closing quote), or null when it is not closed before `end`.
-const char* stringEnd(const char* p, const char* end) {
-    for (++p; p < end; ++p) {
-        if (*p == '\\') {
-            ++p;
-        } else if (*p == '"') {
-            return p + 1;
-        }
-    }
-    return nullptr;
-}
 
 // Appends the contents of the quoted string [p, e) (quotes included) with its
 // escapes resolved.
@@ -54,7 +39,7 @@ void appendUnescaped(const char* p, const char* e, std::string& out) {
 } // namespace
 
 void ValueCursor::skipSpace() {
-    while (p_ < end_ && isSpace(*p_)) {
+    while (p_ < end_ && isSceneSpace(*p_)) {
         ++p_;
     }
 }
@@ -72,13 +57,15 @@ bool ValueCursor::nextWord(std::string_view& word) {
     const char* start = p_;
     const char* e = nullptr;
     if (*p_ == '"') {
-        e = stringEnd(p_, end_);
+        e = quotedStringEnd(p_, end_);
         if (!e) {
             return false;
         }
     } else {
+        // A quote ends a plain word, as it starts a string for the
+        // statement scanner.
         e = p_;
-        while (e < end_ && !isSpace(*e)) {
+        while (e < end_ && !isSceneSpace(*e) && *e != '"') {
             ++e;
         }
     }
@@ -95,7 +82,7 @@ bool ValueCursor::nextDouble(double& value) {
     }
     double v = 0.0;
     auto result = std::from_chars(start, end_, v);
-    if (result.ec != std::errc() || (result.ptr < end_ && !isSpace(*result.ptr))) {
+    if (result.ec != std::errc() || (result.ptr < end_ && !isSceneSpace(*result.ptr))) {
         return false;
     }
     value = v;
@@ -111,7 +98,7 @@ bool ValueCursor::nextInt(long long& value) {
     }
     long long v = 0;
     auto result = std::from_chars(start, end_, v);
-    if (result.ec != std::errc() || (result.ptr < end_ && !isSpace(*result.ptr))) {
+    if (result.ec != std::errc() || (result.ptr < end_ && !isSceneSpace(*result.ptr))) {
         return false;
     }
     value = v;
@@ -143,7 +130,7 @@ bool ValueCursor::nextString(std::string& value) {
         return false;
     }
     if (*p_ == '"') {
-        const char* e = stringEnd(p_, end_);
+        const char* e = quotedStringEnd(p_, end_);
         if (!e) {
             return false;
         }
@@ -165,7 +152,7 @@ bool ValueCursor::nextString(std::string& value) {
             p_ = saved;
             return false;
         }
-        const char* e = stringEnd(p_, end_);
+        const char* e = quotedStringEnd(p_, end_);
         if (!e) {
             p_ = saved;
             return false;

@@ -3,6 +3,9 @@
 #include "api/Access.h"
 #include "graph/Scene.h"
 #include "scenefile/SceneReader.h"
+#include "scenefile/Selection.h"
+#include "scenefile/StatementScanner.h"
+#include "scenefile/Words.h"
 #include "session/SessionState.h"
 
 #include <orvex_host/Session.h>
@@ -13,8 +16,8 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace orvex_host {
 
@@ -46,21 +49,45 @@ bool openSceneText(const std::string& text, const std::string& fileName, std::st
     return true;
 }
 
-bool openScene(const std::string& path, std::string& error) {
+namespace {
+
+// The whole file in one buffer of its own size: the reader works on the
+// text in place.
+bool readWholeFile(const std::string& path, std::string& text, std::string& error) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        error = path + ": " + (std::filesystem::exists(path, ec) ? "not a scene file" : "no such scene file");
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        newScene(true);
+    auto size = std::filesystem::file_size(path, ec);
+    if (!in || ec) {
         error = path + ": cannot open the scene file";
         return false;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) {
-        newScene(true);
+    try {
+        text.resize(static_cast<size_t>(size));
+    } catch (const std::exception&) {
+        error = path + ": the scene file is too big to read";
+        return false;
+    }
+    if (!in.read(&text[0], static_cast<std::streamsize>(size)) ||
+        in.gcount() != static_cast<std::streamsize>(size)) {
         error = path + ": cannot read the scene file";
         return false;
     }
-    return openSceneText(text.str(), path, error, true);
+    return true;
+}
+
+} // namespace
+
+bool openScene(const std::string& path, std::string& error) {
+    std::string text;
+    if (!readWholeFile(path, text, error)) {
+        newScene(true);
+        return false;
+    }
+    return openSceneText(text, path, error, true);
 }
 
 // ---- Plug-ins ----------------------------------------------------------------
@@ -127,109 +154,40 @@ std::string Plugin::requiredApiVersion() const {
 
 namespace {
 
-// Splits the text into statements at ';' outside quotes, then each into words.
-bool splitStatements(const std::string& line, std::vector<std::vector<std::string>>& statements,
-                     std::string& error) {
-    std::vector<std::string> words;
-    std::string word;
-    bool inWord = false;
-    auto endWord = [&]() {
-        if (inWord) {
-            words.push_back(word);
-            word.clear();
-            inWord = false;
-        }
-    };
-    for (size_t i = 0; i < line.size(); ++i) {
-        char c = line[i];
-        if (c == '"') {
-            inWord = true;
-            for (++i; i < line.size() && line[i] != '"'; ++i) {
-                if (line[i] == '\\' && i + 1 < line.size()) {
-                    char e = line[++i];
-                    word += e == 'n' ? '\n' : e == 't' ? '\t' : e == 'r' ? '\r' : e;
-                } else {
-                    word += line[i];
-                }
-            }
-            if (i >= line.size()) {
-                error = "unterminated string in: " + line;
-                return false;
-            }
-        } else if (c == ';') {
-            endWord();
-            if (!words.empty()) {
-                statements.push_back(std::move(words));
-                words.clear();
-            }
-        } else if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
-            endWord();
-        } else {
-            word += c;
-            inWord = true;
-        }
+// The words of one statement: strings with their escapes resolved (and
+// ( "a" + "b" ) joined), everything else as written.
+std::vector<Word> statementWords(const StatementText& statement, std::string& copy) {
+    ValueCursor cursor(statement.begin, statement.end);
+    if (statement.hasComment) {
+        copy = withoutComments(statement);
+        cursor = ValueCursor(copy.data(), copy.data() + copy.size());
     }
-    endWord();
-    if (!words.empty()) {
-        statements.push_back(std::move(words));
-    }
-    return true;
+    return readWords(cursor);
 }
 
-MStatus runSelect(const std::vector<std::string>& words) {
+MStatus runSelect(const std::vector<Word>& words) {
     Scene& scene = currentScene();
-    bool add = false;
-    std::vector<SelectionItem> items;
+    std::vector<std::string> texts;
     for (size_t i = 1; i < words.size(); ++i) {
-        const std::string& w = words[i];
-        if (w == "-cl" || w == "-clear") {
-            scene.selection().clear();
-            continue;
-        }
-        if (w == "-add" || w == "-af") {
-            add = true;
-            continue;
-        }
-        if (w == "-r" || w == "-replace" || w == "-ne" || w == "-noExpand") {
-            continue;
-        }
-        Node* node = scene.find(w);
+        texts.push_back(words[i].quoted ? "\"" : words[i].text); // a quoted word is never a flag
+    }
+    SelectArgs args = parseSelectArgs(texts);
+    std::vector<std::pair<Node*, std::string>> named;
+    for (size_t i : args.names) {
+        const std::string& name = words[i + 1].text;
+        Node* node = scene.find(name);
         if (!node) {
-            logMessage(MessageKind::Error, "No object matches name: " + w);
+            logMessage(MessageKind::Error, "No object matches name: " + name);
             return MS::kFailure;
         }
-        SelectionItem item;
-        item.node = node;
-        if (node->isDag() && node != scene.world()) {
-            if (w.find('|') != std::string::npos) {
-                // The path as written names one instance.
-                for (const DagChain& path : scene.pathsOf(node)) {
-                    std::string full = Scene::fullPathName(path);
-                    std::string wanted = w[0] == '|' ? w : "|" + w;
-                    if (full.size() >= wanted.size() &&
-                        full.compare(full.size() - wanted.size(), wanted.size(), wanted) == 0) {
-                        item.path = path;
-                        break;
-                    }
-                }
-            }
-            if (item.path.empty()) {
-                item.path = scene.firstPath(node);
-            }
-        }
-        items.push_back(std::move(item));
+        named.emplace_back(node, name);
     }
-    if (!add) {
-        scene.selection().clear();
-    }
-    for (auto& item : items) {
-        scene.selection().push_back(std::move(item));
-    }
+    applySelection(scene, args, named);
     return MS::kSuccess;
 }
 
-MStatus runStatement(const std::vector<std::string>& words) {
-    const std::string& name = words.front();
+MStatus runStatement(const std::vector<Word>& words) {
+    const std::string& name = words.front().text;
     if (name == "select") {
         return runSelect(words);
     }
@@ -240,40 +198,57 @@ MStatus runStatement(const std::vector<std::string>& words) {
     }
     MArgList args;
     for (size_t i = 1; i < words.size(); ++i) {
-        args.addArg(MString(words[i]));
+        args.addArg(MString(words[i].text));
     }
     std::unique_ptr<MPxCommand> command(static_cast<MPxCommand*>(it->second.creator()));
     return command->doIt(args);
 }
 
+// Calls `each` with the words of every statement of the text in order and
+// stops at the first that fails; `where` names the text in messages.
+template <class Each> MStatus forEachStatement(const std::string& text, const std::string& where, Each each) {
+    StatementScanner scanner(text.data(), text.data() + text.size(), false);
+    MStatus status;
+    std::string expected;
+    const char* at = nullptr;
+    auto r = forEachStatementText(scanner, expected, at, [&](const StatementText& statement) {
+        std::string copy;
+        std::vector<Word> words = statementWords(statement, copy);
+        status = words.empty() ? MStatus(MS::kSuccess) : each(words);
+        return static_cast<bool>(status);
+    });
+    if (r == StatementScanner::Result::Error) {
+        LineCounter lines(text.data());
+        logMessage(MessageKind::Error, where + ":" + std::to_string(lines.lineAt(at)) + ": " + expected);
+        return MS::kFailure;
+    }
+    return status;
+}
+
 } // namespace
 
 bool tokenizeCommand(const std::string& line, std::vector<std::string>& tokens, std::string& error) {
-    std::vector<std::vector<std::string>> statements;
-    if (!splitStatements(line, statements, error)) {
-        return false;
-    }
     tokens.clear();
-    for (const auto& s : statements) {
-        tokens.insert(tokens.end(), s.begin(), s.end());
+    size_t before = messages().size();
+    MStatus status = forEachStatement(line, "command", [&](const std::vector<Word>& words) {
+        for (const Word& w : words) {
+            tokens.push_back(w.text);
+        }
+        return MStatus(MS::kSuccess);
+    });
+    if (!status) {
+        error = messages().size() > before ? messages().back().text : "cannot split the command";
+        return false;
     }
     return true;
 }
 
 MStatus runCommand(const std::string& line) {
-    std::vector<std::vector<std::string>> statements;
-    std::string error;
-    if (!splitStatements(line, statements, error)) {
-        logMessage(MessageKind::Error, error);
-        return MS::kFailure;
-    }
-    for (const auto& words : statements) {
-        MStatus status = runStatement(words);
-        if (!status) {
-            return status;
-        }
-    }
-    return MS::kSuccess;
+    return forEachStatement(line, "command", runStatement);
+}
+
+MStatus runScript(const std::string& text, const std::string& sourceName) {
+    return forEachStatement(text, sourceName, runStatement);
 }
 
 } // namespace orvex_host

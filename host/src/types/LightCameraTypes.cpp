@@ -1,20 +1,108 @@
-// Node types for lights and cameras.
+// Node types for lights and cameras. The light types follow the host's
+// family tree: every light has a colour and an intensity; all but the
+// ambient light have emit switches and a decay rate; directional, point and
+// spot lights (and the volume light, a point-light kind) have depth-map
+// shadows. Area lights carry the shadow-map attributes too, as the host
+// writes them, without being of the kind that uses them.
 
 #include "graph/NodeType.h"
 
 namespace orvex_host {
 
-void registerLightCameraTypes(TypeRegistry& registry) {
+namespace {
+
+const double kDegree = 3.14159265358979323846 / 180.0;
+
+void addLightAttributes(NodeTypeBuilder& b) {
+    b.triple("color", "cl", {"colorR", "colorG", "colorB"}, {"cr", "cg", "cb"}, AttrType::Float, 1.0);
+    b.attr("intensity", "in", AttrType::Float, 1.0);
+    b.attr("useRayTraceShadows", "urs", AttrType::Bool, false);
+    b.color("shadowColor", "sc", 0.0);
+    b.attr("centerOfIllumination", "col", AttrType::Distance, 5.0);
+    b.attr("locatorScale", "lls", AttrType::Double, 1.0);
+}
+
+void addNonAmbientAttributes(NodeTypeBuilder& b) {
+    b.attr("emitDiffuse", "ed", AttrType::Bool, true);
+    b.attr("emitSpecular", "sn", AttrType::Bool, true);
+    b.attr("decayRate", "de", AttrType::Enum, 0LL);
+}
+
+void addShadowMapAttributes(NodeTypeBuilder& b) {
+    b.attr("useDepthMapShadows", "dms", AttrType::Bool, false);
+    b.attr("dmapResolution", "dr", AttrType::Short, 512LL);
+    b.attr("dmapBias", "db", AttrType::Float, 0.001);
+    b.attr("dmapFilterSize", "df", AttrType::Short, 1LL);
+    b.attr("useMidDistDmap", "umd", AttrType::Bool, true);
+    b.attr("useDmapAutoFocus", "uaf", AttrType::Bool, true);
+    b.attr("shadowRays", "shr", AttrType::Short, 1LL);
+    b.attr("rayDepthLimit", "rdl", AttrType::Short, 1LL);
+}
+
+void defineLights(TypeRegistry& registry) {
+    // Abstract bases: scenes create only the concrete types below.
+    NodeTypeBuilder light(registry.define("light", MFn::kLight, "shape", true));
+    addLightAttributes(light);
+    NodeTypeBuilder nonAmbient(
+        registry.define("nonAmbientLightShapeNode", MFn::kNonAmbientLight, "light", true));
+    addNonAmbientAttributes(nonAmbient);
+    NodeTypeBuilder nonExtended(registry.define("nonExtendedLightShapeNode", MFn::kNonExtendedLight,
+                                                "nonAmbientLightShapeNode", true));
+    addShadowMapAttributes(nonExtended);
+
+    NodeTypeBuilder ambient(registry.define("ambientLight", MFn::kAmbientLight, "light", true));
+    ambient.attr("ambientShade", "as", AttrType::Float, 0.45);
+
+    NodeTypeBuilder area(registry.define("areaLight", MFn::kAreaLight, "nonAmbientLightShapeNode", true));
+    addShadowMapAttributes(area);
+
+    NodeTypeBuilder directional(
+        registry.define("directionalLight", MFn::kDirectionalLight, "nonExtendedLightShapeNode", true));
+    directional.attr("lightAngle", "lang", AttrType::Angle, 0.0);
+
+    NodeTypeBuilder point(registry.define("pointLight", MFn::kPointLight, "nonExtendedLightShapeNode", true));
+    point.attr("lightRadius", "lr", AttrType::Distance, 0.0);
+
+    NodeTypeBuilder spot(registry.define("spotLight", MFn::kSpotLight, "nonExtendedLightShapeNode", true));
+    spot.attr("coneAngle", "ca", AttrType::Angle, 40.0 * kDegree);
+    spot.attr("penumbraAngle", "pa", AttrType::Angle, 0.0);
+    spot.attr("dropoff", "dro", AttrType::Double, 0.0);
+    spot.attr("barnDoors", "bd", AttrType::Bool, false);
+    spot.attr("lightRadius", "lr", AttrType::Distance, 0.0);
+
+    // A light kind the exporter's type table does not name.
+    NodeTypeBuilder volume(registry.define("volumeLight", MFn::kVolumeLight, "pointLight", true));
+    volume.attr("lightShape", "lis", AttrType::Enum, 0LL);
+    volume.attr("volumeLightDir", "vld", AttrType::Enum, 0LL);
+    volume.attr("arc", "ac", AttrType::Angle, 360.0 * kDegree);
+}
+
+void defineCamera(TypeRegistry& registry) {
     NodeTypeBuilder camera(registry.define("camera", MFn::kCamera, "shape", true));
+    // The field of view follows from the film back (inches) and the focal
+    // length (millimetres).
     camera.attr("horizontalFilmAperture", "hfa", AttrType::Double, 1.41732);
     camera.attr("verticalFilmAperture", "vfa", AttrType::Double, 0.94488);
     camera.attr("focalLength", "fl", AttrType::Double, 35.0);
+    camera.attr("lensSqueezeRatio", "lsr", AttrType::Double, 1.0);
+    camera.attr("filmFit", "ff", AttrType::Enum, 1LL);
     camera.attr("nearClipPlane", "ncp", AttrType::Distance, 0.1);
     camera.attr("farClipPlane", "fcp", AttrType::Distance, 10000.0);
     camera.attr("orthographic", "o", AttrType::Bool, false);
     camera.attr("orthographicWidth", "ow", AttrType::Distance, 30.0);
     camera.attr("centerOfInterest", "coi", AttrType::Distance, 5.0);
     camera.attr("renderable", "rnd", AttrType::Bool, true);
+    camera.attr("imageName", "imn", AttrType::String, std::string());
+    camera.attr("depthName", "den", AttrType::String, std::string());
+    camera.attr("maskName", "man", AttrType::String, std::string());
+    camera.attr("homeCommand", "hc", AttrType::String, std::string());
+}
+
+} // namespace
+
+void registerLightCameraTypes(TypeRegistry& registry) {
+    defineLights(registry);
+    defineCamera(registry);
 }
 
 } // namespace orvex_host

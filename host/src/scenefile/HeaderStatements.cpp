@@ -1,0 +1,83 @@
+// The statements of a scene file's header: requires, file (references),
+// currentUnit and fileInfo.
+
+#include "scenefile/Statements.h"
+#include "scenefile/Units.h"
+
+namespace orvex_host {
+
+void readRequires(ReaderContext&, ValueCursor&) {
+    // The plug-ins and versions a file needs: the host has every type it
+    // models built in and keeps the others generically.
+}
+
+void readFile(ReaderContext& ctx, ValueCursor& cursor) {
+    static const std::vector<FlagSpec> kFlags = {{"r", "reference", false},
+                                                 {"rdi", "referenceDepthInfo", true}};
+    const char* at = cursor.position();
+    std::vector<Word> words;
+    ParsedWords parsed = ctx.readWords(cursor, kFlags, words);
+    if (parsed.has("r") || parsed.has("rdi")) {
+        ctx.noticeOnce("file reference", at, "the scene references other files; references are not followed");
+    }
+}
+
+void readCurrentUnit(ReaderContext& ctx, ValueCursor& cursor) {
+    static const std::vector<FlagSpec> kFlags = {{"l", "linear", true},
+                                                 {"a", "angle", true},
+                                                 {"t", "time", true},
+                                                 {"f", "fullName", false},
+                                                 {"ua", "updateAnimation", true}};
+    std::vector<Word> words;
+    ParsedWords parsed = ctx.readWords(cursor, kFlags, words);
+    SceneSettings& settings = ctx.scene().settings();
+    if (const ParsedFlag* l = parsed.find("l")) {
+        if (!linearUnit(l->argument->text, settings.linearUnitToCm, settings.linearUnitName)) {
+            ctx.fail(l->argument->at,
+                     "expected a linear unit (millimeter, centimeter, meter, kilometer, inch, "
+                     "foot, yard or mm, cm, m, km, in, ft, yd), found \"" +
+                         l->argument->text + "\"");
+        }
+    }
+    if (const ParsedFlag* a = parsed.find("a")) {
+        if (!angleUnit(a->argument->text, settings.angleUnitToRad, settings.angleUnitName)) {
+            ctx.fail(a->argument->at, "expected an angle unit (degree, radian or deg, rad), found \"" +
+                                          a->argument->text + "\"");
+        }
+    }
+    if (const ParsedFlag* t = parsed.find("t")) {
+        if (!timeUnit(t->argument->text, settings.timeUnitName)) {
+            ctx.fail(t->argument->at,
+                     "expected a time unit (film, ntsc, pal, game, show, ... or <n>fps), found \"" +
+                         t->argument->text + "\"");
+        }
+    }
+}
+
+void readFileInfo(ReaderContext& ctx, ValueCursor& cursor) {
+    static const std::vector<FlagSpec> kFlags = {{"rm", "remove", true}};
+    const char* at = cursor.position();
+    std::vector<Word> words;
+    ParsedWords parsed = ctx.readWords(cursor, kFlags, words);
+    auto& info = ctx.scene().settings().fileInfo;
+    if (const ParsedFlag* rm = parsed.find("rm")) {
+        for (auto it = info.begin(); it != info.end();) {
+            it = it->first == rm->argument->text ? info.erase(it) : it + 1;
+        }
+        return;
+    }
+    if (parsed.positional.size() != 2) {
+        ctx.fail(at, "expected fileInfo KEY VALUE");
+    }
+    const std::string& key = parsed.positional[0]->text;
+    const std::string& value = parsed.positional[1]->text;
+    for (auto& entry : info) {
+        if (entry.first == key) {
+            entry.second = value;
+            return;
+        }
+    }
+    info.emplace_back(key, value);
+}
+
+} // namespace orvex_host

@@ -1,0 +1,146 @@
+// createNode, rename, parent and select: the statements that make nodes,
+// name them, place them in the DAG and pick the node later statements apply
+// to.
+
+#include "scenefile/Selection.h"
+#include "scenefile/Statements.h"
+#include "scenefile/Words.h"
+
+namespace orvex_host {
+
+namespace {
+
+// The node a shared createNode (-s) names, if it already exists.
+Node* sharedNode(Scene& scene, const std::string& name, const Word* parent) {
+    if (!parent) {
+        return scene.find(name);
+    }
+    return scene.find(parent->text + "|" + name);
+}
+
+const NodeType& typeFor(ReaderContext& ctx, const Word& typeWord, bool underParent) {
+    TypeRegistry& registry = TypeRegistry::instance();
+    if (const NodeType* type = registry.find(typeWord.text)) {
+        if (type->kind == MFn::kWorld) {
+            ctx.fail(typeWord.at, "expected a node type that can be created, found \"world\"");
+        }
+        return *type;
+    }
+    // An unknown type created below a parent is taken for a shape-like DAG
+    // node (plug-in shapes and locators are the common case); one created
+    // on its own for a DG node.
+    ctx.noticeOnce("type " + typeWord.text, typeWord.at,
+                   "node type \"" + typeWord.text + "\" is unknown; its nodes are kept as generic nodes");
+    return *registry.find(underParent ? "unknownDag" : "unknown");
+}
+
+} // namespace
+
+void readCreateNode(ReaderContext& ctx, ValueCursor& cursor) {
+    static const std::vector<FlagSpec> kFlags = {
+        {"n", "name", true}, {"p", "parent", true}, {"s", "shared", false}, {"ss", "skipSelect", false}};
+    std::vector<Word> words;
+    ParsedWords parsed = ctx.readWords(cursor, kFlags, words);
+    if (parsed.positional.size() != 1) {
+        ctx.fail(parsed.positional.empty() ? cursor.position() : parsed.positional[1]->at,
+                 "expected one node type name after createNode");
+    }
+    const Word& typeWord = *parsed.positional[0];
+    const ParsedFlag* nameFlag = parsed.find("n");
+    const ParsedFlag* parentFlag = parsed.find("p");
+    std::string name = nameFlag ? nameFlag->argument->text : typeWord.text + "1";
+    const Word* parentWord = parentFlag ? parentFlag->argument : nullptr;
+    Scene& scene = ctx.scene();
+
+    // A shared node (the startup cameras...) is reused; so is a default node
+    // a file creates again under its own name (layerManager...), as the host
+    // keeps one of each.
+    Node* existing = sharedNode(scene, name, parentWord);
+    if (existing && (parsed.has("s") || existing->isDefault)) {
+        ctx.setCurrent(existing);
+        return;
+    }
+    Node* parent = parentWord ? &ctx.node(parentWord->text, parentWord->at) : nullptr;
+    const NodeType& type = typeFor(ctx, typeWord, parent != nullptr);
+    if (parent && !type.dag) {
+        ctx.noticeOnce("dgparent " + type.name, parentWord->at,
+                       "node type \"" + type.name + "\" is no DAG type; its -p parent is ignored");
+        parent = nullptr;
+    }
+    if (parent && !parent->isDag()) {
+        ctx.fail(parentWord->at, "expected a DAG node as the parent, found \"" + parentWord->text + "\"");
+    }
+    ctx.setCurrent(scene.createNode(type, name, parent));
+}
+
+void readRename(ReaderContext& ctx, ValueCursor& cursor) {
+    static const std::vector<FlagSpec> kFlags = {{"uid", "uuid", false}, {"is", "ignoreShape", false}};
+    std::vector<Word> words;
+    ParsedWords parsed = ctx.readWords(cursor, kFlags, words);
+    if (parsed.has("uid")) {
+        return; // node ids are not kept
+    }
+    if (parsed.positional.empty() || parsed.positional.size() > 2) {
+        ctx.fail(cursor.position(), "expected rename [NODE] NEWNAME");
+    }
+    Node& node = parsed.positional.size() == 2
+                     ? ctx.node(parsed.positional[0]->text, parsed.positional[0]->at)
+                     : ctx.currentOrFail(parsed.positional[0]->at, "rename");
+    ctx.scene().rename(&node, parsed.positional.back()->text);
+}
+
+void readParent(ReaderContext& ctx, ValueCursor& cursor) {
+    static const std::vector<FlagSpec> kFlags = {
+        {"s", "shape", false},         {"nc", "noConnections", false}, {"r", "relative", false},
+        {"a", "absolute", false},      {"add", "addObject", false},    {"w", "world", false},
+        {"rm", "removeObject", false}, {"nis", "noInvScale", false}};
+    std::vector<Word> words;
+    ParsedWords parsed = ctx.readWords(cursor, kFlags, words);
+    if (parsed.has("rm")) {
+        ctx.noticeOnce("parent -rm", words.front().at,
+                       "parent -rm (removing an instance) is not supported; skipped");
+        return;
+    }
+    bool toWorld = parsed.has("w");
+    size_t childCount =
+        toWorld ? parsed.positional.size() : parsed.positional.size() - (parsed.positional.empty() ? 0 : 1);
+    if (childCount == 0) {
+        ctx.fail(cursor.position(), toWorld ? "expected the nodes to parent to the world"
+                                            : "expected parent [flags] CHILD... PARENT");
+    }
+    Node* parent = nullptr;
+    if (!toWorld) {
+        const Word& p = *parsed.positional.back();
+        parent = &ctx.node(p.text, p.at);
+    }
+    for (size_t i = 0; i < childCount; ++i) {
+        const Word& c = *parsed.positional[i];
+        Node& child = ctx.node(c.text, c.at);
+        std::string error;
+        if (!ctx.scene().parent(&child, parent, parsed.has("add"), error)) {
+            ctx.fail(c.at, "expected a DAG node that can be parented: " + error);
+        }
+    }
+}
+
+void readSelect(ReaderContext& ctx, ValueCursor& cursor) {
+    std::vector<Word> words = readWords(cursor);
+    std::vector<std::string> texts;
+    for (const Word& w : words) {
+        texts.push_back(w.quoted ? "\"" : w.text); // a quoted word is never a flag
+    }
+    SelectArgs args = parseSelectArgs(texts);
+    std::vector<std::pair<Node*, std::string>> named;
+    for (size_t i : args.names) {
+        named.emplace_back(&ctx.node(words[i].text, words[i].at), words[i].text);
+    }
+    applySelection(ctx.scene(), args, named);
+    // The setAttr statements that follow apply to the node named last.
+    if (!named.empty()) {
+        ctx.setCurrent(named.back().first);
+    } else if (args.clear) {
+        ctx.setCurrent(nullptr);
+    }
+}
+
+} // namespace orvex_host

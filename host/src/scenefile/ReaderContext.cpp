@@ -1,0 +1,72 @@
+#include "scenefile/ReaderContext.h"
+
+#include <orvex_host/Session.h>
+
+namespace orvex_host {
+
+ReaderContext::ReaderContext(Scene& scene, const std::string& fileName, const char* begin, const char*)
+    : scene_(scene), fileName_(fileName), lines_(begin) {}
+
+Node& ReaderContext::currentOrFail(const char* at, const char* command) {
+    if (!current_) {
+        fail(at,
+             std::string("expected a node for ") + command + " (a createNode or select statement before it)");
+    }
+    return *current_;
+}
+
+int ReaderContext::lineAt(const char* at) {
+    if (copyBegin_ && at >= copyBegin_ && at <= copyEnd_) {
+        at = copyOrigin_ + (at - copyBegin_);
+    }
+    return lines_.lineAt(at);
+}
+
+void ReaderContext::fail(const char* at, const std::string& what) {
+    throw SceneFileError(fileName_ + ":" + std::to_string(lineAt(at)) + ": " + what);
+}
+
+void ReaderContext::noticeOnce(const std::string& key, const char* at, const std::string& text) {
+    if (noticed_.insert(key).second) {
+        logMessage(MessageKind::Notice, fileName_ + ":" + std::to_string(lineAt(at)) + ": " + text);
+    }
+}
+
+void ReaderContext::readingCopy(const std::string& copy, const char* origin) {
+    copyBegin_ = copy.data();
+    copyEnd_ = copy.data() + copy.size();
+    copyOrigin_ = origin;
+}
+
+Node& ReaderContext::node(const std::string& name, const char* at) {
+    if (Node* found = scene_.find(name)) {
+        return *found;
+    }
+    bool rootDefault = name.size() > 1 && name[0] == ':' && name.find('|') == std::string::npos;
+    if (!rootDefault) {
+        fail(at, "expected the name of one existing node, found \"" + name + "\"");
+    }
+    Node* made = scene_.createNode(*TypeRegistry::instance().find("unknown"), name.substr(1));
+    made->isDefault = true;
+    noticeOnce("default:" + name, at,
+               "default node \"" + name + "\" is not among the host's startup nodes; made as a generic node");
+    return *made;
+}
+
+ParsedWords ReaderContext::readWords(ValueCursor& cursor, const std::vector<FlagSpec>& specs,
+                                     std::vector<Word>& words) {
+    words = orvex_host::readWords(cursor);
+    const Word* missing = nullptr;
+    ParsedWords parsed = parseWords(words, specs, missing);
+    if (missing) {
+        fail(missing->at, "expected an argument after " + missing->text);
+    }
+    return parsed;
+}
+
+bool ReaderContext::isGeneric(const Node& node) {
+    MFn::Type k = node.kind();
+    return k == MFn::kUnknown || k == MFn::kUnknownDag || k == MFn::kUnknownTransform;
+}
+
+} // namespace orvex_host

@@ -1,0 +1,70 @@
+#pragma once
+// What the statements of one scene file share while it is read: the scene,
+// the node the setAttr and addAttr statements apply to, the notices already
+// given, and how an error names the file and the line.
+
+#include "graph/Scene.h"
+#include "scenefile/StatementScanner.h"
+#include "scenefile/Words.h"
+
+#include <set>
+#include <stdexcept>
+#include <string>
+
+namespace orvex_host {
+
+// Thrown by a statement that cannot be read; the reader turns it into its
+// error text.
+struct SceneFileError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class ReaderContext {
+public:
+    ReaderContext(Scene& scene, const std::string& fileName, const char* begin, const char* end);
+
+    Scene& scene() { return scene_; }
+    const std::string& fileName() const { return fileName_; }
+
+    // The node that the following setAttr and addAttr statements apply to.
+    Node* current() const { return current_; }
+    void setCurrent(Node* node) { current_ = node; }
+    Node& currentOrFail(const char* at, const char* command);
+
+    // Stops the read: "FILE:LINE: what".
+    [[noreturn]] void fail(const char* at, const std::string& what);
+    // A notice "FILE:LINE: text", given once for each key.
+    void noticeOnce(const std::string& key, const char* at, const std::string& text);
+    int lineAt(const char* at);
+
+    // Statements with comments are read from a copy; places in the copy map
+    // back to the file.
+    void readingCopy(const std::string& copy, const char* origin);
+    void readingFile() { copyBegin_ = copyEnd_ = nullptr; }
+
+    // The node a statement names; a missing node stops the read, except a
+    // default node written with the root namespace (":name"), which is made
+    // as a generic default node, as the host has many the startup set lacks.
+    Node& node(const std::string& name, const char* at);
+
+    // Reads the rest of a statement as words and sorts them into flags and
+    // positional words; a flag without its argument stops the read.
+    ParsedWords readWords(ValueCursor& cursor, const std::vector<FlagSpec>& specs, std::vector<Word>& words);
+
+    // Nodes of types the host does not model keep any attribute they are
+    // given (as generic dynamic attributes) so that values and connections
+    // on them are not lost.
+    static bool isGeneric(const Node& node);
+
+private:
+    Scene& scene_;
+    std::string fileName_;
+    LineCounter lines_;
+    Node* current_ = nullptr;
+    std::set<std::string> noticed_;
+    const char* copyBegin_ = nullptr;
+    const char* copyEnd_ = nullptr;
+    const char* copyOrigin_ = nullptr;
+};
+
+} // namespace orvex_host

@@ -1,0 +1,119 @@
+// Finding statements in scene-file text: one pass, a table lookup per
+// character, no copies.
+
+#include "scenefile/StatementScanner.h"
+
+#include "scenefile/Lexing.h"
+
+#include <algorithm>
+#include <array>
+
+namespace orvex_host {
+
+namespace {
+
+// Characters that end the fast run over ordinary statement text.
+const std::array<bool, 256> kSpecial = [] {
+    std::array<bool, 256> table{};
+    table[static_cast<unsigned char>(';')] = true;
+    table[static_cast<unsigned char>('"')] = true;
+    table[static_cast<unsigned char>('/')] = true;
+    return table;
+}();
+
+const char* lineEnd(const char* p, const char* end) {
+    return std::find(p, end, '\n');
+}
+
+} // namespace
+
+void StatementScanner::skipSpaceAndComments() {
+    for (;;) {
+        while (p_ < end_ && (isSceneSpace(*p_) || *p_ == ';')) {
+            ++p_; // an empty statement (a lone ';') is no statement
+        }
+        if (p_ + 1 < end_ && p_[0] == '/' && p_[1] == '/') {
+            p_ = lineEnd(p_, end_);
+            continue;
+        }
+        return;
+    }
+}
+
+StatementScanner::Result StatementScanner::next(StatementText& statement, std::string& error,
+                                                const char*& errorAt) {
+    skipSpaceAndComments();
+    if (p_ >= end_) {
+        return Result::End;
+    }
+    statement = StatementText();
+    statement.begin = p_;
+    const char* p = p_;
+    for (;;) {
+        while (p < end_ && !kSpecial[static_cast<unsigned char>(*p)]) {
+            ++p;
+        }
+        if (p >= end_ && !lastNeedsSemicolon_) {
+            statement.end = end_;
+            p_ = end_;
+            return Result::Statement;
+        }
+        if (p >= end_) {
+            error = "expected ';' at the end of the statement";
+            errorAt = statement.begin;
+            p_ = end_;
+            return Result::Error;
+        }
+        char c = *p;
+        if (c == ';') {
+            statement.end = p;
+            p_ = p + 1;
+            return Result::Statement;
+        }
+        if (c == '"') {
+            const char* e = quotedStringEnd(p, end_);
+            if (!e) {
+                error = "expected the closing '\"' of the string";
+                errorAt = p;
+                p_ = end_;
+                return Result::Error;
+            }
+            p = e;
+            continue;
+        }
+        // '/': a comment when doubled.
+        if (p + 1 < end_ && p[1] == '/') {
+            statement.hasComment = true;
+            p = lineEnd(p, end_);
+            continue;
+        }
+        ++p;
+    }
+}
+
+std::string withoutComments(const StatementText& statement) {
+    std::string text(statement.begin, statement.end);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '"') {
+            const char* e = quotedStringEnd(text.data() + i, text.data() + text.size());
+            i = e ? static_cast<size_t>(e - text.data()) - 1 : text.size();
+        } else if (text[i] == '/' && i + 1 < text.size() && text[i + 1] == '/') {
+            for (; i < text.size() && text[i] != '\n'; ++i) {
+                text[i] = ' ';
+            }
+        }
+    }
+    return text;
+}
+
+int LineCounter::lineAt(const char* p) {
+    if (p < last_) {
+        last_ = begin_;
+        lastLine_ = 1;
+    }
+    lastLine_ += static_cast<int>(std::count(last_, p, '\n'));
+    last_ = p;
+    return lastLine_;
+}
+
+} // namespace orvex_host

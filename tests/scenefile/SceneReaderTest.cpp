@@ -1,0 +1,464 @@
+// Reading scene files in the host's ASCII syntax: statements, value kinds,
+// units, dynamic attributes, connections, the DAG and what real files hold
+// beyond what the host models.
+
+#include "scenefile/SceneReaderSupport.h"
+
+#include "api/Access.h"
+#include "scenefile/SetAttrRequest.h"
+
+#include <maya/MDistance.h>
+#include <maya/MFnDependencyNode.h>
+
+#include <cmath>
+
+using namespace orvex_host;
+using orvex_test::SceneReading;
+
+namespace {
+
+const double kPi = 3.14159265358979323846;
+
+// The value as the alternative the test expects; a default one (and a
+// failure) when it holds another.
+template <class T> T held(const Value* v) {
+    if (const T* t = v ? std::get_if<T>(v) : nullptr) {
+        return *t;
+    }
+    ADD_FAILURE() << "the value is missing or of another kind";
+    return T();
+}
+
+std::vector<double> doubles(const Value* v) {
+    return held<std::vector<double>>(v);
+}
+
+} // namespace
+
+TEST_F(SceneReading, HeaderBlockSetsUnitsAndFileInfo) {
+    read("//Maya ASCII 2014 scene\n"
+         "//Name: level.ma\n"
+         "requires maya \"2014\";\n"
+         "requires -nodeType \"mentalrayFramebuffer\" \"Mayatomr\" \"2014.0 - 3.11.1.4 \";\n"
+         "currentUnit -l meter -a radian\n"
+         "    -t pal;\n"
+         "fileInfo \"application\" \"maya\";\n"
+         "fileInfo \"osv\" ( \"Microsoft Windows 7 \" + \"Service Pack 1\" );\n"
+         "fileInfo \"application\" \"maya2014\";\n");
+    const SceneSettings& s = scene().settings();
+    EXPECT_EQ(s.linearUnitName, "meter");
+    EXPECT_EQ(s.linearUnitToCm, 100.0);
+    EXPECT_EQ(s.angleUnitName, "radian");
+    EXPECT_EQ(s.angleUnitToRad, 1.0);
+    EXPECT_EQ(s.timeUnitName, "pal");
+    EXPECT_EQ(MDistance::uiToInternal(1.0), 100.0);
+    using Info = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(s.fileInfo, (Info{{"application", "maya2014"}, {"osv", "Microsoft Windows 7 Service Pack 1"}}));
+    EXPECT_TRUE(notices().empty());
+    EXPECT_EQ(s.sceneName, "test.ma");
+}
+
+TEST_F(SceneReading, ShortUnitNamesAndMillimetres) {
+    read("currentUnit -l mm -a deg -t ntsc;\n"
+         "createNode transform -n \"a\";\n"
+         "\tsetAttr \".t\" -type \"double3\" 10 20 -30 ;\n");
+    EXPECT_DOUBLE_EQ(number("a", "tx"), 1.0);
+    EXPECT_DOUBLE_EQ(number("a", "tz"), -3.0);
+    EXPECT_DOUBLE_EQ(MDistance::uiToInternal(1.0), 0.1);
+}
+
+TEST_F(SceneReading, DistanceAndAngleValuesConvertToInternalUnits) {
+    read("currentUnit -l meter -a degree;\n"
+         "createNode transform -n \"box\";\n"
+         "\tsetAttr \".t\" -type \"double3\" 1 2.5 -3 ;\n"
+         "\tsetAttr \".r\" 90 0 -45;\n"
+         "\tsetAttr \".s\" -type \"double3\" 2 2 2 ;\n"
+         "\tsetAttr \".rotateAxisX\" 180;\n"
+         "currentUnit -l centimeter -a radian;\n"
+         "createNode transform -n \"box2\";\n"
+         "\tsetAttr \".tx\" 7;\n"
+         "\tsetAttr \".ry\" 1.5;\n");
+    EXPECT_DOUBLE_EQ(number("box", "translateX"), 100.0);
+    EXPECT_DOUBLE_EQ(number("box", "ty"), 250.0);
+    EXPECT_DOUBLE_EQ(number("box", "tz"), -300.0);
+    EXPECT_DOUBLE_EQ(number("box", "rx"), kPi / 2);
+    EXPECT_DOUBLE_EQ(number("box", "rz"), -kPi / 4);
+    EXPECT_DOUBLE_EQ(number("box", "sx"), 2.0); // scale has no unit
+    EXPECT_DOUBLE_EQ(number("box", "rax"), kPi);
+    EXPECT_DOUBLE_EQ(number("box2", "tx"), 7.0);
+    EXPECT_DOUBLE_EQ(number("box2", "ry"), 1.5);
+}
+
+TEST_F(SceneReading, ValueKindsOfKnownAttributes) {
+    read("createNode transform -n \"t\";\n"
+         "\tsetAttr -k off \".v\" no;\n"
+         "\tsetAttr \".ro\" 3;\n"
+         "\tsetAttr -l on \".it\" false;\n"
+         "createNode file -n \"file1\";\n"
+         "\tsetAttr \".ftn\" -type \"string\" \"C:\\\\tex\\\\a \\\"b\\\".tga\";\n"
+         "createNode lambert -n \"mat\";\n"
+         "\tsetAttr \".c\" -type \"float3\" 0.1 0.2 0.30000001 ;\n"
+         "\tsetAttr \".dc\" 1e-002;\n");
+    EXPECT_EQ(held<bool>(value("t", "visibility")), false);
+    EXPECT_EQ(held<long long>(value("t", "rotateOrder")), 3LL);
+    EXPECT_EQ(held<bool>(value("t", "inheritsTransform")), false);
+    EXPECT_EQ(held<std::string>(value("file1", "fileTextureName")), std::string("C:\\tex\\a \"b\".tga"));
+    EXPECT_DOUBLE_EQ(number("mat", "colorB"), 0.30000001);
+    EXPECT_DOUBLE_EQ(number("mat", "diffuse"), 0.01);
+}
+
+TEST_F(SceneReading, StatementsSpanLinesAndCommentsAreSkipped) {
+    read("// a comment; with a semicolon\n"
+         "createNode transform // trailing comment \"with a quote\n"
+         "   -n \"a;b\"\n"
+         "   ;\n"
+         "setAttr \".tx\" // the value follows\n"
+         "  5;;\n");
+    EXPECT_DOUBLE_EQ(number("a;b", "tx"), 5.0);
+}
+
+TEST_F(SceneReading, TypedDataValues) {
+    read("createNode transform -n \"t\";\n"
+         "\taddAttr -ci true -sn \"names\" -ln \"names\" -dt \"stringArray\";\n"
+         "\taddAttr -ci true -sn \"ids\" -ln \"ids\" -dt \"Int32Array\";\n"
+         "\taddAttr -ci true -sn \"vals\" -ln \"vals\" -dt \"doubleArray\";\n"
+         "\taddAttr -ci true -sn \"xm\" -ln \"xformMatrix\" -dt \"matrix\";\n"
+         "\taddAttr -ci true -sn \"plm\" -ln \"plainMatrix\" -at \"matrix\";\n"
+         "\tsetAttr \".names\" -type \"stringArray\" 3 \"a\" \"b c\" \"\"  ;\n"
+         "\tsetAttr \".ids\" -type \"Int32Array\" 2 7 -1 ;\n"
+         "\tsetAttr \".vals\" -type \"doubleArray\" 0 ;\n"
+         "\tsetAttr \".plm\" -type \"matrix\" 1 0 0 0 0 1 0 0 0 0 1 0 5 6 7 1;\n"
+         "\tsetAttr \".xm\" -type \"matrix\" \"xform\" 2 3 4 0.1 0.2 0.3 1 10 20 30 0 0 0 0 0 0 0 0 0 0 0 0 "
+         "0 0 0"
+         " 0 0 0 1 0.5 0.5 0.5 0.5 1 1 1 yes;\n"
+         "\tsetAttr \".iog[0].og[2].gcl\" -type \"componentList\" 2 \"f[0:47]\" \"f[299]\";\n");
+    EXPECT_EQ(held<std::vector<std::string>>(value("t", "names")),
+              (std::vector<std::string>{"a", "b c", ""}));
+    EXPECT_EQ(doubles(value("t", "ids")), (std::vector<double>{7, -1}));
+    EXPECT_EQ(held<std::vector<double>>(value("t", "vals")), (std::vector<double>{}));
+    Matrix m = std::get<Matrix>(*value("t", "plainMatrix"));
+    EXPECT_EQ(m[12], 5.0);
+    EXPECT_EQ(m[14], 7.0);
+    const TransformData& x = std::get<TransformData>(*value("t", "xm"));
+    EXPECT_EQ(x.scale, (std::array<double, 3>{2, 3, 4}));
+    EXPECT_EQ(x.rotate, (std::array<double, 3>{0.1, 0.2, 0.3})); // radians as written
+    EXPECT_EQ(x.rotateOrder, 1);
+    EXPECT_EQ(x.translate, (std::array<double, 3>{10, 20, 30}));
+    EXPECT_EQ(x.rotateAxis, (std::array<double, 4>{0, 0, 0, 1}));
+    EXPECT_EQ(x.jointOrient, (std::array<double, 4>{0.5, 0.5, 0.5, 0.5}));
+    EXPECT_EQ(held<std::vector<std::string>>(value("t", "gcl", {0, 2})),
+              (std::vector<std::string>{"f[0:47]", "f[299]"}));
+}
+
+TEST_F(SceneReading, ElementRangesAndSizesOverSeveralStatements) {
+    read("createNode transform -n \"t\";\n"
+         "\taddAttr -ci true -m -sn \"w\" -ln \"weights\" -at \"double\";\n"
+         "\taddAttr -ci true -m -sn \"pos\" -ln \"positions\" -at \"double3\" -nc 3;\n"
+         "\taddAttr -ci true -sn \"px\" -ln \"posX\" -at \"double\" -p \"positions\";\n"
+         "\taddAttr -ci true -sn \"py\" -ln \"posY\" -at \"double\" -p \"positions\";\n"
+         "\taddAttr -ci true -sn \"pz\" -ln \"posZ\" -at \"double\" -p \"positions\";\n"
+         "\tsetAttr -s 6 \".w[0:2]\" 1 2 3;\n"
+         "\tsetAttr \".w[3:4]\" 4 5;\n"
+         "\tsetAttr \".weights[10]\" 11;\n"
+         "\tsetAttr -s 2 \".pos[0:1]\" -type \"double3\" 1 2 3 4 5 6;\n"
+         "\tsetAttr \".pos[1].py\" 50;\n");
+    Node& t = node("t");
+    int w = t.findAttribute("w");
+    EXPECT_EQ(t.elements.at({w, {}}), (std::set<unsigned>{0, 1, 2, 3, 4, 10}));
+    EXPECT_DOUBLE_EQ(number("t", "w", {4}), 5.0);
+    EXPECT_DOUBLE_EQ(number("t", "w", {10}), 11.0);
+    EXPECT_DOUBLE_EQ(number("t", "posZ", {0}), 3.0);
+    EXPECT_DOUBLE_EQ(number("t", "posX", {1}), 4.0);
+    EXPECT_DOUBLE_EQ(number("t", "posY", {1}), 50.0);
+}
+
+TEST_F(SceneReading, AddedAttributesAreLocalDynamicAttributes) {
+    read("currentUnit -l meter;\n"
+         "createNode transform -n \"t\";\n"
+         "\taddAttr -ci true -sn \"Orvex_joint\" -ln \"Orvex_joint\" -min 0 -max 1 -at \"bool\";\n"
+         "\taddAttr -ci true -sn \"mv\" -ln \"myValue\" -dv 2.5 -at \"double\";\n"
+         "\taddAttr -ci true -ln \"Orvex_lightMask\" -dt \"string\";\n"
+         "\taddAttr -ci true -sn \"len\" -ln \"length\" -dv 2 -at \"doubleLinear\";\n"
+         "\taddAttr -ci true -sn \"ang\" -ln \"angle\" -at \"doubleAngle\";\n"
+         "\taddAttr -ci true -sn \"mode\" -ln \"mode\" -min 0 -max 2 -en \"a:b:c\" -at \"enum\";\n"
+         "\taddAttr -ci true -sn \"cnt\" -ln \"count\" -at \"long\";\n"
+         "\taddAttr -ci true -sn \"msg\" -ln \"link\" -at \"message\";\n"
+         "\tsetAttr \".Orvex_joint\" yes;\n"
+         "\tsetAttr -k on \".mv\" 4;\n"
+         "\tsetAttr \".Orvex_lightMask\" -type \"string\" \"ff00\";\n"
+         "\tsetAttr \".len\" 3;\n"
+         "\tsetAttr \".ang\" 90;\n"
+         "\tsetAttr \".mode\" 2;\n"
+         "\tsetAttr \".cnt\" -7;\n");
+    Node& t = node("t");
+    int joint = t.findAttribute("Orvex_joint");
+    ASSERT_GE(joint, 0);
+    EXPECT_TRUE(t.attribute(joint).dynamic);
+    EXPECT_EQ(t.attribute(t.findAttribute("Orvex_lightMask")).shortName, "Orvex_lightMask");
+    EXPECT_EQ(t.attribute(t.findAttribute("myValue")).shortName, "mv");
+    EXPECT_EQ(held<double>(&t.attribute(t.findAttribute("mv")).defaultValue), 2.5);
+    EXPECT_EQ(t.attribute(t.findAttribute("len")).type, AttrType::Distance);
+    EXPECT_EQ(held<double>(&t.attribute(t.findAttribute("len")).defaultValue), 200.0); // -dv in file units
+    EXPECT_EQ(t.attribute(t.findAttribute("link")).type, AttrType::Message);
+    EXPECT_EQ(held<bool>(value("t", "Orvex_joint")), true);
+    EXPECT_EQ(held<double>(value("t", "myValue")), 4.0);
+    EXPECT_EQ(held<std::string>(value("t", "Orvex_lightMask")), std::string("ff00"));
+    EXPECT_DOUBLE_EQ(number("t", "length"), 300.0);
+    EXPECT_DOUBLE_EQ(number("t", "angle"), kPi / 2);
+    EXPECT_EQ(held<long long>(value("t", "mode")), 2LL);
+    EXPECT_EQ(held<long long>(value("t", "count")), -7LL);
+
+    MFnDependencyNode fn(ObjectAccess::fromNode(&t));
+    EXPECT_EQ(fn.attributeClass(fn.attribute("Orvex_joint")), MFnDependencyNode::kLocalDynamicAttr);
+    EXPECT_EQ(fn.attributeClass(fn.attribute("translate")), MFnDependencyNode::kNormalAttr);
+}
+
+TEST_F(SceneReading, DagHierarchyInstancesAndChildOrder) {
+    read("createNode transform -n \"group1\";\n"
+         "createNode transform -n \"pCube1\" -p \"group1\";\n"
+         "createNode transform -n \"group2\";\n"
+         "createNode transform -n \"pCube1\" -p \"group2\";\n"
+         "createNode transform -n \"b\" -p \"|group1|pCube1\";\n"
+         "createNode transform -n \"a\" -p \"group1|pCube1\";\n"
+         "createNode transform -n \"loose\";\n"
+         "parent \"loose\" \"group2|pCube1\";\n"
+         "parent -s -nc -r -add \"|group1|pCube1|b\" \"group2\";\n"
+         "rename -uid \"C4B8F2A0-4D3A-11E3-8F96-0800200C9A66\";\n");
+    Node* c1 = scene().find("group1|pCube1");
+    Node* c2 = scene().find("group2|pCube1");
+    ASSERT_TRUE(c1 && c2);
+    EXPECT_NE(c1, c2);
+    ASSERT_EQ(c1->children.size(), 2u);
+    EXPECT_EQ(c1->children[0]->name, "b");
+    EXPECT_EQ(c1->children[1]->name, "a");
+    EXPECT_EQ(c2->children.at(0)->name, "loose");
+    Node& b = node("b");
+    ASSERT_EQ(b.parents.size(), 2u);
+    EXPECT_EQ(b.parents[1]->name, "group2");
+    EXPECT_EQ(scene().pathsOf(&b).size(), 2u);
+    EXPECT_EQ(node("group2").children.back(), &b);
+}
+
+TEST_F(SceneReading, SharedCreateNodeReusesTheStartupCameras) {
+    read("createNode transform -s -n \"persp\";\n"
+         "\tsetAttr \".t\" -type \"double3\" 1 2 3 ;\n"
+         "createNode camera -s -n \"perspShape\" -p \"persp\";\n"
+         "\tsetAttr -k off \".v\" no;\n"
+         "\tsetAttr \".fl\" 50;\n"
+         "createNode transform -s -n \"extra\";\n",
+         true);
+    size_t persps = 0;
+    for (const auto& n : scene().nodes()) {
+        persps += n->name.rfind("persp", 0) == 0;
+    }
+    EXPECT_EQ(persps, 2u); // persp and perspShape, no copies
+    EXPECT_DOUBLE_EQ(number("persp", "ty"), 2.0);
+    EXPECT_DOUBLE_EQ(number("perspShape", "focalLength"), 50.0);
+    EXPECT_NE(scene().find("extra"), nullptr); // a shared node that does not exist yet is created
+}
+
+TEST_F(SceneReading, SelectMakesNodesCurrentIncludingRootNamespaceDefaults) {
+    read("createNode transform -n \"a\";\n"
+         "createNode transform -n \"b\";\n"
+         "select -ne :initialShadingGroup;\n"
+         "\tsetAttr \".ro\" yes;\n"
+         "select -ne :miDefaultOptions;\n"
+         "\tsetAttr \".maxr\" 2;\n"
+         "select -ne a;\n"
+         "\tsetAttr \".tx\" 3;\n"
+         "select -r \"a\";\n"
+         "select -add b;\n",
+         true);
+    EXPECT_DOUBLE_EQ(number("a", "tx"), 3.0);
+    // A default node the startup set lacks is made, generic, and keeps values.
+    Node& options = node("miDefaultOptions");
+    EXPECT_TRUE(options.isDefault);
+    EXPECT_DOUBLE_EQ(number("miDefaultOptions", "maxr"), 2.0);
+    ASSERT_EQ(scene().selection().size(), 2u);
+    EXPECT_EQ(scene().selection()[0].node, &node("a"));
+    EXPECT_EQ(scene().selection()[1].node, &node("b"));
+    EXPECT_EQ(scene().selection()[1].path, DagChain{&node("b")});
+}
+
+TEST_F(SceneReading, ConnectionsKeepTheirOrderAndNextAvailableElements) {
+    read("createNode transform -n \"g1\";\n"
+         "createNode transform -n \"g2\";\n"
+         "createNode transform -n \"pCube1\" -p \"g1\";\n"
+         "createNode transform -n \"pCube2\" -p \"g2\";\n"
+         "createNode shadingEngine -n \"SG\";\n"
+         "createNode lambert -n \"mat\";\n"
+         "parent -add \"g1|pCube1\" \"g2\";\n"
+         "connectAttr \"mat.oc\" \"SG.ss\";\n"
+         "connectAttr \"g2|pCube2.iog\" \"SG.dsm\" -na;\n"
+         "connectAttr \"|g1|pCube1.iog\" \"SG.dsm\" -na;\n"
+         "connectAttr \"|g2|pCube1.iog\" \"SG.dsm\" -na;\n"
+         "connectAttr \"pCube2.iog[0].og[3]\" \"SG.dsm[7]\";\n"
+         "connectAttr \"pCube2.wm\" \"SG.dsm\" -na;\n");
+    const auto& c = scene().connections();
+    ASSERT_EQ(c.size(), 6u);
+    Node& sg = node("SG");
+    int dsm = sg.findAttribute("dsm");
+    EXPECT_EQ(c[0].dstNode, &sg);
+    EXPECT_EQ(c[0].dst.attr, sg.findAttribute("surfaceShader"));
+    EXPECT_EQ(c[0].src.attr, node("mat").findAttribute("outColor"));
+    EXPECT_EQ(c[1].dst, (PlugAddress{dsm, {0}}));
+    EXPECT_EQ(c[2].dst, (PlugAddress{dsm, {1}}));
+    EXPECT_EQ(c[3].dst, (PlugAddress{dsm, {2}}));
+    EXPECT_EQ(c[4].dst, (PlugAddress{dsm, {7}}));
+    EXPECT_EQ(c[5].dst, (PlugAddress{dsm, {3}}));
+    // A per-instance array written without an index takes the instance the
+    // path names.
+    Node& cube = *scene().find("g1|pCube1");
+    int iog = cube.findAttribute("iog");
+    EXPECT_EQ(c[2].src, (PlugAddress{iog, {0}}));
+    EXPECT_EQ(c[3].src, (PlugAddress{iog, {1}}));
+    EXPECT_EQ(c[4].src, (PlugAddress{node("pCube2").findAttribute("og"), {0, 3}}));
+}
+
+TEST_F(SceneReading, ForcedConnectionsReplaceAndDisconnectRemoves) {
+    read("createNode transform -n \"a\";\n"
+         "createNode transform -n \"b\";\n"
+         "createNode transform -n \"c\";\n"
+         "connectAttr \"a.tx\" \"c.tx\";\n"
+         "connectAttr \"b.tx\" \"c.tx\";\n"
+         "connectAttr -f \"b.ty\" \"c.ty\";\n"
+         "connectAttr -f \"a.ty\" \"c.ty\";\n"
+         "connectAttr \"a.tz\" \"c.tz\";\n"
+         "disconnectAttr \"a.tz\" \"c.tz\";\n");
+    const auto& c = scene().connections();
+    ASSERT_EQ(c.size(), 2u);
+    EXPECT_EQ(c[0].srcNode, &node("a")); // the first stays; the unforced second is noticed
+    EXPECT_EQ(c[1].srcNode, &node("a"));
+    EXPECT_EQ(c[1].dst.attr, node("c").findAttribute("ty"));
+    EXPECT_EQ(noticesContaining("already has an incoming connection"), 1u);
+}
+
+TEST_F(SceneReading, UnknownTypesAttributesAndCommandsGiveOneNoticeEach) {
+    read("createNode transform -n \"t\";\n"
+         "\tsetAttr \".fancy\" 1;\n"
+         "\tsetAttr \".fancy\" 2;\n"
+         "createNode transform -n \"u\";\n"
+         "\tsetAttr \".fancy\" 3;\n"
+         "createNode aiStandard -n \"ai1\";\n"
+         "\tsetAttr \".Kd\" 0.7;\n"
+         "\tsetAttr \".KdColor\" -type \"float3\" 1 0.5 0.25;\n"
+         "\tsetAttr \".name\" -type \"string\" \"x\";\n"
+         "createNode aiStandard -n \"ai2\";\n"
+         "createNode aiSkyShape -n \"skyShape\" -p \"t\";\n"
+         "createNode shadingEngine -n \"SG\";\n"
+         "connectAttr \"ai1.out\" \"SG.ss\";\n"
+         "connectAttr \"t.tx\" \"ai2.input[3].value\";\n"
+         "applyMetadata -fmt raw;\n"
+         "applyMetadata -fmt raw;\n"
+         "setAttr \".edits\" -type \"dataReferenceEdits\" \"x\" \"\" 5;\n"
+         "setAttr \".edits\" -type \"dataReferenceEdits\" \"y\";\n"
+         "lockNode -l 1;\n"
+         "relationship \"link\" \":lightLinker1\" \":initialShadingGroup.message\";\n"
+         "dataStructure -fmt \"raw\" -as \"name=x:int32=y\";\n"
+         "file -rdi 1 -ns \"env\" -rfn \"envRN\" \"C:/scenes/env.ma\";\n"
+         "file -r -ns \"env\" -dr 1 -rfn \"envRN\" \"C:/scenes/env.ma\";\n");
+    EXPECT_EQ(noticesContaining("has no attribute \"fancy\""), 1u);
+    EXPECT_EQ(noticesContaining("node type \"aiStandard\" is unknown"), 1u);
+    EXPECT_EQ(noticesContaining("node type \"aiSkyShape\" is unknown"), 1u);
+    EXPECT_EQ(noticesContaining("command \"applyMetadata\""), 1u);
+    EXPECT_EQ(noticesContaining("\"dataReferenceEdits\""), 1u);
+    EXPECT_EQ(noticesContaining("references are not followed"), 1u);
+    EXPECT_EQ(notices().size(), 6u);
+    EXPECT_EQ(notices()[0],
+              "test.ma:2: node type \"transform\" has no attribute \"fancy\"; its values are skipped");
+
+    // Unknown nodes keep their values and take part in connections.
+    EXPECT_EQ(node("ai1").kind(), MFn::kUnknown);
+    EXPECT_EQ(node("skyShape").kind(), MFn::kUnknownDag);
+    EXPECT_EQ(node("skyShape").parents.at(0), &node("t"));
+    EXPECT_DOUBLE_EQ(number("ai1", "Kd"), 0.7);
+    EXPECT_EQ(doubles(value("ai1", "KdColor")), (std::vector<double>{1, 0.5, 0.25}));
+    EXPECT_EQ(held<std::string>(value("ai1", "name")), std::string("x"));
+    const auto& c = scene().connections();
+    ASSERT_EQ(c.size(), 2u);
+    EXPECT_EQ(c[0].srcNode, &node("ai1"));
+    Node& ai2 = node("ai2");
+    EXPECT_EQ(c[1].dst, (PlugAddress{ai2.findAttribute("value"), {3}}));
+}
+
+TEST_F(SceneReading, DefaultNodesCreatedAgainAreReused) {
+    read("createNode displayLayerManager -n \"layerManager\";\n"
+         "createNode renderLayer -n \"defaultRenderLayer\";\n"
+         "\tsetAttr \".g\" yes;\n",
+         true);
+    size_t layers = 0;
+    for (const auto& n : scene().nodes()) {
+        layers += n->name.rfind("defaultRenderLayer", 0) == 0;
+    }
+    EXPECT_EQ(layers, 1u);
+    EXPECT_EQ(held<bool>(value("defaultRenderLayer", "g")), true);
+}
+
+TEST_F(SceneReading, RenameAndNodeQualifiedSetAttr) {
+    read("createNode transform -n \"a\";\n"
+         "rename \"b\";\n"
+         "createNode transform -n \"c\";\n"
+         "rename \"c\" \"d\";\n"
+         "setAttr \"b.tx\" 4;\n"
+         "setAttr \"|d.ty\" 5;\n");
+    EXPECT_EQ(scene().find("a"), nullptr);
+    EXPECT_DOUBLE_EQ(number("b", "tx"), 4.0);
+    EXPECT_DOUBLE_EQ(number("d", "ty"), 5.0);
+}
+
+namespace {
+
+// A node type with a payload-like attribute that only its hook understands.
+struct PointsPayload : Payload {
+    std::vector<double> points;
+    long long size = -1;
+};
+
+const NodeType& hookedType() {
+    static const NodeType* type = [] {
+        NodeType& t = TypeRegistry::instance().define("readerTestPoints", MFn::kUnknown, "", false);
+        NodeTypeBuilder(t).attr("label", "lb", AttrType::String);
+        t.makePayload = [] { return std::make_unique<PointsPayload>(); };
+        t.setAttrHook = [](Scene&, Node& node, SetAttrRequest& request) {
+            if (request.path.empty() || request.path[0].name != "pts") {
+                return false;
+            }
+            auto* payload = node.payloadAs<PointsPayload>();
+            if (request.size >= 0) {
+                payload->size = request.size;
+            }
+            for (double d; !request.values.atEnd();) {
+                if (!request.values.nextDouble(d)) {
+                    request.error = "expected point coordinates";
+                    return true;
+                }
+                payload->points.push_back(d);
+            }
+            return true;
+        };
+        return &t;
+    }();
+    return *type;
+}
+
+} // namespace
+
+TEST_F(SceneReading, SetAttrHooksConsumeTheirStatements) {
+    hookedType();
+    read("createNode readerTestPoints -n \"p\";\n"
+         "\tsetAttr -s 4 \".pts[0:1]\" 1 2 3\n"
+         "\t\t4 5 6;\n"
+         "\tsetAttr \".lb\" -type \"string\" \"plain\";\n"
+         "select -ne p;\n"
+         "\tsetAttr \".pts[2:3]\" 7 8 9 10 11 12;\n");
+    auto* payload = node("p").payloadAs<PointsPayload>();
+    ASSERT_NE(payload, nullptr);
+    EXPECT_EQ(payload->size, 4);
+    EXPECT_EQ(payload->points.size(), 12u);
+    EXPECT_EQ(held<std::string>(value("p", "label")), std::string("plain"));
+
+    std::string error = readFailing("createNode readerTestPoints -n \"p\";\n"
+                                    "setAttr \".pts[0]\" 1 2\n"
+                                    "  x 4;\n");
+    EXPECT_EQ(error, "bad.ma:3: expected point coordinates");
+}
