@@ -9,7 +9,7 @@
 #include <maya/MFnAttribute.h>
 #include <maya/MFnCharacter.h>
 #include <maya/MFnClip.h>
-#include <maya/MFnDagNode.h>
+#include <maya/MFnTransform.h>
 #include <maya/MGlobal.h>
 #include <maya/MItDependencyNodes.h>
 
@@ -56,8 +56,8 @@ void AnimationExporter::writeClip(MFnClip& clip, std::ostream& out) {
     const MString clipName = clip.name();
     MTime duration = clip.getSourceDuration();
     duration.setUnit(MTime::kMilliseconds);
-    out << "        <Clip name=\"" << escapeAttribute(clipName.asChar()) << "\" duration=\"" << duration.value()
-        << "\">\n";
+    out << "        <Clip name=\"" << escapeAttribute(clipName.asChar()) << "\" duration=\""
+        << duration.value() << "\">\n";
 
     AnimatedNodeTable animatedNodes;
     // The two arrays run in parallel; a curve without a plug beside it has
@@ -100,7 +100,7 @@ void AnimationExporter::traceMemberCurve(int index, const MPlug& plug, const MSt
                                 " in clip " + clipName);
         return;
     }
-    const std::string pathName = MFnDagNode(animated.node()).partialPathName().asChar();
+    const std::string pathName = MFnTransform(animated.node()).partialPathName().asChar();
     const std::string attributeName = MFnAttribute(animated.attribute()).name().asChar();
     AnimatedNode& node = animatedNodes[pathName];
     node.pathName = pathName;

@@ -5,7 +5,6 @@
 
 #include "api/Access.h"
 #include "api/TimeUnits.h"
-#include "graph/PlugPath.h"
 #include "scenefile/SetAttrRequest.h"
 
 #include <orvex_host/Session.h>
@@ -13,6 +12,7 @@
 #include <maya/MFnAnimCurve.h>
 #include <maya/MFnCharacter.h>
 #include <maya/MFnClip.h>
+#include <maya/MFnDagNode.h>
 #include <maya/MObjectArray.h>
 #include <maya/MPlugArray.h>
 
@@ -54,7 +54,8 @@ protected:
         size_t start = 0;
         while (start < path.size()) {
             size_t dot = path.find('.', start);
-            std::string piece = path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+            std::string piece =
+                path.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
             AttrPathPart part;
             size_t open = piece.find('[');
             part.name = piece.substr(0, open);
@@ -65,8 +66,9 @@ protected:
                 size_t colon = range.find(':');
                 if (!part.all) {
                     part.first = static_cast<unsigned>(std::stoul(range.substr(0, colon)));
-                    part.last = colon == std::string::npos ? part.first
-                                                           : static_cast<unsigned>(std::stoul(range.substr(colon + 1)));
+                    part.last = colon == std::string::npos
+                                    ? part.first
+                                    : static_cast<unsigned>(std::stoul(range.substr(colon + 1)));
                 }
             }
             parts.push_back(part);
@@ -111,9 +113,10 @@ TEST_F(AnimationHost, TheUiTimeUnitFollowsTheScene) {
     struct Case {
         const char* name;
         MTime::Unit unit;
-    } cases[] = {{"pal", MTime::kPALFrame}, {"ntsc", MTime::kNTSCFrame}, {"game", MTime::kGames},
-                 {"show", MTime::kShowScan}, {"palf", MTime::kPALField},  {"ntscf", MTime::kNTSCField},
-                 {"sec", MTime::kSeconds},   {"millisec", MTime::kMilliseconds}, {"25fps", MTime::kPALFrame}};
+    } cases[] = {{"pal", MTime::kPALFrame},  {"ntsc", MTime::kNTSCFrame},        {"game", MTime::kGames},
+                 {"show", MTime::kShowScan}, {"palf", MTime::kPALField},         {"ntscf", MTime::kNTSCField},
+                 {"sec", MTime::kSeconds},   {"millisec", MTime::kMilliseconds}, {"25fps", MTime::kPALFrame},
+                 {"120fps", MTime::k120FPS}};
     for (const Case& c : cases) {
         currentScene().settings().timeUnitName = c.name;
         EXPECT_EQ(MTime::uiUnit(), c.unit) << c.name;
@@ -121,8 +124,10 @@ TEST_F(AnimationHost, TheUiTimeUnitFollowsTheScene) {
     }
     MTime::Unit unit = MTime::kFilm;
     EXPECT_FALSE(timeUnitByName("fortnight", unit));
-    currentScene().settings().timeUnitName = "fortnight";
+    // A rate the host has no unit for counts as film.
+    currentScene().settings().timeUnitName = "29.97fps";
     EXPECT_EQ(MTime::uiUnit(), MTime::kFilm);
+    EXPECT_EQ(MTime(6.0, MTime::k120FPS).as(MTime::kMilliseconds), 6.0 * (1000.0 / 120.0));
 }
 
 TEST_F(AnimationHost, KeyPairsAreReadInTheFilesUnits) {
@@ -349,28 +354,35 @@ TEST_F(AnimationHost, MappingsAndIndexMapsAreReadFromStatements) {
     EXPECT_FALSE(setAttr(library, "cd[0].cb", ""));
 }
 
-TEST_F(AnimationHost, PlugTextResolvesLongShortAndIndexedNames) {
+TEST_F(AnimationHost, MappedAttributesResolveLongShortAndIndexedNames) {
     Node* group = anim.builder.create("transform", "group1");
-    Node* cube = anim.builder.create("transform", "pCube1", group);
-    Node* library = anim.builder.create("clipLibrary", "lib");
-    Node* node = nullptr;
-    PlugAddress address;
-    ASSERT_TRUE(resolvePlugPath(currentScene(), "group1|pCube1.tx", node, address));
-    EXPECT_EQ(node, cube);
-    EXPECT_EQ(ObjectAccess::plug(node, address).name(), "pCube1.translateX");
-    ASSERT_TRUE(resolvePlugPath(currentScene(), "pCube1.translate.translateZ", node, address));
-    EXPECT_EQ(ObjectAccess::plug(node, address).name(), "pCube1.translateZ");
-    ASSERT_TRUE(resolvePlugPath(currentScene(), "lib.cel[2].cev[5].cevr", node, address));
-    EXPECT_EQ(node, library);
-    EXPECT_EQ(address.indices, (std::vector<unsigned>{2, 5}));
-    EXPECT_EQ(ObjectAccess::plug(node, address).name(), "lib.clipEvalList[2].clipEval[5].clipEvalRaw");
-    ASSERT_TRUE(resolvePlugPath(currentScene(), "lib.cel.cev[1].cevr", node, address));
-    EXPECT_EQ(address.indices, (std::vector<unsigned>{0, 1}));
-    ASSERT_TRUE(resolvePlugPath(currentScene(), "lib.sc", node, address));
-    EXPECT_TRUE(address.indices.empty()); // the array plug
-
-    for (const char* bad : {"pCube1", "pCube1.", "pCube1.noSuch", "pCube1.tx[0]", "lib.sc[x]", "nobody.tx",
-                            "pCube1.ry.tx", ".tx", "lib.sc[99999999999]"}) {
-        EXPECT_FALSE(resolvePlugPath(currentScene(), bad, node, address)) << bad;
+    anim.builder.create("transform", "pCube1", group);
+    anim.builder.create("transform", "pCube1"); // a second pCube1, at the top
+    Node* hero = anim.character("hero");
+    Node* library = anim.library("lib", hero);
+    Node* clip = anim.clip("clip1", library, 0, 0, 10);
+    const char* texts[] = {"group1|pCube1.tx", "|pCube1.translate.translateZ", "lib.cel[2].cev[5].cevr",
+                           "lib.cel.cev[1].cevr", "lib.sc",
+                           // names of no plug: left out
+                           "pCube1.tx", "group1|pCube1", "group1|pCube1.noSuch", "group1|pCube1.tx[0]",
+                           "lib.sc[0:2]", "nobody.tx", "group1|pCube1.ry.tx", ".tx", "lib.sc[99999999999]"};
+    unsigned member = 0;
+    for (const char* text : texts) {
+        anim.member(library, 0, member, anim.curve("animCurveTL", "c" + std::to_string(member), {}), text);
+        ++member;
     }
+    MObjectArray curves;
+    MPlugArray plugs;
+    MFnClip(object(clip)).getMemberAnimCurves(curves, plugs);
+    std::vector<std::string> names;
+    for (unsigned i = 0; i < plugs.length(); ++i) {
+        names.push_back(plugs[i].name().asChar());
+    }
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"pCube1.translateX", "pCube1.translateZ",
+                                        "lib.clipEvalList[2].clipEval[5].clipEvalRaw",
+                                        "lib.clipEvalList[0].clipEval[1].clipEvalRaw", "lib.sourceClip"}));
+    ASSERT_EQ(plugs.length(), 5u);
+    EXPECT_EQ(MFnDagNode(plugs[0].node()).fullPathName(), "|group1|pCube1");
+    EXPECT_EQ(MFnDagNode(plugs[1].node()).fullPathName(), "|pCube1");
 }

@@ -122,10 +122,10 @@ TEST_F(AnimationRotation, JointKeysFoldInRotateAxisAndJointOrient) {
     const Matrix3 axis = axisRotation(0, 90 * kDegree);
     const Matrix3 orient = axisRotation(2, 30 * kDegree);
     for (int k = 0; k < 2; ++k) {
-        const Matrix3 expected =
-            multiply(multiply(axis, euler(keys[k][0] * kDegree, keys[k][1] * kDegree, keys[k][2] * kDegree)),
-                     orient);
-        const Matrix3 actual = euler(written[k][0] * kDegree, written[k][1] * kDegree, written[k][2] * kDegree);
+        const Matrix3 expected = multiply(
+            multiply(axis, euler(keys[k][0] * kDegree, keys[k][1] * kDegree, keys[k][2] * kDegree)), orient);
+        const Matrix3 actual =
+            euler(written[k][0] * kDegree, written[k][1] * kDegree, written[k][2] * kDegree);
         expectNear(actual, expected, "key " + std::to_string(k));
     }
 }

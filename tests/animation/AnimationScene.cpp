@@ -6,8 +6,8 @@ namespace orvex_test {
 
 using namespace orvex_host;
 
-Node* AnimationScene::curve(const std::string& type, const std::string& name, std::initializer_list<TestKey> keys,
-                            MTime::Unit unit) {
+Node* AnimationScene::curve(const std::string& type, const std::string& name,
+                            std::initializer_list<TestKey> keys, MTime::Unit unit) {
     Node* node = builder.create(type, name);
     auto* data = node->payloadAs<AnimCurveData>();
     data->timeUnit = unit;
@@ -44,8 +44,8 @@ Node* AnimationScene::clip(const std::string& name, Node* library, unsigned inde
 
 void AnimationScene::member(Node* library, unsigned clipIndex, unsigned member, Node* curve,
                             const std::string& plug) {
-    builder.connect(curve->name + ".a",
-                    library->name + ".cevr[" + std::to_string(clipIndex) + "][" + std::to_string(member) + "]");
+    builder.connect(curve->name + ".a", library->name + ".cevr[" + std::to_string(clipIndex) + "][" +
+                                            std::to_string(member) + "]");
     CharacterMapping& mapping = library->payloadAs<ClipLibraryData>()->clipMappings[clipIndex];
     if (mapping.size() <= member) {
         mapping.resize(member + 1);

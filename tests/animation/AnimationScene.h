@@ -21,8 +21,8 @@ struct TestKey {
 class AnimationScene {
 public:
     // A curve of the given type ("animCurveTL"...) with keys in `unit`.
-    orvex_host::Node* curve(const std::string& type, const std::string& name, std::initializer_list<TestKey> keys,
-                            MTime::Unit unit = MTime::kFilm);
+    orvex_host::Node* curve(const std::string& type, const std::string& name,
+                            std::initializer_list<TestKey> keys, MTime::Unit unit = MTime::kFilm);
     orvex_host::Node* character(const std::string& name);
     // A clip library tied to the character (null: tied to none).
     orvex_host::Node* library(const std::string& name, orvex_host::Node* character);

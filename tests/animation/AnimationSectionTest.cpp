@@ -87,8 +87,8 @@ protected:
     }
     // A section with one set "hero" and one clip.
     static std::string oneClip(const std::string& clip, const std::string& body) {
-        return std::string(kHead) + "      <AnimationSet name=\"hero\">\n" + clip + body + "        </Clip>\n" +
-               "      </AnimationSet>\n" + kTail;
+        return std::string(kHead) + "      <AnimationSet name=\"hero\">\n" + clip + body +
+               "        </Clip>\n" + "      </AnimationSet>\n" + kTail;
     }
 
     AnimationScene anim;
@@ -117,8 +117,8 @@ TEST_F(AnimationSection, FailsWritingNothingWhenCharactersCannotBeListed) {
 }
 
 TEST_F(AnimationSection, SetsNeedSourceClipsAndClipsNeedMembers) {
-    anim.character("idle");                                  // no clips: no set
-    Node* empty = anim.character("empty");                   // clips without members: an empty set
+    anim.character("idle");                // no clips: no set
+    Node* empty = anim.character("empty"); // clips without members: an empty set
     anim.clip("nothing", anim.library("emptyClips", empty), 0, 0, 10);
     transform("pCube1", 1);
     Node* tx = anim.curve("animCurveTL", "tx", {{0, 1}});
@@ -155,15 +155,16 @@ TEST_F(AnimationSection, TenChannelsMergeIntoKeyframesByExactTime) {
         {anim.curve("animCurveTU", "v", {{0, 1, -1, 5}, {12, 0}}), "pCube1.visibility"},
     };
     clipWith("walk", members);
-    EXPECT_EQ(write(), oneClip("        <Clip name=\"walk\" duration=\"1000\">\n",
-                               "          <Keyframes nodeId=\"3\">\n"
-                               "            <Keyframe time=\"0\" translation=\"1 0 5\" iptin=\"linear\" "
-                               "iptout=\"linear\" rotation=\"0 90 -45\" scale=\"1 1 1\" visibility=\"true\"/>\n"
-                               "            <Keyframe time=\"500\" translation=\"2 4 5\" rotation=\"0 90 -45\" "
-                               "scale=\"1.5 1 1\" visibility=\"false\"/>\n"
-                               "            <Keyframe time=\"1000\" translation=\"2 4 5\" rotation=\"0 90 -45\" "
-                               "scale=\"2 1 1\" visibility=\"false\"/>\n"
-                               "          </Keyframes>\n"));
+    EXPECT_EQ(write(),
+              oneClip("        <Clip name=\"walk\" duration=\"1000\">\n",
+                      "          <Keyframes nodeId=\"3\">\n"
+                      "            <Keyframe time=\"0\" translation=\"1 0 5\" iptin=\"linear\" "
+                      "iptout=\"linear\" rotation=\"0 90 -45\" scale=\"1 1 1\" visibility=\"true\"/>\n"
+                      "            <Keyframe time=\"500\" translation=\"2 4 5\" rotation=\"0 90 -45\" "
+                      "scale=\"1.5 1 1\" visibility=\"false\"/>\n"
+                      "            <Keyframe time=\"1000\" translation=\"2 4 5\" rotation=\"0 90 -45\" "
+                      "scale=\"2 1 1\" visibility=\"false\"/>\n"
+                      "          </Keyframes>\n"));
     EXPECT_TRUE(messages().empty());
 }
 
@@ -250,8 +251,8 @@ TEST_F(AnimationSection, TransformsComeInPathOrderWithTheirNodeIds) {
     nodes["|b"].nodeId = 5;
     std::vector<Member> members;
     for (const char* plug : {"ab.tx", "group1|b.tx", "|b.tx", "a.tx", "ab.rx"}) {
-        members.push_back({anim.curve("animCurveTL", std::string("c_") + std::to_string(members.size()), {}),
-                           plug});
+        members.push_back(
+            {anim.curve("animCurveTL", std::string("c_") + std::to_string(members.size()), {}), plug});
     }
     clipWith("c", members);
     EXPECT_EQ(write(), oneClip("        <Clip name=\"c\" duration=\"1000\">\n",
@@ -271,9 +272,9 @@ TEST_F(AnimationSection, AttributesOutsideTheChannelsGiveAnEmptyKeyframeList) {
     Node* wobble = anim.curve("animCurveTU", "wobble", {{0, 1}, {12, 2}});
     Node* shear = anim.curve("animCurveTU", "shear", {{0, 1}});
     clipWith("c", {{wobble, "pCube1.wobble"}, {shear, "pCube1.shearXY"}});
-    EXPECT_EQ(write(), oneClip("        <Clip name=\"c\" duration=\"1000\">\n",
-                               "          <Keyframes nodeId=\"2\">\n"
-                               "          </Keyframes>\n"));
+    EXPECT_EQ(write(),
+              oneClip("        <Clip name=\"c\" duration=\"1000\">\n", "          <Keyframes nodeId=\"2\">\n"
+                                                                       "          </Keyframes>\n"));
 }
 
 TEST_F(AnimationSection, UntraceableMembersAreWarnedAboutAndLeftOut) {
@@ -289,10 +290,11 @@ TEST_F(AnimationSection, UntraceableMembersAreWarnedAboutAndLeftOut) {
     anim.member(library, 0, 1, loose, "pCube1.translateY");
 
     EXPECT_EQ(write(), oneClip("        <Clip name=\"walk\" duration=\"1000\">\n", ""));
-    EXPECT_EQ(messagesOf(MessageKind::Warning),
-              (std::vector<std::string>{
-                  "Failed to find the animated object for the animation curve blendShape1.weight in clip walk",
-                  "The animation curve pCube1.translateY in clip walk does not seem to be connected"}));
+    EXPECT_EQ(
+        messagesOf(MessageKind::Warning),
+        (std::vector<std::string>{
+            "Failed to find the animated object for the animation curve blendShape1.weight in clip walk",
+            "The animation curve pCube1.translateY in clip walk does not seem to be connected"}));
 }
 
 TEST_F(AnimationSection, UnitsFollowTheScene) {

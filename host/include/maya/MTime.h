@@ -21,6 +21,37 @@ public:
         kShowScan,  // 48
         kPALField,  // 50
         kNTSCField, // 60
+        k2FPS,
+        k3FPS,
+        k4FPS,
+        k5FPS,
+        k6FPS,
+        k8FPS,
+        k10FPS,
+        k12FPS,
+        k16FPS,
+        k20FPS,
+        k40FPS,
+        k75FPS,
+        k80FPS,
+        k100FPS,
+        k120FPS,
+        k125FPS,
+        k150FPS,
+        k200FPS,
+        k240FPS,
+        k250FPS,
+        k300FPS,
+        k375FPS,
+        k400FPS,
+        k500FPS,
+        k600FPS,
+        k750FPS,
+        k1200FPS,
+        k1500FPS,
+        k2000FPS,
+        k3000FPS,
+        k6000FPS,
         kLast
     };
 

@@ -37,7 +37,8 @@ const AnimKey* keyAt(const MObject& object, unsigned int index) {
 }
 
 long long enumAttribute(const MObject& object, const char* name, long long fallback) {
-    return static_cast<long long>(numberAttribute(ObjectAccess::node(object), name, static_cast<double>(fallback)));
+    return static_cast<long long>(
+        numberAttribute(ObjectAccess::node(object), name, static_cast<double>(fallback)));
 }
 
 MFnAnimCurve::TangentType tangentType(const MObject& object, int code) {

@@ -4,7 +4,7 @@
 
 #include "api/Access.h"
 #include "api/TimeUnits.h"
-#include "graph/PlugPath.h"
+#include "scenefile/AttrPath.h"
 #include "types/AnimationData.h"
 
 #include <orvex_host/Session.h>
@@ -55,7 +55,8 @@ std::vector<Node*> connectedOfKind(const Scene& scene, const Node* node, MFn::Ty
 // The sources of the elements of a library's array attribute whose address
 // starts with `prefix`, by the next logical index (ascending).
 std::vector<std::pair<unsigned, Node*>> elementSources(const Scene& scene, const Node* library,
-                                                       const char* attrName, const std::vector<unsigned>& prefix) {
+                                                       const char* attrName,
+                                                       const std::vector<unsigned>& prefix) {
     std::vector<std::pair<unsigned, Node*>> sources;
     int attr = library->findAttribute(attrName);
     for (const Connection& c : scene.connections()) {
@@ -121,6 +122,35 @@ std::string memberPlugText(const Scene& scene, Node* library, unsigned clip, uns
     return std::string();
 }
 
+// The plug a mapping entry names ("pCube1.translateX", "|group1|pCube1.tx"):
+// the node by name or DAG path, the attribute by long or short name, its
+// compound parents optional, a left-out array index standing for element 0;
+// false when the text names no plug of the scene.
+bool resolveMappedPlug(const Scene& scene, const std::string& text, Node*& node, PlugAddress& address) {
+    size_t dot = text.find('.'); // node names hold no '.'
+    Node* found = dot == std::string::npos || dot == 0 ? nullptr : scene.find(text.substr(0, dot));
+    std::vector<AttrPathPart> parts;
+    std::string problem;
+    ResolvedPath resolved;
+    if (!found || !parseAttrPath(std::string_view(text).substr(dot + 1), parts, problem) ||
+        resolveAttrPath(*found, parts, false, resolved, problem) != ResolveResult::Resolved) {
+        return false;
+    }
+    address = PlugAddress{resolved.attr, {}};
+    for (size_t i = 0; i < resolved.arrays.size(); ++i) {
+        const AttrPathPart* part = resolved.indices[i];
+        if (part && (part->all || part->first != part->last)) {
+            return false; // a mapping names one plug, not a range
+        }
+        if (!part && resolved.arrays[i] == resolved.attr) {
+            break; // the array plug itself
+        }
+        address.indices.push_back(part ? part->first : 0);
+    }
+    node = found;
+    return true;
+}
+
 } // namespace
 
 // ---- MFnCharacter ------------------------------------------------------------
@@ -176,7 +206,8 @@ MStatus MFnClip::getMemberAnimCurves(MObjectArray& curves, MPlugArray& associate
         }
         Node* target = nullptr;
         PlugAddress address;
-        if (!resolvePlugPath(scene, memberPlugText(scene, library, index, element.first), target, address)) {
+        if (!resolveMappedPlug(scene, memberPlugText(scene, library, index, element.first), target,
+                               address)) {
             continue;
         }
         curves.append(ObjectAccess::fromNode(element.second));
@@ -194,7 +225,8 @@ MTime MFnClip::getSourceStart(MStatus* status) const {
 MTime MFnClip::getSourceDuration(MStatus* status) const {
     Node* clip = ObjectAccess::node(obj());
     setStatus(status, clip != nullptr);
-    return MTime(numberAttribute(clip, "sourceEnd", 0.0) - numberAttribute(clip, "sourceStart", 0.0), MTime::uiUnit());
+    return MTime(numberAttribute(clip, "sourceEnd", 0.0) - numberAttribute(clip, "sourceStart", 0.0),
+                 MTime::uiUnit());
 }
 
 bool MFnClip::isInstancedClip(MStatus* status) const {

@@ -14,9 +14,11 @@ class Scene;
 double millisecondsPerUnit(MTime::Unit unit);
 // The unit a scene file names with currentUnit -t ("film", "pal", "ntsc",
 // "game", "show", "palf", "ntscf", "sec", "min", "hour", "millisec", or a
-// frame rate such as "24fps"); false for a name the host does not know.
+// whole frame rate such as "24fps" or "120fps"); false for a name the host
+// has no unit for (fractional rates such as "29.97fps").
 bool timeUnitByName(const std::string& name, MTime::Unit& unit);
-// The scene's UI time unit; film when its setting names no known unit.
+// The scene's UI time unit; film when its setting names a rate the host has
+// no unit for.
 MTime::Unit sceneTimeUnit(const Scene& scene);
 // value * ms per unit of `from` / ms per unit of `to`; unchanged when the
 // units are equal.

@@ -79,7 +79,8 @@ bool readKeyPairs(Scene& scene, Node& node, AnimCurveData& data, SetAttrRequest&
         }
         data.setKey(static_cast<unsigned>(i), input, value * scale);
     }
-    return request.values.atEnd() ? true : malformed(request, "more values than keys in " + elementText(part));
+    return request.values.atEnd() ? true
+                                  : malformed(request, "more values than keys in " + elementText(part));
 }
 
 // .ktv[i].kt or .ktv[i].kv
@@ -128,7 +129,8 @@ bool readKeyArray(AnimCurveData& data, SetAttrRequest& request) {
         return false;
     }
     if (!part.indexed) {
-        return request.values.atEnd() ? true : malformed(request, "expected an element range after ." + part.name);
+        return request.values.atEnd() ? true
+                                      : malformed(request, "expected an element range after ." + part.name);
     }
     unsigned long long first = 0, last = 0;
     if (!elementRange(part, first, last)) {
@@ -139,7 +141,8 @@ bool readKeyArray(AnimCurveData& data, SetAttrRequest& request) {
         if (which == InCode || which == OutCode) {
             long long code = 0;
             if (!request.values.nextInt(code)) {
-                return malformed(request, "expected a tangent type code for each key of " + elementText(part));
+                return malformed(request,
+                                 "expected a tangent type code for each key of " + elementText(part));
             }
             (which == InCode ? key.inCode : key.outCode) = static_cast<int>(code);
             continue;
@@ -151,7 +154,8 @@ bool readKeyArray(AnimCurveData& data, SetAttrRequest& request) {
         double* targets[] = {nullptr, nullptr, &key.inX, &key.inY, &key.outX, &key.outY};
         *targets[which] = number;
     }
-    return request.values.atEnd() ? true : malformed(request, "more values than keys in " + elementText(part));
+    return request.values.atEnd() ? true
+                                  : malformed(request, "more values than keys in " + elementText(part));
 }
 
 // N "node.attr" kind index ...
