@@ -7,7 +7,8 @@
 //               tangent directions;
 //   characters  .am -type "characterMapping" N "node.attr" kind index ...;
 //   libraries   .cd[k].cm -type "characterMapping" ... and
-//               .cd[k].cim -type "Int32Array" N i0 i1 ....
+//               .cd[k].cim -type "Int32Array" N i0 i1 ..., and the size
+//               declarations of .cel and .cel[k].cev.
 // Everything else (tangentType, weightedTangents, infinities...) is an
 // ordinary attribute that the reader stores.
 
@@ -231,7 +232,15 @@ bool characterSetAttr(Scene&, Node& node, SetAttrRequest& request) {
 
 bool clipLibrarySetAttr(Scene&, Node& node, SetAttrRequest& request) {
     ClipLibraryData* data = node.payloadAs<ClipLibraryData>();
-    if (!data || request.path.empty() || !is(request.path[0], "clipData", "cd")) {
+    if (!data || request.path.empty()) {
+        return false;
+    }
+    if (is(request.path[0], "clipEvalList", "cel")) {
+        // Files declare the sizes of the curve lists (setAttr -s 4
+        // ".cel[0].cev"); the curves themselves come as connections.
+        return request.values.atEnd();
+    }
+    if (!is(request.path[0], "clipData", "cd")) {
         return false;
     }
     const AttrPathPart& element = request.path[0];
