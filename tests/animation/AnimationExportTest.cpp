@@ -1,6 +1,7 @@
 // The Animation section of whole exports: scenes read from scene-file text,
 // exported by the command, the section compared byte for byte.
 
+#include "support/DocumentSections.h"
 #include "support/ExportHarness.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +14,13 @@ namespace {
 class AnimationExport : public ExportTest {
 protected:
     std::string outputPath() const { return workDir() + "/out.xml"; }
-    // Exports with -an and returns the document's Animation section.
+    // Exports with -an and returns the document's Animation section, its
+    // closing line break included.
     std::string animationSection() {
         EXPECT_EQ(exportWith("-an -f " + outputPath()), MS::kSuccess);
-        const std::string document = readFile(outputPath());
-        const std::string close = "  </Animation>\n";
-        const size_t begin = document.find("  <Animation>\n");
-        const size_t end = document.find(close);
-        if (begin == std::string::npos || end == std::string::npos) {
-            ADD_FAILURE() << document;
-            return document;
-        }
-        return document.substr(begin, end + close.size() - begin);
+        const std::string section = documentSection(readFile(outputPath()), "Animation");
+        EXPECT_NE(section, "");
+        return section + "\n";
     }
 };
 

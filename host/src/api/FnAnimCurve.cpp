@@ -8,6 +8,7 @@
 // values for every other tangent type.
 
 #include "api/Access.h"
+#include "api/FnReads.h"
 #include "api/TimeUnits.h"
 #include "types/AnimationData.h"
 
@@ -18,12 +19,6 @@
 using namespace orvex_host;
 
 namespace {
-
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
 
 const AnimCurveData* curveData(const MObject& object) {
     Node* node = ObjectAccess::node(object);
@@ -36,16 +31,13 @@ const AnimKey* keyAt(const MObject& object, unsigned int index) {
     return data && index < data->keys().size() ? &data->keys()[index] : nullptr;
 }
 
-long long enumAttribute(const MObject& object, const char* name, long long fallback) {
-    return static_cast<long long>(
-        numberAttribute(ObjectAccess::node(object), name, static_cast<double>(fallback)));
+// A key's own code, or the curve's tangentType.
+MFnAnimCurve::TangentType tangentType(const MFnAnimCurve& curve, int code) {
+    return tangentTypeFromCode(
+        code >= 0 ? code : readNamedValue(curve, "tangentType", kDefaultTangentCode, nullptr));
 }
 
-MFnAnimCurve::TangentType tangentType(const MObject& object, int code) {
-    return tangentTypeFromCode(code >= 0 ? code : enumAttribute(object, "tangentType", kDefaultTangentCode));
-}
-
-MFnAnimCurve::InfinityType infinityType(long long code) {
+MFnAnimCurve::InfinityType infinityType(int code) {
     return code >= MFnAnimCurve::kConstant && code <= MFnAnimCurve::kOscillate
                ? static_cast<MFnAnimCurve::InfinityType>(code)
                : MFnAnimCurve::kConstant;
@@ -63,14 +55,11 @@ double keyMilliseconds(const AnimCurveData& data, const AnimKey& key) {
 } // namespace
 
 MFnAnimCurve::MFnAnimCurve(const MObject& object, MStatus* status) {
-    MStatus s = setObject(object);
-    if (status) {
-        *status = s;
-    }
+    attachFunctionSet(*this, object, status);
 }
 
 MFnAnimCurve::AnimCurveType MFnAnimCurve::animCurveType(MStatus* status) const {
-    setStatus(status, attached());
+    reportStatus(status, attached());
     switch (obj().apiType()) {
     case MFn::kAnimCurveTimeToAngular:
         return kAnimCurveTA;
@@ -94,28 +83,28 @@ MFnAnimCurve::AnimCurveType MFnAnimCurve::animCurveType(MStatus* status) const {
 }
 
 bool MFnAnimCurve::isTimeInput(MStatus* status) const {
-    setStatus(status, attached());
+    reportStatus(status, attached());
     return timeInput(obj().apiType());
 }
 
 bool MFnAnimCurve::isWeighted(MStatus* status) const {
-    setStatus(status, attached());
-    return attached() && enumAttribute(obj(), "weightedTangents", 0) != 0;
+    reportStatus(status, attached());
+    return attached() && readNamedValue(*this, "weightedTangents", false, nullptr);
 }
 
 MFnAnimCurve::InfinityType MFnAnimCurve::preInfinityType(MStatus* status) const {
-    setStatus(status, attached());
-    return infinityType(enumAttribute(obj(), "preInfinity", 0));
+    reportStatus(status, attached());
+    return infinityType(readNamedValue(*this, "preInfinity", 0, nullptr));
 }
 
 MFnAnimCurve::InfinityType MFnAnimCurve::postInfinityType(MStatus* status) const {
-    setStatus(status, attached());
-    return infinityType(enumAttribute(obj(), "postInfinity", 0));
+    reportStatus(status, attached());
+    return infinityType(readNamedValue(*this, "postInfinity", 0, nullptr));
 }
 
 unsigned int MFnAnimCurve::numKeys(MStatus* status) const {
     const AnimCurveData* data = curveData(obj());
-    setStatus(status, data != nullptr);
+    reportStatus(status, data != nullptr);
     return data ? static_cast<unsigned int>(data->keys().size()) : 0;
 }
 
@@ -123,26 +112,26 @@ MTime MFnAnimCurve::time(unsigned int index, MStatus* status) const {
     const AnimKey* key = keyAt(obj(), index);
     // A driven key's input is no time: it is handed out as a time in the
     // curve's unit, with failure.
-    setStatus(status, key && timeInput(obj().apiType()));
+    reportStatus(status, key && timeInput(obj().apiType()));
     return key ? MTime(key->input, curveData(obj())->timeUnit) : MTime(0.0, MTime::uiUnit());
 }
 
 double MFnAnimCurve::value(unsigned int index, MStatus* status) const {
     const AnimKey* key = keyAt(obj(), index);
-    setStatus(status, key != nullptr);
+    reportStatus(status, key != nullptr);
     return key ? key->value : 0.0;
 }
 
 MFnAnimCurve::TangentType MFnAnimCurve::inTangentType(unsigned int index, MStatus* status) const {
     const AnimKey* key = keyAt(obj(), index);
-    setStatus(status, key != nullptr);
-    return key ? tangentType(obj(), key->inCode) : kTangentGlobal;
+    reportStatus(status, key != nullptr);
+    return key ? tangentType(*this, key->inCode) : kTangentGlobal;
 }
 
 MFnAnimCurve::TangentType MFnAnimCurve::outTangentType(unsigned int index, MStatus* status) const {
     const AnimKey* key = keyAt(obj(), index);
-    setStatus(status, key != nullptr);
-    return key ? tangentType(obj(), key->outCode) : kTangentGlobal;
+    reportStatus(status, key != nullptr);
+    return key ? tangentType(*this, key->outCode) : kTangentGlobal;
 }
 
 MStatus MFnAnimCurve::evaluate(const MTime& atTime, double& result) const {
@@ -168,7 +157,7 @@ MStatus MFnAnimCurve::evaluate(const MTime& atTime, double& result) const {
         return MS::kSuccess;
     }
     const AnimKey& right = keys[*after];
-    switch (tangentType(obj(), left.outCode)) {
+    switch (tangentType(*this, left.outCode)) {
     case kTangentStep:
         result = left.value;
         break;

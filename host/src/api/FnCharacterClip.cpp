@@ -3,6 +3,7 @@
 // ties them together).
 
 #include "api/Access.h"
+#include "api/FnReads.h"
 #include "api/TimeUnits.h"
 #include "scenefile/AttrPath.h"
 #include "types/AnimationData.h"
@@ -21,12 +22,6 @@
 using namespace orvex_host;
 
 namespace {
-
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
 
 bool isKind(const Node* node, MFn::Type kind) {
     return node && TypeRegistry::kindIs(node->kind(), kind);
@@ -156,15 +151,12 @@ bool resolveMappedPlug(const Scene& scene, const std::string& text, Node*& node,
 // ---- MFnCharacter ------------------------------------------------------------
 
 MFnCharacter::MFnCharacter(const MObject& object, MStatus* status) {
-    MStatus s = setObject(object);
-    if (status) {
-        *status = s;
-    }
+    attachFunctionSet(*this, object, status);
 }
 
 int MFnCharacter::getSourceClipCount(MStatus* status) const {
     Node* node = ObjectAccess::node(obj());
-    setStatus(status, node != nullptr);
+    reportStatus(status, node != nullptr);
     return node ? static_cast<int>(sourceClipsOf(currentScene(), node).size()) : 0;
 }
 
@@ -172,17 +164,14 @@ MObject MFnCharacter::getSourceClip(unsigned int index, MStatus* status) const {
     Node* node = ObjectAccess::node(obj());
     std::vector<Node*> clips = node ? sourceClipsOf(currentScene(), node) : std::vector<Node*>();
     bool ok = index < clips.size();
-    setStatus(status, ok);
+    reportStatus(status, ok);
     return ok ? ObjectAccess::fromNode(clips[index]) : MObject();
 }
 
 // ---- MFnClip -----------------------------------------------------------------
 
 MFnClip::MFnClip(const MObject& object, MStatus* status) {
-    MStatus s = setObject(object);
-    if (status) {
-        *status = s;
-    }
+    attachFunctionSet(*this, object, status);
 }
 
 MStatus MFnClip::getMemberAnimCurves(MObjectArray& curves, MPlugArray& associatedAttrs) {
@@ -217,20 +206,19 @@ MStatus MFnClip::getMemberAnimCurves(MObjectArray& curves, MPlugArray& associate
 }
 
 MTime MFnClip::getSourceStart(MStatus* status) const {
-    Node* clip = ObjectAccess::node(obj());
-    setStatus(status, clip != nullptr);
-    return MTime(numberAttribute(clip, "sourceStart", 0.0), MTime::uiUnit());
+    return MTime(readNamedValue(*this, "sourceStart", 0.0, status), MTime::uiUnit());
 }
 
 MTime MFnClip::getSourceDuration(MStatus* status) const {
-    Node* clip = ObjectAccess::node(obj());
-    setStatus(status, clip != nullptr);
-    return MTime(numberAttribute(clip, "sourceEnd", 0.0) - numberAttribute(clip, "sourceStart", 0.0),
-                 MTime::uiUnit());
+    MStatus endRead;
+    const double end = readNamedValue(*this, "sourceEnd", 0.0, &endRead);
+    const double start = readNamedValue(*this, "sourceStart", 0.0, status);
+    if (status && !endRead) {
+        *status = endRead;
+    }
+    return MTime(end - start, MTime::uiUnit());
 }
 
 bool MFnClip::isInstancedClip(MStatus* status) const {
-    Node* clip = ObjectAccess::node(obj());
-    setStatus(status, clip != nullptr);
-    return clip && numberAttribute(clip, "clipInstance", 1.0) != 0.0;
+    return readNamedValue(*this, "clipInstance", false, status);
 }

@@ -49,16 +49,6 @@ void AnimCurveData::build() const {
     built_ = true;
 }
 
-double numberAttribute(const Node* node, const char* name, double fallback) {
-    int attr = node ? node->findAttribute(name) : -1;
-    if (attr < 0) {
-        return fallback;
-    }
-    const Value* stored = node->value({attr, {}});
-    double number = 0.0;
-    return asDouble(stored ? *stored : node->attribute(attr).defaultValue, number) ? number : fallback;
-}
-
 MFnAnimCurve::TangentType tangentTypeFromCode(long long code) {
     switch (code) {
     case 1:

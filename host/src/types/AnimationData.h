@@ -60,10 +60,6 @@ MFnAnimCurve::TangentType tangentTypeFromCode(long long code);
 // The code the host uses for new curves' tangentType attribute: clamped.
 constexpr int kDefaultTangentCode = 10;
 
-// The number a node stores under an attribute (or the attribute's default);
-// `fallback` when the node lacks it or it holds no number.
-double numberAttribute(const Node* node, const char* name, double fallback);
-
 // One entry of a character mapping: an animated attribute, written as
 // "node.attribute", the kind of character member it maps to (0 unitless,
 // 1 linear, 2 angular, 3 time) and that member's index.
