@@ -5,10 +5,10 @@
 
 #include <maya/MDistance.h>
 #include <maya/MFnAirField.h>
-#include <maya/MFnDagNode.h>
 #include <maya/MFnGravityField.h>
 #include <maya/MFnMesh.h>
 #include <maya/MFnParticleSystem.h>
+#include <maya/MFnTransform.h>
 #include <maya/MGlobal.h>
 #include <maya/MItDag.h>
 
@@ -72,7 +72,7 @@ void DynamicsExporter::writeParticleSystem(const MFnParticleSystem& particles, I
     // Only an emitter that emits from a mesh surface, through a geometry
     // connector, has an emitter mesh: emitter -> particles, connector ->
     // emitter, mesh -> connector.
-    MFnDagNode emitter;
+    MFnTransform emitter;
     MFnDependencyNode connector;
     MFnMesh mesh;
     const bool hasEmitterMesh =

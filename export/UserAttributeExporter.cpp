@@ -4,7 +4,7 @@
 #include "export/UserAttributeValue.h"
 #include "plugin/XmlEscape.h"
 
-#include <maya/MFnDagNode.h>
+#include <maya/MFnTransform.h>
 #include <maya/MGlobal.h>
 #include <maya/MItDependencyNodes.h>
 
@@ -73,7 +73,7 @@ bool UserAttributeExporter::write(std::ostream& out) {
     // Only transforms that the scene pass wrote take part, in the iterator's
     // order rather than that of their node ids.
     for (MItDependencyNodes it(MFn::kTransform); !it.isDone(); it.next()) {
-        MFnDagNode transform(it.item());
+        MFnTransform transform(it.item());
         auto record = sceneNodes.find(transform.partialPathName().asChar());
         if (record == sceneNodes.end()) {
             continue;

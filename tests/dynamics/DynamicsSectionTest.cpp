@@ -31,7 +31,6 @@ protected:
         clearMessages();
         clearFaults();
         ensureType("testMesh", MFn::kMesh, "shape", true);
-        ensureType("testBlinn", MFn::kBlinn, "lambert", false);
     }
     void TearDown() override { clearFaults(); }
 
@@ -48,7 +47,7 @@ protected:
         b.connect("emitter1.output[0]", "particleShape1.newParticles[0]");
         b.connect("pPlaneShape1.worldMatrix[0]", "geoConnector1.worldMatrix");
         b.connect("geoConnector1.sweptGeometry", "emitter1.sweptGeometry");
-        shadeWith("testBlinn", "blinn1");
+        shadeWith("blinn", "blinn1");
     }
     void shadeWith(const char* type, const char* material) {
         b.create(type, material);
@@ -250,7 +249,7 @@ TEST_F(DynamicsSection, OmniEmitterWarnsAboutShapeAndShader) {
     particles = b.create("particle", "particleShape1", b.create("transform", "particle1"));
     b.set(particles, "particleRenderType", 5LL);
     b.connect("emitter1.output[0]", "particleShape1.newParticles[0]");
-    shadeWith("testBlinn", "blinn1");
+    shadeWith("blinn", "blinn1");
     dynamicIds.idOf("emitter1");
     EXPECT_EQ(element(), "");
     EXPECT_EQ(messagesOf(MessageKind::Warning),
@@ -342,7 +341,7 @@ TEST_F(DynamicsSection, MissingSettingsTakeTheHostsDefaults) {
     b.connect("emitter1.output", "particleShape1.newParticles[0]");
     b.connect("pPlaneShape1.worldMatrix[0]", "geoConnector1.worldMatrix");
     b.connect("geoConnector1.sweptGeometry", "emitter1.sweptGeometry");
-    shadeWith("testBlinn", "blinn1");
+    shadeWith("blinn", "blinn1");
     dynamicIds.idOf("emitter1");
     EXPECT_EQ(element(), kDefaultsLine);
 }

@@ -2,6 +2,7 @@
 // node stores (the host does not simulate).
 
 #include "api/Access.h"
+#include "api/FnReads.h"
 #include "types/DynamicsValues.h"
 
 #include <maya/MFnAirField.h>
@@ -12,32 +13,11 @@ using namespace orvex_host;
 
 namespace {
 
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
-
-// Reads a numeric attribute of the attached node; false on an unattached set
-// or a node without the attribute.
-template <class T> bool readValue(const MFnDependencyNode& node, const char* name, T& value) {
-    MStatus found;
-    MPlug plug = node.findPlug(MString(name), &found);
-    return found && plug.getValue(value) == MS::kSuccess;
-}
-
-double readDouble(const MFnDependencyNode& node, const char* name, MStatus* status) {
-    double value = 0.0;
-    setStatus(status, readValue(node, name, value));
-    return value;
-}
-
 MVector readDirection(const MFnDependencyNode& node, MStatus* status) {
-    MVector v;
-    bool ok = readValue(node, "directionX", v.x) && readValue(node, "directionY", v.y) &&
-              readValue(node, "directionZ", v.z);
-    setStatus(status, ok);
-    return ok ? v : MVector();
+    double d[3] = {0.0, 0.0, 0.0};
+    const bool ok = readNamedTriple(node, "direction", d);
+    reportStatus(status, ok);
+    return MVector(d[0], d[1], d[2]);
 }
 
 MFnParticleSystem::RenderType renderTypeOf(long long value) {
@@ -67,52 +47,37 @@ MFnParticleSystem::RenderType renderTypeOf(long long value) {
 
 } // namespace
 
-namespace {
-
-// Attaches a set being constructed, reporting the outcome to the caller.
-template <class Source> void attachSet(MFnDagNode& set, const Source& source, MStatus* status) {
-    MStatus s = set.setObject(source);
-    if (status) {
-        *status = s;
-    }
-}
-
-} // namespace
-
 MFnParticleSystem::MFnParticleSystem(const MObject& object, MStatus* status) {
-    attachSet(*this, object, status);
+    attachFunctionSet(*this, object, status);
 }
 MFnParticleSystem::MFnParticleSystem(const MDagPath& path, MStatus* status) {
-    attachSet(*this, path, status);
+    attachFunctionSet(*this, path, status);
 }
 MFnField::MFnField(const MObject& object, MStatus* status) {
-    attachSet(*this, object, status);
+    attachFunctionSet(*this, object, status);
 }
 MFnField::MFnField(const MDagPath& path, MStatus* status) {
-    attachSet(*this, path, status);
+    attachFunctionSet(*this, path, status);
 }
 MFnGravityField::MFnGravityField(const MObject& object, MStatus* status) {
-    attachSet(*this, object, status);
+    attachFunctionSet(*this, object, status);
 }
 MFnGravityField::MFnGravityField(const MDagPath& path, MStatus* status) {
-    attachSet(*this, path, status);
+    attachFunctionSet(*this, path, status);
 }
 MFnAirField::MFnAirField(const MObject& object, MStatus* status) {
-    attachSet(*this, object, status);
+    attachFunctionSet(*this, object, status);
 }
 MFnAirField::MFnAirField(const MDagPath& path, MStatus* status) {
-    attachSet(*this, path, status);
+    attachFunctionSet(*this, path, status);
 }
 
 MFnParticleSystem::RenderType MFnParticleSystem::renderType(MStatus* status) const {
-    int value = kRenderPoints;
-    bool ok = readValue(*this, "particleRenderType", value);
-    setStatus(status, ok);
-    return renderTypeOf(value);
+    return renderTypeOf(readNamedValue<int>(*this, "particleRenderType", kRenderPoints, status));
 }
 
 double MFnField::magnitude(MStatus* status) const {
-    return readDouble(*this, "magnitude", status);
+    return readNamedValue(*this, "magnitude", 0.0, status);
 }
 
 MVector MFnGravityField::direction(MStatus* status) const {
@@ -124,5 +89,5 @@ MVector MFnAirField::direction(MStatus* status) const {
 }
 
 double MFnAirField::speed(MStatus* status) const {
-    return readDouble(*this, "speed", status);
+    return readNamedValue(*this, "speed", 0.0, status);
 }

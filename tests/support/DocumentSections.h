@@ -1,0 +1,14 @@
+#pragma once
+// Cuts one section out of an exported document, for tests that compare a
+// section byte for byte.
+
+#include <string>
+
+namespace orvex_test {
+
+// The section of the named element, from the line of its start tag up to and
+// including its end tag (without the line break behind it); empty when the
+// document has no such section.
+std::string documentSection(const std::string& document, const std::string& element);
+
+} // namespace orvex_test
