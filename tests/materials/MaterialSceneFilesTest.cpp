@@ -3,6 +3,7 @@
 // document, and a File element for every file id it writes.
 
 #include "materials/FileReferences.h"
+#include "support/DocumentSections.h"
 #include "support/ExportHarness.h"
 
 using orvex_host::MessageKind;
@@ -76,11 +77,9 @@ protected:
         EXPECT_EQ(exportWith(flags + " -f C:/Proj/out/level.xml"), MS::kSuccess);
         return readFile(workDir() + "/C:/Proj/out/level.xml");
     }
+    // The Files and Materials sections as the document holds them.
     static std::string filesAndMaterials(const std::string& document) {
-        size_t start = document.find("\n  <Files>");
-        size_t end = document.find("\n  <Shapes");
-        return start == std::string::npos || end == std::string::npos ? std::string()
-                                                                      : document.substr(start, end - start);
+        return documentSection(document, "Files") + "\n" + documentSection(document, "Materials") + "\n";
     }
 };
 
@@ -93,14 +92,14 @@ TEST_F(MaterialSceneFiles, TexturedSceneInAProjectWithRelativePaths) {
     // The light's projected texture is numbered first, by the scene pass.
     EXPECT_EQ(
         filesAndMaterials(document),
-        "\n  <Files>\n"
+        "  <Files>\n"
         "    <File fileId=\"2\" filename=\"../sourceimages/tex/wood.png\" relativePath=\"true\"/>\n"
         "    <File fileId=\"1\" filename=\"Slides/A.png\" relativePath=\"true\"/>\n"
         "    <File fileId=\"3\" filename=\"../sourceimages/tex/bumps.png\" relativePath=\"true\"/>\n"
         "    <File fileId=\"4\" filename=\"D:/skies/sky.png\" relativePath=\"false\"/>\n"
         "    <File fileId=\"5\" filename=\"shaders/glass.fx\" relativePath=\"true\"/>\n"
         "    <File fileId=\"6\" filename=\"tex/noise.png\" relativePath=\"true\"/>\n"
-        "  </Files>\n\n"
+        "  </Files>\n"
         "  <Materials>\n"
         "    <Material name=\"lambert1\" materialId=\"1\" diffuseColor=\"0.5 0.5 0.5 1\" "
         "specularColor=\"0 0 0\" ambientColor=\"1 1 1\">\n"
@@ -121,7 +120,7 @@ TEST_F(MaterialSceneFiles, TexturedSceneInAProjectWithRelativePaths) {
         "      <Texture fileId=\"1\"/>\n"
         "      <Texture fileId=\"2\"/>\n"
         "    </Material>\n"
-        "  </Materials>\n\n");
+        "  </Materials>\n");
     EXPECT_EQ(messagesOf(MessageKind::Warning),
               (std::vector<std::string>{"Blinn shader type is not directly supported, approximating to phong "
                                         "shader (only lambert and phong supported): metal",
@@ -138,11 +137,11 @@ TEST_F(MaterialSceneFiles, WithTheShapesFlagOnlyWhatTheSceneUsesIsWritten) {
     // project the path stays as the texture gives it.
     const std::string document = exportScene("-l -shap");
     EXPECT_EQ(filesAndMaterials(document),
-              "\n  <Files>\n"
+              "  <Files>\n"
               "    <File fileId=\"1\" filename=\"C:/Proj/Scenes/Slides/A.png\" relativePath=\"false\"/>\n"
-              "  </Files>\n\n"
+              "  </Files>\n"
               "  <Materials>\n"
-              "  </Materials>\n\n");
+              "  </Materials>\n");
     EXPECT_EQ(messagesOf(MessageKind::Warning), (std::vector<std::string>{kUnsupported}));
     EXPECT_TRUE(unlistedIds(fileReferences(document)).empty());
 }
