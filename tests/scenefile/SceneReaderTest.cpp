@@ -462,3 +462,29 @@ TEST_F(SceneReading, SetAttrHooksConsumeTheirStatements) {
                                     "  x 4;\n");
     EXPECT_EQ(error, "bad.ma:3: expected point coordinates");
 }
+
+TEST_F(SceneReading, PathsNameNodesFromEitherEnd) {
+    read("createNode transform -n \"g1\";\n"
+         "createNode transform -n \"g2\";\n"
+         "createNode transform -n \"g3\";\n"
+         "createNode transform -n \"part\" -p \"g1\";\n"
+         "createNode transform -n \"part\" -p \"g2\";\n"
+         "createNode transform -n \"part\" -p \"g3\";\n"
+         "createNode transform -n \"leaf\" -p \"|g1|part\";\n"
+         "createNode transform -n \"leaf\" -p \"|g2|part\";\n"
+         "createNode transform -n \"solo\" -p \"g3|part\";\n"
+         "createNode transform -n \"shared\" -p \"g1\";\n"
+         "parent -add \"g1|shared\" \"g3|part\";\n");
+    Node* g2part = scene().find("g2|part"); // the first name is the rarer: matched downwards
+    ASSERT_NE(g2part, nullptr);
+    EXPECT_EQ(g2part->parents.at(0), &node("g2"));
+    EXPECT_EQ(scene().find("|g2|part|leaf"), g2part->children.at(0));
+    Node* solo = scene().find("part|solo"); // the leaf is the rarer: matched upwards
+    ASSERT_NE(solo, nullptr);
+    EXPECT_EQ(solo->name, "solo");
+    EXPECT_EQ(scene().find("part|leaf"), nullptr); // two nodes
+    EXPECT_EQ(scene().find("|part|leaf"), nullptr);
+    EXPECT_EQ(scene().find("g3|part|shared"), &node("shared")); // an instance path
+    EXPECT_EQ(scene().find("|g1|shared"), &node("shared"));
+    EXPECT_EQ(scene().find("g2|shared"), nullptr);
+}

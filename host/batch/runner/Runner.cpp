@@ -1,1 +1,105 @@
-int main() { return 0; }
+// orvex-batch-<api>: the batch program of one host API version. It loads
+// that version's plug-in build from its own folder, opens the scene, runs
+// the commands and prints the host's messages as they come.
+
+#include "BatchUsage.h"
+#include "RunnerOptions.h"
+
+#include <orvex_host/Session.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace orvex_host;
+
+namespace {
+
+// Tests make host calls fail through ORVEX_HOST_FAULTS, a comma-separated
+// list of fault switch names (see Session.h), e.g. "registerCommand".
+void setFaultsFromEnvironment() {
+    const char* faults = std::getenv("ORVEX_HOST_FAULTS");
+    std::stringstream list(faults ? faults : "");
+    for (std::string name; std::getline(list, name, ',');) {
+        if (!name.empty()) {
+            setFault(name);
+        }
+    }
+}
+
+bool runStep(const orvex_batch::Step& step) {
+    if (!step.script) {
+        return runCommand(step.text);
+    }
+    std::ifstream in(step.text, std::ios::binary);
+    std::stringstream text;
+    if (!in || !(text << in.rdbuf())) {
+        logMessage(MessageKind::Error, step.text + ": cannot read the script file");
+        return false;
+    }
+    return runScript(text.str(), step.text);
+}
+
+// Everything after the plug-in is initialised: the scene, then the steps in
+// order until one fails.
+bool openAndRun(const orvex_batch::RunnerOptions& options) {
+    std::string error;
+    if (options.scene.empty()) {
+        newScene(true);
+    } else if (!openScene(options.scene, error)) {
+        logMessage(MessageKind::Error, error);
+        return false;
+    }
+    for (const orvex_batch::Step& step : options.steps) {
+        if (!runStep(step)) {
+            logMessage(MessageKind::Error,
+                       (step.script ? "Script failed: " : "Command failed: ") + step.text);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    orvex_batch::RunnerOptions options;
+    std::string error;
+    if (!orvex_batch::parseRunnerOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "orvex-batch: %s\n%s", error.c_str(), orvex_batch::kUsageLine);
+        return orvex_batch::kUsageError;
+    }
+    if (options.help) {
+        std::printf("%s\n%s", orvex_batch::kUsageLine, orvex_batch::kHelp);
+        return orvex_batch::kSuccess;
+    }
+    if (!options.api.empty() && options.api != ORVEX_RUNNER_API) {
+        std::fprintf(stderr, "orvex-batch: this runner is built for host API version %s, not %s\n",
+                     ORVEX_RUNNER_API, options.api.c_str());
+        return orvex_batch::kUsageError;
+    }
+
+    setEchoMessages(true);
+    setFaultsFromEnvironment();
+    std::string file = std::string("OrvexExporter") + ORVEX_RUNNER_API + "-x64.mll";
+    std::unique_ptr<Plugin> plugin = Plugin::load(orvex_batch::ownFolder() + "/" + file, error);
+    if (!plugin) {
+        logMessage(MessageKind::Error, error);
+        return orvex_batch::kFailure;
+    }
+    logMessage(MessageKind::Notice, "Plug-in " + file + " (API " + plugin->apiVersion() + ")");
+    if (!plugin->initialize()) {
+        logMessage(MessageKind::Error, "initializePlugin of " + file + " failed");
+        return orvex_batch::kFailure;
+    }
+    bool ok = openAndRun(options);
+    if (!plugin->uninitialize()) {
+        logMessage(MessageKind::Error, "uninitializePlugin of " + file + " failed");
+        ok = false;
+    }
+    return ok ? orvex_batch::kSuccess : orvex_batch::kFailure;
+}

@@ -45,15 +45,18 @@ std::string Scene::uniqueName(const std::string& wanted, Node* parent) const {
         if (it == byName_.end()) {
             return false;
         }
-        for (Node* other : it->second) {
-            if (!other->isDag() || !parent) {
-                return true; // DG names are unique in the whole scene
-            }
-            if (std::find(other->parents.begin(), other->parents.end(), parent) != other->parents.end()) {
-                return true; // a sibling already has it
-            }
+        auto dg = dgNameCount_.find(candidate);
+        if (!parent || (dg != dgNameCount_.end() && dg->second > 0)) {
+            return true; // DG names are unique in the whole scene
         }
-        return false;
+        // A sibling already has it: look through whichever list is shorter.
+        if (parent->children.size() < it->second.size()) {
+            return std::any_of(parent->children.begin(), parent->children.end(),
+                               [&](const Node* sibling) { return sibling->name == candidate; });
+        }
+        return std::any_of(it->second.begin(), it->second.end(), [&](const Node* other) {
+            return std::find(other->parents.begin(), other->parents.end(), parent) != other->parents.end();
+        });
     };
     if (!wanted.empty() && !taken(wanted)) {
         return wanted;
@@ -92,6 +95,9 @@ Node* Scene::createNode(const NodeType& type, const std::string& name, Node* par
         raw->name = type.kind == MFn::kWorld ? name : uniqueName(name, nullptr);
     }
     byName_[raw->name].push_back(raw);
+    if (!raw->isDag()) {
+        ++dgNameCount_[raw->name];
+    }
     nodes_.push_back(std::move(node));
     invalidatePaths();
     return raw;
@@ -132,9 +138,15 @@ void Scene::rename(Node* node, const std::string& newName) {
     if (list.empty()) {
         byName_.erase(node->name);
     }
+    if (!node->isDag()) {
+        --dgNameCount_[node->name];
+    }
     node->name =
         uniqueName(newName, node->isDag() && !node->parents.empty() ? node->parents.front() : nullptr);
     byName_[node->name].push_back(node);
+    if (!node->isDag()) {
+        ++dgNameCount_[node->name];
+    }
     invalidatePaths();
 }
 
@@ -157,33 +169,79 @@ Node* Scene::find(const std::string& nameOrPath) const {
     if (parts.empty() || parts.back().empty()) {
         return nullptr;
     }
-    buildPathCache();
-    auto it = pathsByLeafName_.find(parts.back());
-    if (it == pathsByLeafName_.end()) {
+    // Scene files name nodes by path statement after statement while the DAG
+    // grows between them, so the path is matched from whichever end has the
+    // fewer nodes of its name, without listing the scene's paths.
+    auto first = byName_.find(parts.front());
+    auto leaf = byName_.find(parts.back());
+    if (first == byName_.end() || leaf == byName_.end()) {
         return nullptr;
     }
+    return first->second.size() < leaf->second.size() ? findDown(first->second, parts, anchored)
+                                                      : findUp(leaf->second, parts, anchored);
+}
+
+// From the nodes named like the path's first part down through children.
+Node* Scene::findDown(const std::vector<Node*>& firsts, const std::vector<std::string>& parts,
+                      bool anchored) const {
+    std::vector<Node*> matched;
+    for (Node* n : firsts) {
+        bool top = std::find(n->parents.begin(), n->parents.end(), world_) != n->parents.end();
+        if (n->isDag() && n != world_ && (!anchored || top)) {
+            matched.push_back(n);
+        }
+    }
+    for (size_t i = 1; i < parts.size() && !matched.empty(); ++i) {
+        std::vector<Node*> next;
+        for (Node* n : matched) {
+            for (Node* child : n->children) {
+                if (child->name == parts[i] && std::find(next.begin(), next.end(), child) == next.end()) {
+                    next.push_back(child);
+                }
+            }
+        }
+        matched = std::move(next);
+    }
+    return matched.size() == 1 ? matched.front() : nullptr; // none, or ambiguous
+}
+
+// From the nodes named like the path's leaf up through parents.
+Node* Scene::findUp(const std::vector<Node*>& leaves, const std::vector<std::string>& parts,
+                    bool anchored) const {
     Node* found = nullptr;
-    for (const DagChain& path : it->second) {
-        if (path.size() < parts.size() || (anchored && path.size() != parts.size())) {
-            continue;
-        }
-        bool match = true;
-        for (size_t i = 0; i < parts.size() && match; ++i) {
-            match = path[path.size() - parts.size() + i]->name == parts[i];
-        }
-        if (match) {
-            if (found && found != path.back()) {
+    for (Node* candidate : leaves) {
+        if (candidate->isDag() && candidate != world_ &&
+            endsPath(candidate, parts, parts.size() - 1, anchored)) {
+            if (found && found != candidate) {
                 return nullptr; // ambiguous
             }
-            found = path.back();
+            found = candidate;
         }
     }
     return found;
 }
 
+// Whether some DAG path of `node` ends with parts[0..last] (node being
+// parts[last]); with `anchored` the path must also start at parts[0].
+bool Scene::endsPath(const Node* node, const std::vector<std::string>& parts, size_t last,
+                     bool anchored) const {
+    if (node->name != parts[last]) {
+        return false;
+    }
+    for (const Node* p : node->parents) {
+        if (last == 0 ? (!anchored || p == world_)
+                      : (p != world_ && endsPath(p, parts, last - 1, anchored))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool Scene::connect(Node* src, const PlugAddress& srcAddr, Node* dst, const PlugAddress& dstAddr, bool force,
                     std::string& error) {
-    for (auto it = connections_.begin(); it != connections_.end(); ++it) {
+    // Most destinations are new: only those already fed need the search.
+    bool fed = !incoming_.insert({dst, dstAddr}).second;
+    for (auto it = connections_.begin(); fed && it != connections_.end(); ++it) {
         if (it->dstNode == dst && it->dst == dstAddr) {
             if (it->srcNode == src && it->src == srcAddr) {
                 return true; // already connected
@@ -204,12 +262,13 @@ bool Scene::connect(Node* src, const PlugAddress& srcAddr, Node* dst, const Plug
 }
 
 void Scene::disconnect(Node* src, const PlugAddress& srcAddr, Node* dst, const PlugAddress& dstAddr) {
-    connections_.erase(std::remove_if(connections_.begin(), connections_.end(),
-                                      [&](const Connection& c) {
-                                          return c.srcNode == src && c.src == srcAddr && c.dstNode == dst &&
-                                                 c.dst == dstAddr;
-                                      }),
-                       connections_.end());
+    auto kept = std::remove_if(connections_.begin(), connections_.end(), [&](const Connection& c) {
+        return c.srcNode == src && c.src == srcAddr && c.dstNode == dst && c.dst == dstAddr;
+    });
+    if (kept != connections_.end()) {
+        incoming_.erase({dst, dstAddr}); // a destination has one source at most
+    }
+    connections_.erase(kept, connections_.end());
 }
 
 const Connection* Scene::sourceOf(const Node* node, const PlugAddress& addr) const {

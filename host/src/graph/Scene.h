@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -83,6 +84,11 @@ public:
 
 private:
     std::string uniqueName(const std::string& wanted, Node* parent) const;
+    Node* findDown(const std::vector<Node*>& firsts, const std::vector<std::string>& parts,
+                   bool anchored) const;
+    Node* findUp(const std::vector<Node*>& leaves, const std::vector<std::string>& parts,
+                 bool anchored) const;
+    bool endsPath(const Node* node, const std::vector<std::string>& parts, size_t last, bool anchored) const;
     void invalidatePaths() { pathCacheValid_ = false; }
     void buildPathCache() const;
 
@@ -94,6 +100,8 @@ private:
     uint64_t nextSerial_ = 0;
 
     std::map<std::string, std::vector<Node*>> byName_;
+    std::map<std::string, unsigned> dgNameCount_;            // DG nodes by name (their names are unique)
+    std::set<std::pair<const Node*, PlugAddress>> incoming_; // destinations that have a source
 
     mutable bool pathCacheValid_ = false;
     mutable std::map<std::string, std::vector<DagChain>> pathsByLeafName_;

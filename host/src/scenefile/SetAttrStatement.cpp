@@ -164,6 +164,9 @@ void ValueStore::store(const ResolvedPath& resolved) {
 }
 
 void ValueStore::storeKnown(const ResolvedPath& resolved) {
+    if (request_.values.atEnd()) {
+        return; // flags only (-k, -l, -s ...)
+    }
     const AttrDef& def = node_.attribute(resolved.attr);
     std::vector<int> leaves;
     bool compound = !def.children.empty();
@@ -185,9 +188,6 @@ void ValueStore::storeKnown(const ResolvedPath& resolved) {
                                                                "\" of node type \"" + typeName() +
                                                                "\" holds no plain value; skipped");
         return;
-    }
-    if (request_.values.atEnd()) {
-        return; // flags only (-k, -l, -s ...)
     }
     ElementWalk walk(node_, resolved);
     PlugAddress address;

@@ -1,0 +1,219 @@
+// The batch program as users run it: build/bin/orvex-batch with a scene and
+// commands, its messages, its exit status and the versions it loads.
+
+#include "support/TempDirectory.h"
+
+#include <gtest/gtest.h>
+#include <libxml/parser.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct BatchRun {
+    int status = -1;
+    std::string output; // stdout and stderr together
+};
+
+std::string shellQuoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) {
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return q + "'";
+}
+
+class BatchProgram : public ::testing::Test {
+protected:
+    // Runs orvex-batch in the test's directory; `environment` is put before
+    // the program ("NAME=value").
+    BatchRun run(const std::vector<std::string>& args, const std::string& environment = "") {
+        std::string command = "cd " + shellQuoted(dir_.path()) + " && " + environment + " " +
+                              shellQuoted(std::string(ORVEX_BIN_DIR) + "/orvex-batch");
+        for (const std::string& a : args) {
+            command += " " + shellQuoted(a);
+        }
+        command += " 2>&1";
+        BatchRun result;
+        FILE* pipe = popen(command.c_str(), "r");
+        if (!pipe) {
+            ADD_FAILURE() << "cannot run " << command;
+            return result;
+        }
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            result.output.append(buffer, n);
+        }
+        int status = pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return result;
+    }
+    std::string path(const std::string& name) const { return dir_ / name; }
+    void write(const std::string& name, const std::string& text) {
+        orvex_test::writeFileBytes(path(name), text);
+    }
+    bool exists(const std::string& name) const { return std::filesystem::exists(path(name)); }
+
+    static bool contains(const BatchRun& r, const std::string& part) {
+        return r.output.find(part) != std::string::npos;
+    }
+
+private:
+    orvex_test::TempDirectory dir_;
+};
+
+const char* const kScene = "//Maya ASCII 2014 scene\n"
+                           "requires maya \"2014\";\n"
+                           "currentUnit -l centimeter -a degree -t film;\n"
+                           "createNode transform -n \"box\";\n"
+                           "\tsetAttr \".t\" -type \"double3\" 0 1 0 ;\n";
+
+std::vector<std::string> builtApis() {
+    std::istringstream list(ORVEX_BUILT_APIS);
+    std::vector<std::string> apis;
+    for (std::string api; list >> api;) {
+        apis.push_back(api);
+    }
+    return apis;
+}
+
+} // namespace
+
+TEST_F(BatchProgram, EveryBuiltVersionLoadsItsPlugInAndReportsItsApiVersion) {
+    for (const std::string& api : builtApis()) {
+        BatchRun r = run({"--api", api});
+        EXPECT_EQ(r.status, 0) << r.output;
+        EXPECT_TRUE(contains(r, "// Notice: Plug-in OrvexExporter" + api + "-x64.mll (API " + api + "00)\n"))
+            << r.output;
+    }
+    BatchRun byDefault = run({});
+    EXPECT_TRUE(contains(byDefault, "(API 201400)")) << byDefault.output;
+}
+
+TEST_F(BatchProgram, VersionsThatAreNotBuiltOrUnknownAreRefused) {
+    std::vector<std::string> built = builtApis();
+    for (const char* api : {"2010", "2011", "2012", "2013"}) {
+        if (std::find(built.begin(), built.end(), api) == built.end()) {
+            BatchRun r = run({"--api", api, "-c", "OrvexExporter -f \"x.xml\""});
+            EXPECT_EQ(r.status, 1);
+            EXPECT_TRUE(contains(r, std::string("host API version ") + api + " is not built here"))
+                << r.output;
+        }
+    }
+    BatchRun unknown = run({"--api=2015"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(contains(unknown, "unknown host API version \"2015\"")) << unknown.output;
+}
+
+TEST_F(BatchProgram, ExportsTheSceneAndPrintsTheCommandsMessages) {
+    write("scene.ma", kScene);
+    BatchRun r = run({"scene.ma", "-c", "select -r box", "-c", "OrvexExporter -sel -f \"out/level.xml\""});
+    EXPECT_EQ(r.status, 1) << r.output; // the folder "out" does not exist yet
+    EXPECT_FALSE(exists("out/level.xml"));
+    EXPECT_TRUE(contains(r, "// Error: Command failed: OrvexExporter -sel -f \"out/level.xml\"\n"))
+        << r.output;
+
+    std::filesystem::create_directory(path("out"));
+    r = run({"scene.ma", "-c", "select -r box", "-c", "OrvexExporter -sel -f \"out/level.xml\""});
+    EXPECT_EQ(r.status, 0) << r.output;
+    EXPECT_TRUE(contains(r, "Export scene to: " + path("out/level.xml") + "\n")) << r.output;
+    EXPECT_TRUE(contains(r, "\ndone.\n")) << r.output;
+    EXPECT_TRUE(exists("out/level.xml"));
+}
+
+TEST_F(BatchProgram, ScriptFilesRunTheirStatementsInOrder) {
+    write("scene.ma", kScene);
+    write(
+        "export.mel",
+        "// select, then export\nselect -r box;\nOrvexExporter\n  -f \"a.xml\";\nOrvexExporter -f \"b.xml\"");
+    BatchRun r = run({"scene.ma", "-s", "export.mel", "-c", "OrvexExporter -f \"c.xml\""});
+    EXPECT_EQ(r.status, 0) << r.output;
+    EXPECT_TRUE(exists("a.xml") && exists("b.xml") && exists("c.xml"));
+
+    write("broken.mel", "select -r box;\nselect -r nothing;\nOrvexExporter -f \"d.xml\";\n");
+    r = run({"scene.ma", "-s", "broken.mel"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r, "// Error: No object matches name: nothing\n")) << r.output;
+    EXPECT_TRUE(contains(r, "// Error: Script failed: broken.mel\n")) << r.output;
+    EXPECT_FALSE(exists("d.xml"));
+
+    write("unclosed.mel", "select -r box;\n\nOrvexExporter -f \"e.xml;\n");
+    r = run({"scene.ma", "-s", "unclosed.mel"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r, "// Error: unclosed.mel:3: expected the closing '\"' of the string\n"))
+        << r.output;
+
+    r = run({"scene.ma", "-s", "missing.mel"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r, "// Error: missing.mel: cannot read the script file\n")) << r.output;
+}
+
+TEST_F(BatchProgram, AFailingCommandStopsTheRunWithNonZeroStatus) {
+    BatchRun r = run({"-c", "noSuchCommand -x", "-c", "OrvexExporter -f \"x.xml\""});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r, "// Error: Cannot find procedure \"noSuchCommand\".\n")) << r.output;
+    EXPECT_FALSE(exists("x.xml"));
+
+    r = run({"-c", "OrvexExporter -v"}); // no -f: the command fails without a message of its own
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r, "// Error: Command failed: OrvexExporter -v\n")) << r.output;
+}
+
+TEST_F(BatchProgram, UnreadableOrMalformedScenesFailWithTheErrorShown) {
+    write("bad.ma", "createNode transform -n \"box\";\n\tsetAttr \".t\" -type \"double3\" 0 one 0 ;\n");
+    BatchRun r = run({"bad.ma", "-c", "OrvexExporter -f \"x.xml\""});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r, "// Error: bad.ma:2: expected a number for \".t\"\n")) << r.output;
+    EXPECT_FALSE(exists("x.xml")); // no command runs on a half-read scene
+
+    r = run({"missing.ma"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r, "// Error: missing.ma: no such scene file\n")) << r.output;
+}
+
+TEST_F(BatchProgram, RegistrationFailureIsReported) {
+    BatchRun r = run({"-c", "OrvexExporter -f \"x.xml\""}, "ORVEX_HOST_FAULTS=registerCommand");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r, "registerCommand")) << r.output;
+    EXPECT_TRUE(contains(r, "// Error: initializePlugin of OrvexExporter2014-x64.mll failed\n")) << r.output;
+    EXPECT_FALSE(exists("x.xml"));
+
+    r = run({}, "ORVEX_HOST_FAULTS=deregisterCommand");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r, "deregisterCommand")) << r.output;
+}
+
+TEST_F(BatchProgram, HelpAndWrongCommandLines) {
+    BatchRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.output.rfind("Usage: orvex-batch [--api 2010|2011|2012|2013|2014] [SCENE.ma]", 0), 0u)
+        << help.output;
+    EXPECT_TRUE(contains(help, "Exit status: 0 when the scene was read and every command succeeded"));
+
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"-c"}, {"a.ma", "b.ma"}, {"--verbose"}, {"--api"}, {"-s"}}) {
+        BatchRun r = run(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_TRUE(contains(r, "Usage: orvex-batch")) << r.output;
+    }
+}
+
+TEST_F(BatchProgram, TheExampleSceneExportsAWellFormedDocument) {
+    std::filesystem::create_directory(path("out"));
+    BatchRun r = run({std::string(ORVEX_SOURCE_DIR) + "/examples/level.ma", "-c",
+                      "OrvexExporter -shap -n -uvs -l -cams -f \"out/level.xml\""});
+    EXPECT_EQ(r.status, 0) << r.output;
+    EXPECT_TRUE(contains(r, "Export scene to: " + path("out/level.xml") + "\n")) << r.output;
+    EXPECT_TRUE(contains(r, "\ndone.\n")) << r.output;
+    EXPECT_FALSE(contains(r, "// Error:")) << r.output;
+    xmlDocPtr doc = xmlReadFile(path("out/level.xml").c_str(), nullptr, XML_PARSE_NONET);
+    EXPECT_NE(doc, nullptr);
+    xmlFreeDoc(doc);
+}
