@@ -5,9 +5,12 @@
 
 // Something outside the core library that can test itself against a bounding sphere
 // (BoundingVolume::testWith hands it the sphere). Nothing in the exporter implements it.
+// The operations keep this order: code built elsewhere against the interface finds the
+// sphere test as the third operation, after the destructor and the point test.
 class VolumeTestTarget {
 public:
     virtual ~VolumeTestTarget() = default;
+    virtual bool testPoint(const float point[3]) = 0;
     virtual bool testSphere(const float center[3], float radius) = 0;
 };
 

@@ -20,15 +20,15 @@ private:
     CRITICAL_SECTION& section;
 };
 
-bool countsAbsolute(const std::string& path) {
-    return path.size() >= 2 && (path[1] == ':' || (path[0] == '\\' && path[1] == '\\'));
-}
-
 // Creates the process-wide registry during static initialisation, so that it
 // and its locks exist before anything can call into the library.
 [[maybe_unused]] const FileLoaderRegistry& createdAtLoad = FileLoaderRegistry::instance();
 
 } // namespace
+
+bool FileLoaderRegistry::countsAbsolute(const std::string& path) {
+    return path.size() >= 2 && (path[1] == ':' || (path[0] == '\\' && path[1] == '\\'));
+}
 
 FileLoaderRegistry& FileLoaderRegistry::instance() {
     static FileLoaderRegistry registry;

@@ -39,6 +39,11 @@ public:
     // a path beginning with '/' does not.
     File* openFile(const std::string& path, int mode);
 
+    // Whether openFile hands the path to its loaders as absolute: its second
+    // character is ':' or it begins with two backslashes.  A path beginning
+    // with '/' is not absolute here, so every loader puts its base in front.
+    static bool countsAbsolute(const std::string& path);
+
     // Passes a file error (IFileErrorListener kinds) to every listener.
     void notifyError(const std::string& path, std::uint32_t kind);
 

@@ -68,21 +68,7 @@ void renumberIndices(std::unique_ptr<Index[]>& buffer, uint32_t count,
 
 void updateSubsetRanges(IndexedTriangleSet& set) {
     for (TriangleSubset& subset : set.subsets) {
-        const uint32_t count = wholeTriangleIndices(subset.numIndices);
-        if (count == 0) {
-            subset.firstVertex = 0;
-            subset.numVertices = 0;
-            continue;
-        }
-        uint32_t lowest = set.index(subset.firstIndex);
-        uint32_t highest = lowest;
-        for (uint32_t i = 1; i < count; ++i) {
-            const uint32_t v = set.index(subset.firstIndex + i);
-            lowest = std::min(lowest, v);
-            highest = std::max(highest, v);
-        }
-        subset.firstVertex = lowest;
-        subset.numVertices = highest - lowest + 1;
+        set.fitVertexRange(subset);
     }
 }
 

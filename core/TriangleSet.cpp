@@ -2,6 +2,7 @@
 
 #include "core/SmallestEnclosingSphere.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -111,6 +112,24 @@ void IndexedTriangleSet::setIndex(uint32_t i, uint32_t value) {
     } else {
         indices.narrow[i] = uint16_t(value);
     }
+}
+
+void IndexedTriangleSet::fitVertexRange(TriangleSubset& subset) const {
+    const uint32_t count = subset.numIndices / 3 * 3;
+    subset.firstVertex = 0;
+    subset.numVertices = 0;
+    if (count == 0) {
+        return;
+    }
+    uint32_t lowest = index(subset.firstIndex);
+    uint32_t highest = lowest;
+    for (uint32_t i = 1; i < count; ++i) {
+        const uint32_t v = index(subset.firstIndex + i);
+        lowest = std::min(lowest, v);
+        highest = std::max(highest, v);
+    }
+    subset.firstVertex = lowest;
+    subset.numVertices = highest - lowest + 1;
 }
 
 std::unique_ptr<BoundingSphere> IndexedTriangleSet::boundingSphere() const {

@@ -70,6 +70,9 @@ public:
     bool wideIndices() const { return usesWideIndices(numVertices); }
     uint32_t index(uint32_t i) const { return wideIndices() ? indices.wide[i] : indices.narrow[i]; }
     void setIndex(uint32_t i, uint32_t value);
+    // Sets the subset's firstVertex and numVertices to the smallest vertex index and the
+    // span of the indices that its whole triangles use; both 0 when it has no whole one.
+    void fitVertexRange(TriangleSubset& subset) const;
 
     // A new sphere around the positions; the caller owns it.
     std::unique_ptr<BoundingSphere> boundingSphere() const;

@@ -38,18 +38,7 @@ TriangleSubset subsetOfRun(const IndexedTriangleSet& set, const TriangleSetBuild
     TriangleSubset subset;
     subset.firstIndex = 3 * run.first;
     subset.numIndices = 3 * run.second;
-    if (subset.numIndices == 0) {
-        return subset;
-    }
-    uint32_t lowest = set.index(subset.firstIndex);
-    uint32_t highest = lowest;
-    for (uint32_t i = 1; i < subset.numIndices; ++i) {
-        const uint32_t v = set.index(subset.firstIndex + i);
-        lowest = std::min(lowest, v);
-        highest = std::max(highest, v);
-    }
-    subset.firstVertex = lowest;
-    subset.numVertices = highest - lowest + 1;
+    set.fitVertexRange(subset);
     return subset;
 }
 

@@ -21,6 +21,10 @@ private:
 
 class RecordingTarget : public VolumeTestTarget {
 public:
+    bool testPoint(const float*) override {
+        ++pointTests;
+        return false;
+    }
     bool testSphere(const float center[3], float radius) override {
         seenCenter = center;
         seenRadius = radius;
@@ -28,6 +32,7 @@ public:
     }
     const float* seenCenter = nullptr;
     float seenRadius = 0.0f;
+    int pointTests = 0;
 };
 
 void expectSphere(const BoundingSphere& sphere, float x, float y, float z, float radius) {
@@ -137,4 +142,5 @@ TEST(BoundingSphere, TestWithHandsOverCentreAndRadius) {
     EXPECT_TRUE(sphere.testWith(target));
     EXPECT_EQ(target.seenCenter, sphere.center);
     EXPECT_EQ(target.seenRadius, 4.0f);
+    EXPECT_EQ(target.pointTests, 0);
 }

@@ -97,6 +97,7 @@ TEST(FileLoaderRegistry, WhatCountsAbsolute) {
         EXPECT_EQ(std::unique_ptr<File>(registry.openFile(path, 0)), nullptr);
         ASSERT_EQ(journal.asked.size(), 1u);
         EXPECT_EQ(journal.asked[0], "l:" + path + (absolute ? ":abs" : ":rel"));
+        EXPECT_EQ(FileLoaderRegistry::countsAbsolute(path), absolute) << path;
     }
 }
 

@@ -343,6 +343,8 @@ TEST_F(SceneReading, UnknownTypesAttributesAndCommandsGiveOneNoticeEach) {
          "\tsetAttr \".Kd\" 0.7;\n"
          "\tsetAttr \".KdColor\" -type \"float3\" 1 0.5 0.25;\n"
          "\tsetAttr \".name\" -type \"string\" \"x\";\n"
+         "\tsetAttr \".aovs[0].name\" -type \"string\" \"diffuse\";\n"
+         "\tsetAttr \".lights[1].name\" -type \"string\" \"key\";\n"
          "createNode aiStandard -n \"ai2\";\n"
          "createNode aiSkyShape -n \"skyShape\" -p \"t\";\n"
          "createNode shadingEngine -n \"SG\";\n"
@@ -374,6 +376,13 @@ TEST_F(SceneReading, UnknownTypesAttributesAndCommandsGiveOneNoticeEach) {
     EXPECT_DOUBLE_EQ(number("ai1", "Kd"), 0.7);
     EXPECT_EQ(doubles(value("ai1", "KdColor")), (std::vector<double>{1, 0.5, 0.25}));
     EXPECT_EQ(held<std::string>(value("ai1", "name")), std::string("x"));
+    // The same child name below two compounds names two attributes.
+    Node& ai1 = node("ai1");
+    int aovs = ai1.findAttribute("aovs"), lights = ai1.findAttribute("lights");
+    ASSERT_EQ(ai1.attribute(aovs).children.size(), 1u);
+    ASSERT_EQ(ai1.attribute(lights).children.size(), 1u);
+    EXPECT_EQ(held<std::string>(ai1.value({ai1.attribute(aovs).children[0], {0}})), "diffuse");
+    EXPECT_EQ(held<std::string>(ai1.value({ai1.attribute(lights).children[0], {1}})), "key");
     const auto& c = scene().connections();
     ASSERT_EQ(c.size(), 2u);
     EXPECT_EQ(c[0].srcNode, &node("ai1"));
@@ -487,4 +496,23 @@ TEST_F(SceneReading, PathsNameNodesFromEitherEnd) {
     EXPECT_EQ(scene().find("g3|part|shared"), &node("shared")); // an instance path
     EXPECT_EQ(scene().find("|g1|shared"), &node("shared"));
     EXPECT_EQ(scene().find("g2|shared"), nullptr);
+}
+
+TEST_F(SceneReading, UnknownNodesThatGetChildrenAreTransforms) {
+    read("createNode hikFKJoint -n \"Reference\";\n"
+         "createNode hikFKJoint -n \"Hips\" -p \"Reference\";\n"
+         "createNode transform -n \"grip\" -p \"|Reference|Hips\";\n"
+         "createNode aiAreaLight -n \"lightShape\" -p \"grip\";\n"
+         "createNode pluginRig -n \"rig\";\n"
+         "createNode transform -n \"loose\";\n"
+         "// parent \"loose\" \"notes\";\n"
+         "parent \"loose\" \"rig\";\n"
+         "createNode pluginNote -n \"notes\";\n");
+    EXPECT_EQ(node("Reference").kind(), MFn::kUnknownTransform);
+    EXPECT_EQ(node("Hips").kind(), MFn::kUnknownTransform);
+    EXPECT_EQ(node("lightShape").kind(), MFn::kUnknownDag);
+    EXPECT_EQ(node("rig").kind(), MFn::kUnknownTransform);
+    EXPECT_EQ(node("notes").kind(), MFn::kUnknown); // named as a parent only in a comment
+    EXPECT_FALSE(node("grip").underworld);
+    EXPECT_EQ(node("loose").parents.at(0), &node("rig"));
 }

@@ -190,7 +190,7 @@ TEST(ShapeBlobSizes, BlobsBeyondFourGigabytesAreRefused) {
     EXPECT_FALSE(buffer);
     EXPECT_EQ(size, 0u);
 
-    // The largest mesh that still fits is written.
+    // An empty set still gives a complete blob: header, sphere, counts and no attachments.
     IndexedTriangleSet empty;
     EXPECT_EQ(serializeMeshShape("", 1, centre, 1.0f, empty, buffer, size), 1);
     EXPECT_EQ(size, 44u);
