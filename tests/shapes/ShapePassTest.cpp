@@ -151,7 +151,20 @@ TEST_F(ShapePass, FailedPolygonQueriesLeaveTrianglesOutAndColoursAtTheFirstEleme
         EXPECT_EQ(shapes[0].set.colors[3 * v], 1.0f);
     }
 
+    // A colour id beyond the face-vertex colours takes the first of them.
     clearFaults();
+    MeshSpec longList = unitQuad();
+    longList.colorSets = {
+        {"paint",
+         {{0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0.5f, 0, 0, 1}},
+         {{5, 0, 0, 5}}}};
+    addMesh("longList", longList);
+    shapes = run(idsFor({{"longList", 1}}), s);
+    ASSERT_EQ(shapes.size(), 1u);
+    for (uint32_t v = 0; v < shapes[0].set.numVertices; ++v) {
+        EXPECT_EQ(shapes[0].set.colors[3 * v], 0.5f);
+    }
+
     setFault("getTriangle");
     shapes = run(idsFor({{"quad", 1}}), s);
     ASSERT_EQ(shapes.size(), 1u);
