@@ -98,13 +98,19 @@ TEST_F(SceneReading, ValueKindsOfKnownAttributes) {
          "\tsetAttr \".ftn\" -type \"string\" \"C:\\\\tex\\\\a \\\"b\\\".tga\";\n"
          "createNode lambert -n \"mat\";\n"
          "\tsetAttr \".c\" -type \"float3\" 0.1 0.2 0.30000001 ;\n"
-         "\tsetAttr \".dc\" 1e-002;\n");
+         "\tsetAttr \".dc\" 1e-002;\n"
+         "\tsetAttr \".tc\" -2.2204460492503131e-016;\n"
+         "\tsetAttr \".gi\" .5;\n"
+         "\tsetAttr \".rfi\" 1e+020;\n");
     EXPECT_EQ(held<bool>(value("t", "visibility")), false);
     EXPECT_EQ(held<long long>(value("t", "rotateOrder")), 3LL);
     EXPECT_EQ(held<bool>(value("t", "inheritsTransform")), false);
     EXPECT_EQ(held<std::string>(value("file1", "fileTextureName")), std::string("C:\\tex\\a \"b\".tga"));
     EXPECT_DOUBLE_EQ(number("mat", "colorB"), 0.30000001);
     EXPECT_DOUBLE_EQ(number("mat", "diffuse"), 0.01);
+    EXPECT_DOUBLE_EQ(number("mat", "translucence"), -2.2204460492503131e-16);
+    EXPECT_DOUBLE_EQ(number("mat", "glowIntensity"), 0.5);
+    EXPECT_DOUBLE_EQ(number("mat", "refractiveIndex"), 1e20);
 }
 
 TEST_F(SceneReading, StatementsSpanLinesAndCommentsAreSkipped) {

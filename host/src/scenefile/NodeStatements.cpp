@@ -93,6 +93,8 @@ void readRename(ReaderContext& ctx, ValueCursor& cursor) {
     ctx.scene().rename(&node, parsed.positional.back()->text);
 }
 
+// The child keeps its local values whether -r is given or not: the host
+// computes no world matrices, so there is nothing to keep in world space.
 void readParent(ReaderContext& ctx, ValueCursor& cursor) {
     static const std::vector<FlagSpec> kFlags = {
         {"s", "shape", false},         {"nc", "noConnections", false}, {"r", "relative", false},
