@@ -69,7 +69,8 @@ TEST_F(ExportCommand, SectionsKeepTheirOrderWhateverTheFlagOrder) {
               frame("untitled", kEmptyFilesAndMaterials +
                                     "\n  <Shapes >\n  </Shapes>\n\n  <Dynamics>\n  </Dynamics>\n\n" +
                                     std::string(kEmptyScene) +
-                                    "\n\n  <UserAttributes>\n  </UserAttributes>\n"));
+                                    "\n  <Animation>\n    <AnimationSets>\n    </AnimationSets>\n"
+                                    "  </Animation>\n\n  <UserAttributes>\n  </UserAttributes>\n"));
 }
 
 TEST_F(ExportCommand, DollarSignsBecomeSlashes) {

@@ -98,13 +98,19 @@ TEST_F(SceneReading, ValueKindsOfKnownAttributes) {
          "\tsetAttr \".ftn\" -type \"string\" \"C:\\\\tex\\\\a \\\"b\\\".tga\";\n"
          "createNode lambert -n \"mat\";\n"
          "\tsetAttr \".c\" -type \"float3\" 0.1 0.2 0.30000001 ;\n"
-         "\tsetAttr \".dc\" 1e-002;\n");
+         "\tsetAttr \".dc\" 1e-002;\n"
+         "\tsetAttr \".tc\" -2.2204460492503131e-016;\n"
+         "\tsetAttr \".gi\" .5;\n"
+         "\tsetAttr \".rfi\" 1e+020;\n");
     EXPECT_EQ(held<bool>(value("t", "visibility")), false);
     EXPECT_EQ(held<long long>(value("t", "rotateOrder")), 3LL);
     EXPECT_EQ(held<bool>(value("t", "inheritsTransform")), false);
     EXPECT_EQ(held<std::string>(value("file1", "fileTextureName")), std::string("C:\\tex\\a \"b\".tga"));
     EXPECT_DOUBLE_EQ(number("mat", "colorB"), 0.30000001);
     EXPECT_DOUBLE_EQ(number("mat", "diffuse"), 0.01);
+    EXPECT_DOUBLE_EQ(number("mat", "translucence"), -2.2204460492503131e-16);
+    EXPECT_DOUBLE_EQ(number("mat", "glowIntensity"), 0.5);
+    EXPECT_DOUBLE_EQ(number("mat", "refractiveIndex"), 1e20);
 }
 
 TEST_F(SceneReading, StatementsSpanLinesAndCommentsAreSkipped) {
@@ -343,6 +349,8 @@ TEST_F(SceneReading, UnknownTypesAttributesAndCommandsGiveOneNoticeEach) {
          "\tsetAttr \".Kd\" 0.7;\n"
          "\tsetAttr \".KdColor\" -type \"float3\" 1 0.5 0.25;\n"
          "\tsetAttr \".name\" -type \"string\" \"x\";\n"
+         "\tsetAttr \".aovs[0].name\" -type \"string\" \"diffuse\";\n"
+         "\tsetAttr \".lights[1].name\" -type \"string\" \"key\";\n"
          "createNode aiStandard -n \"ai2\";\n"
          "createNode aiSkyShape -n \"skyShape\" -p \"t\";\n"
          "createNode shadingEngine -n \"SG\";\n"
@@ -374,6 +382,13 @@ TEST_F(SceneReading, UnknownTypesAttributesAndCommandsGiveOneNoticeEach) {
     EXPECT_DOUBLE_EQ(number("ai1", "Kd"), 0.7);
     EXPECT_EQ(doubles(value("ai1", "KdColor")), (std::vector<double>{1, 0.5, 0.25}));
     EXPECT_EQ(held<std::string>(value("ai1", "name")), std::string("x"));
+    // The same child name below two compounds names two attributes.
+    Node& ai1 = node("ai1");
+    int aovs = ai1.findAttribute("aovs"), lights = ai1.findAttribute("lights");
+    ASSERT_EQ(ai1.attribute(aovs).children.size(), 1u);
+    ASSERT_EQ(ai1.attribute(lights).children.size(), 1u);
+    EXPECT_EQ(held<std::string>(ai1.value({ai1.attribute(aovs).children[0], {0}})), "diffuse");
+    EXPECT_EQ(held<std::string>(ai1.value({ai1.attribute(lights).children[0], {1}})), "key");
     const auto& c = scene().connections();
     ASSERT_EQ(c.size(), 2u);
     EXPECT_EQ(c[0].srcNode, &node("ai1"));
@@ -487,4 +502,23 @@ TEST_F(SceneReading, PathsNameNodesFromEitherEnd) {
     EXPECT_EQ(scene().find("g3|part|shared"), &node("shared")); // an instance path
     EXPECT_EQ(scene().find("|g1|shared"), &node("shared"));
     EXPECT_EQ(scene().find("g2|shared"), nullptr);
+}
+
+TEST_F(SceneReading, UnknownNodesThatGetChildrenAreTransforms) {
+    read("createNode hikFKJoint -n \"Reference\";\n"
+         "createNode hikFKJoint -n \"Hips\" -p \"Reference\";\n"
+         "createNode transform -n \"grip\" -p \"|Reference|Hips\";\n"
+         "createNode aiAreaLight -n \"lightShape\" -p \"grip\";\n"
+         "createNode pluginRig -n \"rig\";\n"
+         "createNode transform -n \"loose\";\n"
+         "// parent \"loose\" \"notes\";\n"
+         "parent \"loose\" \"rig\";\n"
+         "createNode pluginNote -n \"notes\";\n");
+    EXPECT_EQ(node("Reference").kind(), MFn::kUnknownTransform);
+    EXPECT_EQ(node("Hips").kind(), MFn::kUnknownTransform);
+    EXPECT_EQ(node("lightShape").kind(), MFn::kUnknownDag);
+    EXPECT_EQ(node("rig").kind(), MFn::kUnknownTransform);
+    EXPECT_EQ(node("notes").kind(), MFn::kUnknown); // named as a parent only in a comment
+    EXPECT_FALSE(node("grip").underworld);
+    EXPECT_EQ(node("loose").parents.at(0), &node("rig"));
 }

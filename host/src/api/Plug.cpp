@@ -110,6 +110,9 @@ MString MPlug::name(MStatus* status) const {
     size_t level = 0;
     for (int a : node_->chain(attr_)) {
         const AttrDef& def = node_->attribute(a);
+        if (a != attr_ && !def.array) {
+            continue; // a compound parent such as translate: its child's name is unique
+        }
         text += "." + def.longName;
         if (def.array && level < indices_.size()) {
             text += "[" + std::to_string(indices_[level++]) + "]";

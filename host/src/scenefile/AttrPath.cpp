@@ -63,6 +63,33 @@ bool isAncestor(const Node& node, int ancestor, int attr) {
     return false;
 }
 
+// The child of `parent` (or, for -1, the top-level attribute) with this long
+// or short name; -1 when none.
+int childNamed(const Node& node, int parent, const std::string& name) {
+    auto named = [&](int a) {
+        const AttrDef& def = node.attribute(a);
+        return def.longName == name || def.shortName == name;
+    };
+    if (parent >= 0) {
+        for (int child : node.attribute(parent).children) {
+            if (named(child)) {
+                return child;
+            }
+        }
+        return -1;
+    }
+    int found = node.findAttribute(name);
+    if (found < 0 || node.attribute(found).parent < 0) {
+        return found;
+    }
+    for (int a = 0; a < node.attributeCount(); ++a) {
+        if (node.attribute(a).parent < 0 && named(a)) {
+            return a;
+        }
+    }
+    return found;
+}
+
 int addGeneric(Node& node, const AttrPathPart& part, int parent) {
     AttrDef def = makeAttr(part.name, part.name, AttrType::Generic, {}, part.indexed);
     def.parent = parent;
@@ -106,10 +133,19 @@ ResolveResult resolveAttrPath(Node& node, const std::vector<AttrPathPart>& parts
     std::vector<std::pair<int, const AttrPathPart*>> named; // attribute and the part naming it
     int current = -1;
     for (const AttrPathPart& part : parts) {
-        int attr = node.findAttribute(part.name);
+        // Names are looked up below the part before first: generic nodes
+        // may hold the same child name under several compounds.
+        int attr = childNamed(node, current, part.name);
+        if (attr < 0 && current >= 0) {
+            attr = node.findAttribute(part.name);
+        }
         if (attr >= 0 && current >= 0 && !isAncestor(node, current, attr)) {
-            problem = part.name;
-            return ResolveResult::NotAChild;
+            if (createMissing && node.isDynamic(current)) {
+                attr = -1; // a new child of the same name
+            } else {
+                problem = part.name;
+                return ResolveResult::NotAChild;
+            }
         }
         if (attr < 0) {
             // A generic attribute can only hang below a dynamic one.

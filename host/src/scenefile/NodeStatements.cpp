@@ -18,7 +18,7 @@ Node* sharedNode(Scene& scene, const std::string& name, const Word* parent) {
     return scene.find(parent->text + "|" + name);
 }
 
-const NodeType& typeFor(ReaderContext& ctx, const Word& typeWord, bool underParent) {
+const NodeType& typeFor(ReaderContext& ctx, const Word& typeWord, const std::string& name, bool underParent) {
     TypeRegistry& registry = TypeRegistry::instance();
     if (const NodeType* type = registry.find(typeWord.text)) {
         if (type->kind == MFn::kWorld) {
@@ -26,11 +26,15 @@ const NodeType& typeFor(ReaderContext& ctx, const Word& typeWord, bool underPare
         }
         return *type;
     }
-    // An unknown type created below a parent is taken for a shape-like DAG
-    // node (plug-in shapes and locators are the common case); one created
-    // on its own for a DG node.
+    // A node of an unknown type that other nodes are parented below is
+    // taken for a transform; one created below a parent for a shape-like
+    // DAG node (plug-in shapes and locators are the common case); one
+    // created on its own for a DG node.
     ctx.noticeOnce("type " + typeWord.text, typeWord.at,
                    "node type \"" + typeWord.text + "\" is unknown; its nodes are kept as generic nodes");
+    if (ctx.usedAsParentLater(name)) {
+        return *registry.find("unknownTransform");
+    }
     return *registry.find(underParent ? "unknownDag" : "unknown");
 }
 
@@ -61,7 +65,7 @@ void readCreateNode(ReaderContext& ctx, ValueCursor& cursor) {
         return;
     }
     Node* parent = parentWord ? &ctx.node(parentWord->text, parentWord->at) : nullptr;
-    const NodeType& type = typeFor(ctx, typeWord, parent != nullptr);
+    const NodeType& type = typeFor(ctx, typeWord, name, parent != nullptr);
     if (parent && !type.dag) {
         ctx.noticeOnce("dgparent " + type.name, parentWord->at,
                        "node type \"" + type.name + "\" is no DAG type; its -p parent is ignored");
@@ -89,6 +93,8 @@ void readRename(ReaderContext& ctx, ValueCursor& cursor) {
     ctx.scene().rename(&node, parsed.positional.back()->text);
 }
 
+// The child keeps its local values whether -r is given or not: the host
+// computes no world matrices, so there is nothing to keep in world space.
 void readParent(ReaderContext& ctx, ValueCursor& cursor) {
     static const std::vector<FlagSpec> kFlags = {
         {"s", "shape", false},         {"nc", "noConnections", false}, {"r", "relative", false},

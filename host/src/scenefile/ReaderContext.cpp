@@ -1,11 +1,21 @@
 #include "scenefile/ReaderContext.h"
 
+#include "scenefile/ParentNames.h"
+
 #include <orvex_host/Session.h>
 
 namespace orvex_host {
 
-ReaderContext::ReaderContext(Scene& scene, const std::string& fileName, const char* begin, const char*)
-    : scene_(scene), fileName_(fileName), lines_(begin) {}
+ReaderContext::ReaderContext(Scene& scene, const std::string& fileName, const char* begin, const char* end)
+    : scene_(scene), fileName_(fileName), lines_(begin), rest_(begin), end_(end) {}
+
+bool ReaderContext::usedAsParentLater(const std::string& name) {
+    if (!parentsKnown_) {
+        laterParents_ = namesUsedAsParents(rest_, end_);
+        parentsKnown_ = true;
+    }
+    return laterParents_.count(name) != 0;
+}
 
 Node& ReaderContext::currentOrFail(const char* at, const char* command) {
     if (!current_) {

@@ -51,6 +51,12 @@ public:
     // positional words; a flag without its argument stops the read.
     ParsedWords readWords(ValueCursor& cursor, const std::vector<FlagSpec>& specs, std::vector<Word>& words);
 
+    // Whether a later statement names `name` as a DAG parent (createNode -p,
+    // parent); the rest of the file is looked through once, on the first
+    // question. `setRest` tells where the statements not yet read begin.
+    bool usedAsParentLater(const std::string& name);
+    void setRest(const char* rest) { rest_ = rest; }
+
     // Nodes of types the host does not model keep any attribute they are
     // given (as generic dynamic attributes) so that values and connections
     // on them are not lost.
@@ -62,6 +68,10 @@ private:
     LineCounter lines_;
     Node* current_ = nullptr;
     std::set<std::string> noticed_;
+    const char* rest_ = nullptr;
+    const char* end_ = nullptr;
+    bool parentsKnown_ = false;
+    std::set<std::string> laterParents_;
     const char* copyBegin_ = nullptr;
     const char* copyEnd_ = nullptr;
     const char* copyOrigin_ = nullptr;

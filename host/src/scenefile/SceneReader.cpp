@@ -46,12 +46,11 @@ const Command kCommands[] = {
 
 void readStatement(ReaderContext& ctx, const StatementText& statement) {
     std::string copy;
-    ValueCursor cursor(statement.begin, statement.end);
+    ValueCursor cursor = statementCursor(statement, copy);
     if (statement.hasComment) {
-        copy = withoutComments(statement);
         ctx.readingCopy(copy, statement.begin);
-        cursor = ValueCursor(copy.data(), copy.data() + copy.size());
     }
+    ctx.setRest(statement.end);
     const char* at = cursor.position();
     std::string_view name;
     if (!cursor.nextWord(name) || name.front() == '"' || name.front() == '-') {

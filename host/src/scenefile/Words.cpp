@@ -9,6 +9,14 @@ bool Word::isFlag() const {
     return !quoted && text.size() >= 2 && text[0] == '-' && std::isalpha(static_cast<unsigned char>(text[1]));
 }
 
+ValueCursor statementCursor(const StatementText& statement, std::string& copy) {
+    if (!statement.hasComment) {
+        return ValueCursor(statement.begin, statement.end);
+    }
+    copy = withoutComments(statement);
+    return ValueCursor(copy.data(), copy.data() + copy.size());
+}
+
 std::vector<Word> readWords(ValueCursor& cursor) {
     std::vector<Word> words;
     while (!cursor.atEnd()) {

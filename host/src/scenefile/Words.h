@@ -3,6 +3,7 @@
 // the flags among them.
 
 #include "scenefile/SetAttrRequest.h"
+#include "scenefile/StatementScanner.h"
 
 #include <string>
 #include <vector>
@@ -17,6 +18,10 @@ struct Word {
     // "-name": unquoted, a '-' and then a letter (so "-1" is a number).
     bool isFlag() const;
 };
+
+// A cursor over the statement's words; a statement with comments is read
+// from `copy`, made without them.
+ValueCursor statementCursor(const StatementText& statement, std::string& copy);
 
 // Reads every remaining word of the cursor.
 std::vector<Word> readWords(ValueCursor& cursor);

@@ -154,17 +154,6 @@ std::string Plugin::requiredApiVersion() const {
 
 namespace {
 
-// The words of one statement: strings with their escapes resolved (and
-// ( "a" + "b" ) joined), everything else as written.
-std::vector<Word> statementWords(const StatementText& statement, std::string& copy) {
-    ValueCursor cursor(statement.begin, statement.end);
-    if (statement.hasComment) {
-        copy = withoutComments(statement);
-        cursor = ValueCursor(copy.data(), copy.data() + copy.size());
-    }
-    return readWords(cursor);
-}
-
 MStatus runSelect(const std::vector<Word>& words) {
     Scene& scene = currentScene();
     std::vector<std::string> texts;
@@ -205,22 +194,35 @@ MStatus runStatement(const std::vector<Word>& words) {
 }
 
 // Calls `each` with the words of every statement of the text in order and
-// stops at the first that fails; `where` names the text in messages.
-template <class Each> MStatus forEachStatement(const std::string& text, const std::string& where, Each each) {
+// stops at the first that fails. Malformed text fails with `error` saying
+// where ("WHERE:LINE: ...").
+template <class Each>
+MStatus forEachStatement(const std::string& text, const std::string& where, std::string& error, Each each) {
     StatementScanner scanner(text.data(), text.data() + text.size(), false);
     MStatus status;
     std::string expected;
     const char* at = nullptr;
     auto r = forEachStatementText(scanner, expected, at, [&](const StatementText& statement) {
         std::string copy;
-        std::vector<Word> words = statementWords(statement, copy);
+        ValueCursor cursor = statementCursor(statement, copy);
+        std::vector<Word> words = readWords(cursor);
         status = words.empty() ? MStatus(MS::kSuccess) : each(words);
         return static_cast<bool>(status);
     });
     if (r == StatementScanner::Result::Error) {
         LineCounter lines(text.data());
-        logMessage(MessageKind::Error, where + ":" + std::to_string(lines.lineAt(at)) + ": " + expected);
+        error = where + ":" + std::to_string(lines.lineAt(at)) + ": " + expected;
         return MS::kFailure;
+    }
+    return status;
+}
+
+// Runs the statements; a malformed text is reported as an error message.
+MStatus runStatements(const std::string& text, const std::string& where) {
+    std::string error;
+    MStatus status = forEachStatement(text, where, error, runStatement);
+    if (!error.empty()) {
+        logMessage(MessageKind::Error, error);
     }
     return status;
 }
@@ -229,26 +231,20 @@ template <class Each> MStatus forEachStatement(const std::string& text, const st
 
 bool tokenizeCommand(const std::string& line, std::vector<std::string>& tokens, std::string& error) {
     tokens.clear();
-    size_t before = messages().size();
-    MStatus status = forEachStatement(line, "command", [&](const std::vector<Word>& words) {
+    return forEachStatement(line, "command", error, [&](const std::vector<Word>& words) {
         for (const Word& w : words) {
             tokens.push_back(w.text);
         }
         return MStatus(MS::kSuccess);
     });
-    if (!status) {
-        error = messages().size() > before ? messages().back().text : "cannot split the command";
-        return false;
-    }
-    return true;
 }
 
 MStatus runCommand(const std::string& line) {
-    return forEachStatement(line, "command", runStatement);
+    return runStatements(line, "command");
 }
 
 MStatus runScript(const std::string& text, const std::string& sourceName) {
-    return forEachStatement(text, sourceName, runStatement);
+    return runStatements(text, sourceName);
 }
 
 } // namespace orvex_host

@@ -1,11 +1,116 @@
-// Node types for animation curves, characters and clips.
+// Node types for animation curves, characters, clip libraries and clips.
+//
+// How the host ties them together (following the connections scene files
+// write):
+// - A curve is a member of source clip k of a clip library when its "apply"
+//   plug feeds the library's clipEvalList[k].clipEval[i].clipEvalRaw; the
+//   clip is the animClip whose "clip" plug feeds sourceClip[k]. Member i is
+//   associated with the attribute that entry i of the library's
+//   clipData[k].clipMapping names (or, when that mapping lacks the entry, the
+//   character's own mapping entry that clipData[k].clipIndexMap gives).
+// - A character owns the source clips of every clip library connected to it
+//   directly, in either direction, in connection order.
+// - The attributes a character animates feed it (for example
+//   pCube1.translateX -> character1.dnSetMembers[0], or
+//   pCube1.translateX -> character1.linearValues[0]), so that an animated
+//   attribute is found again by following its outgoing connections to the
+//   plug they feed and back to that plug's source.
 
 #include "graph/NodeType.h"
+#include "types/AnimationData.h"
+
+#include <memory>
 
 namespace orvex_host {
 
+bool animCurveSetAttr(Scene& scene, Node& node, SetAttrRequest& request);   // AnimationSetAttr.cpp
+bool characterSetAttr(Scene& scene, Node& node, SetAttrRequest& request);   // AnimationSetAttr.cpp
+bool clipLibrarySetAttr(Scene& scene, Node& node, SetAttrRequest& request); // AnimationSetAttr.cpp
+
+namespace {
+
+void defineCurves(TypeRegistry& registry) {
+    NodeType& curve = registry.define("animCurve", MFn::kAnimCurve, "", false);
+    NodeTypeBuilder b(curve);
+    b.attr("apply", "a", AttrType::Message);
+    b.attr("tangentType", "tan", AttrType::Enum, static_cast<long long>(kDefaultTangentCode));
+    b.attr("weightedTangents", "wgt", AttrType::Bool, false);
+    b.attr("preInfinity", "pre", AttrType::Enum, 0LL);
+    b.attr("postInfinity", "pst", AttrType::Enum, 0LL);
+    b.attr("keyTanLocked", "ktl", AttrType::Bool, true, true);
+    b.attr("keyWeightLocked", "kwl", AttrType::Bool, true, true);
+    b.attr("keyBreakdown", "kbd", AttrType::Bool, false, true);
+    curve.makePayload = [] { return std::make_unique<AnimCurveData>(); };
+    curve.setAttrHook = animCurveSetAttr;
+
+    // Time-based curves (TL, TA, TU, TT), then the driven-key curves whose
+    // input is a number rather than time.
+    struct Kind {
+        const char* name;
+        MFn::Type kind;
+        AttrType output;
+        bool timeInput;
+    };
+    const Kind kinds[] = {
+        {"animCurveTL", MFn::kAnimCurveTimeToDistance, AttrType::Distance, true},
+        {"animCurveTA", MFn::kAnimCurveTimeToAngular, AttrType::Angle, true},
+        {"animCurveTU", MFn::kAnimCurveTimeToUnitless, AttrType::Double, true},
+        {"animCurveTT", MFn::kAnimCurveTimeToTime, AttrType::Time, true},
+        {"animCurveUL", MFn::kAnimCurveUnitlessToDistance, AttrType::Distance, false},
+        {"animCurveUA", MFn::kAnimCurveUnitlessToAngular, AttrType::Angle, false},
+        {"animCurveUU", MFn::kAnimCurveUnitlessToUnitless, AttrType::Double, false},
+        {"animCurveUT", MFn::kAnimCurveUnitlessToTime, AttrType::Time, false},
+    };
+    for (const Kind& k : kinds) {
+        NodeTypeBuilder kb(registry.define(k.name, k.kind, "animCurve", false));
+        kb.attr("output", "o", k.output, 0.0);
+        if (!k.timeInput) {
+            kb.attr("input", "i", AttrType::Double, 0.0);
+        }
+    }
+}
+
+void defineCharacter(TypeRegistry& registry) {
+    NodeType& character = registry.define("character", MFn::kCharacter, "objectSet", false);
+    NodeTypeBuilder b(character);
+    b.attr("message", "msg", AttrType::Message);
+    b.attr("linearValues", "lv", AttrType::Distance, 0.0, true);
+    b.attr("angularValues", "av", AttrType::Angle, 0.0, true);
+    b.attr("unitlessValues", "uv", AttrType::Double, 0.0, true);
+    b.attr("timeValues", "tv", AttrType::Time, 0.0, true);
+    character.makePayload = [] { return std::make_unique<CharacterData>(); };
+    character.setAttrHook = characterSetAttr;
+}
+
+void defineClips(TypeRegistry& registry) {
+    NodeType& library = registry.define("clipLibrary", MFn::kClipLibrary, "", false);
+    NodeTypeBuilder lb(library);
+    lb.attr("message", "msg", AttrType::Message);
+    lb.attr("character", "cha", AttrType::Message);
+    lb.attr("sourceClip", "sc", AttrType::Message, {}, true);
+    int evalList = lb.attr("clipEvalList", "cel", AttrType::Compound, {}, true);
+    int eval = lb.attr("clipEval", "cev", AttrType::Compound, {}, true, evalList);
+    lb.attr("clipEvalRaw", "cevr", AttrType::Message, {}, false, eval);
+    library.makePayload = [] { return std::make_unique<ClipLibraryData>(); };
+    library.setAttrHook = clipLibrarySetAttr;
+
+    NodeTypeBuilder cb(registry.define("animClip", MFn::kClip, "", false));
+    cb.attr("message", "msg", AttrType::Message);
+    cb.attr("clip", "cl", AttrType::Message);
+    cb.attr("sourceStart", "ss", AttrType::Time, 0.0);
+    cb.attr("sourceEnd", "se", AttrType::Time, 0.0);
+    cb.attr("start", "st", AttrType::Time, 0.0);
+    cb.attr("clipInstance", "ci", AttrType::Bool, true);
+    cb.attr("enable", "ea", AttrType::Bool, true);
+    cb.attr("absoluteChannel", "ac", AttrType::Bool, true, true);
+}
+
+} // namespace
+
 void registerAnimationTypes(TypeRegistry& registry) {
-    (void)registry;
+    defineCurves(registry);
+    defineCharacter(registry);
+    defineClips(registry);
 }
 
 } // namespace orvex_host

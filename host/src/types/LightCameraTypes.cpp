@@ -20,6 +20,14 @@ void addLightAttributes(NodeTypeBuilder& b) {
     b.color("shadowColor", "sc", 0.0);
     b.attr("centerOfIllumination", "col", AttrType::Distance, 5.0);
     b.attr("locatorScale", "lls", AttrType::Double, 1.0);
+    // What the light hands to the renderer's light list (an output).
+    b.compound(
+        "lightData", "ltd",
+        {makeAttr("lightDirection", "ld", AttrType::Float3),
+         makeAttr("lightIntensity", "li", AttrType::Float3), makeAttr("lightAmbient", "la", AttrType::Bool),
+         makeAttr("lightDiffuse", "ldf", AttrType::Bool), makeAttr("lightSpecular", "ls", AttrType::Bool),
+         makeAttr("lightShadowFraction", "lsf", AttrType::Float),
+         makeAttr("preShadowIntensity", "psi", AttrType::Float)});
 }
 
 void addNonAmbientAttributes(NodeTypeBuilder& b) {
@@ -81,8 +89,9 @@ void defineCamera(TypeRegistry& registry) {
     NodeTypeBuilder camera(registry.define("camera", MFn::kCamera, "shape", true));
     // The field of view follows from the film back (inches) and the focal
     // length (millimetres).
-    camera.attr("horizontalFilmAperture", "hfa", AttrType::Double, 1.41732);
-    camera.attr("verticalFilmAperture", "vfa", AttrType::Double, 0.94488);
+    camera.compound("cameraAperture", "cap",
+                    {makeAttr("horizontalFilmAperture", "hfa", AttrType::Double, 1.41732),
+                     makeAttr("verticalFilmAperture", "vfa", AttrType::Double, 0.94488)});
     camera.attr("focalLength", "fl", AttrType::Double, 35.0);
     camera.attr("lensSqueezeRatio", "lsr", AttrType::Double, 1.0);
     camera.attr("filmFit", "ff", AttrType::Enum, 1LL);

@@ -1,0 +1,248 @@
+// The Animation section of whole exports: scenes read from scene-file text,
+// exported by the command, the section compared byte for byte.
+
+#include "support/DocumentSections.h"
+#include "support/ExportHarness.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvex_test;
+using orvex_host::MessageKind;
+
+namespace {
+
+class AnimationExport : public ExportTest {
+protected:
+    std::string outputPath() const { return workDir() + "/out.xml"; }
+    // Exports with -an and returns the document's Animation section, its
+    // closing line break included.
+    std::string animationSection() {
+        EXPECT_EQ(exportWith("-an -f " + outputPath()), MS::kSuccess);
+        const std::string section = documentSection(readFile(outputPath()), "Animation");
+        EXPECT_NE(section, "");
+        return section + "\n";
+    }
+};
+
+// A cube under a group and a joint with rotate axis and joint orient; the
+// character "hero" has three clips (one without members), "extra" none.
+const char* const kHeroScene = R"(//Maya ASCII 2014 scene
+requires maya "2014";
+currentUnit -l centimeter -a degree -t film;
+createNode transform -n "group1";
+createNode transform -n "pCube1" -p "group1";
+createNode joint -n "joint1";
+	setAttr ".ra" -type "double3" 90 0 0;
+	setAttr ".jo" -type "double3" 0 0 30;
+createNode animCurveTL -n "pCube1_translateX";
+	setAttr ".wgt" no;
+	setAttr -s 3 ".ktv[0:2]"  1 0 13 5 25 0;
+	setAttr ".kit[1]" 2;
+createNode animCurveTL -n "pCube1_translateY";
+	setAttr -s 2 ".ktv[0:1]"  1 2 25 2;
+createNode animCurveTL -n "pCube1_translateZ";
+	setAttr -s 2 ".ktv[0:1]"  1 0 25 -4;
+	setAttr -s 2 ".kot[0:1]"  2 2;
+createNode animCurveTU -n "pCube1_visibility";
+	setAttr ".tan" 9;
+	setAttr -s 2 ".ktv[0:1]"  1 1 13 0;
+	setAttr -s 2 ".kot[0:1]"  5 5;
+createNode animCurveTA -n "joint1_rotateX";
+	setAttr -s 2 ".ktv[0:1]"  1 0 25 10;
+createNode animCurveTA -n "joint1_rotateY";
+	setAttr -s 2 ".ktv[0:1]"  1 45 25 20;
+createNode animCurveTA -n "joint1_rotateZ";
+	setAttr -s 2 ".ktv[0:1]"  1 0 25 30;
+createNode character -n "extra";
+createNode character -n "hero";
+	setAttr ".am" -type "characterMapping" 7 "pCube1.translateX" 1 1 "pCube1.translateY" 1 2
+		 "pCube1.translateZ" 1 3 "pCube1.visibility" 0 1 "joint1.rotateX" 2 1 "joint1.rotateY" 2 2
+		 "joint1.rotateZ" 2 3  ;
+createNode clipLibrary -n "clipLibrary1";
+	setAttr -s 2 ".cel";
+	setAttr -s 4 ".cel[0].cev";
+	setAttr -s 3 ".cel[1].cev";
+	setAttr ".cd[0].cm" -type "characterMapping" 4 "pCube1.translateX" 1 1 "pCube1.translateY" 1 2
+		 "pCube1.translateZ" 1 3 "pCube1.visibility" 0 1  ;
+	setAttr ".cd[0].cim" -type "Int32Array" 4 0 1 2 3 ;
+	setAttr ".cd[1].cim" -type "Int32Array" 3 4 5 6 ;
+createNode animClip -n "moveSource";
+	setAttr ".ss" 1;
+	setAttr ".se" 25;
+	setAttr ".ci" no;
+createNode animClip -n "turnSource";
+	setAttr ".ss" 1;
+	setAttr ".se" 25;
+	setAttr ".ci" no;
+createNode animClip -n "emptySource";
+	setAttr ".se" 10;
+	setAttr ".ci" no;
+connectAttr "pCube1.tx" "hero.dnsm" -na;
+connectAttr "pCube1.ty" "hero.dnsm" -na;
+connectAttr "pCube1.tz" "hero.dnsm" -na;
+connectAttr "pCube1.v" "hero.dnsm" -na;
+connectAttr "joint1.rx" "hero.dnsm" -na;
+connectAttr "joint1.ry" "hero.dnsm" -na;
+connectAttr "joint1.rz" "hero.dnsm" -na;
+connectAttr "hero.lv[1]" "pCube1.tx";
+connectAttr "hero.av[1]" "joint1.rx";
+connectAttr "hero.msg" "clipLibrary1.cha";
+connectAttr "moveSource.cl" "clipLibrary1.sc[0]";
+connectAttr "turnSource.cl" "clipLibrary1.sc[1]";
+connectAttr "emptySource.cl" "clipLibrary1.sc[2]";
+connectAttr "pCube1_translateX.a" "clipLibrary1.cel[0].cev[0].cevr";
+connectAttr "pCube1_translateY.a" "clipLibrary1.cel[0].cev[1].cevr";
+connectAttr "pCube1_translateZ.a" "clipLibrary1.cel[0].cev[2].cevr";
+connectAttr "pCube1_visibility.a" "clipLibrary1.cel[0].cev[3].cevr";
+connectAttr "joint1_rotateX.a" "clipLibrary1.cel[1].cev[0].cevr";
+connectAttr "joint1_rotateY.a" "clipLibrary1.cel[1].cev[1].cevr";
+connectAttr "joint1_rotateZ.a" "clipLibrary1.cel[1].cev[2].cevr";
+)";
+
+} // namespace
+
+TEST_F(AnimationExport, CharactersClipsAndCorrectedRotations) {
+    // Every statement of the scene is understood: no notice.
+    std::string error;
+    ASSERT_TRUE(orvex_host::openSceneText(kHeroScene, "hero.ma", error, false)) << error;
+    EXPECT_EQ(messagesOf(MessageKind::Notice), std::vector<std::string>());
+    orvex_host::clearMessages();
+    EXPECT_EQ(animationSection(),
+              "  <Animation>\n"
+              "    <AnimationSets>\n"
+              "      <AnimationSet name=\"hero\">\n"
+              "        <Clip name=\"moveSource\" duration=\"1000\">\n"
+              "          <Keyframes nodeId=\"2\">\n"
+              "            <Keyframe time=\"0\" translation=\"0 2 0\" iptout=\"linear\" "
+              "visibility=\"true\"/>\n"
+              "            <Keyframe time=\"500\" translation=\"5 2 -2\" iptin=\"linear\" "
+              "visibility=\"false\"/>\n"
+              "            <Keyframe time=\"1000\" translation=\"0 2 -4\" iptout=\"linear\" "
+              "visibility=\"false\"/>\n"
+              "          </Keyframes>\n"
+              "        </Clip>\n"
+              "        <Clip name=\"turnSource\" duration=\"1000\">\n"
+              "          <Keyframes nodeId=\"3\">\n"
+              "            <Keyframe time=\"0\" rotation=\"90 45 30\"/>\n"
+              "            <Keyframe time=\"1000\" rotation=\"100 20 60\"/>\n"
+              "          </Keyframes>\n"
+              "        </Clip>\n"
+              "      </AnimationSet>\n"
+              "    </AnimationSets>\n"
+              "  </Animation>\n");
+    EXPECT_EQ(messagesOf(MessageKind::Warning),
+              (std::vector<std::string>{
+                  "orvexExport: Joint without bind pose found. Using current rotation (joint1).\n"}));
+}
+
+TEST_F(AnimationExport, MetresRadiansAndPalFrames) {
+    openScene(R"(requires maya "2014";
+currentUnit -l meter -a radian -t pal;
+createNode transform -n "box";
+createNode animCurveTL -n "box_tx";
+	setAttr -s 2 ".ktv[0:1]"  0 1.5 25 -0.25;
+createNode animCurveTL -n "box_ty";
+	setAttr -s 2 ".ktv[0:1]"  0 0 25 0;
+createNode animCurveTL -n "box_tz";
+	setAttr -s 2 ".ktv[0:1]"  0 2 25 2;
+createNode animCurveTA -n "box_ry";
+	setAttr -s 2 ".ktv[0:1]"  0 0 25 1.5707963267948966;
+createNode animCurveTA -n "box_rx";
+createNode animCurveTA -n "box_rz";
+createNode character -n "mover";
+createNode clipLibrary -n "lib";
+	setAttr ".cd[0].cm" -type "characterMapping" 6 "box.tx" 1 1 "box.ty" 1 2 "box.tz" 1 3 "box.rx" 2 1
+		"box.ry" 2 2 "box.rz" 2 3;
+createNode animClip -n "slide";
+	setAttr ".ss" 0;
+	setAttr ".se" 50;
+	setAttr ".ci" no;
+connectAttr "box.tx" "mover.dnsm" -na;
+connectAttr "box.ty" "mover.dnsm" -na;
+connectAttr "box.tz" "mover.dnsm" -na;
+connectAttr "box.rx" "mover.dnsm" -na;
+connectAttr "box.ry" "mover.dnsm" -na;
+connectAttr "box.rz" "mover.dnsm" -na;
+connectAttr "mover.msg" "lib.cha";
+connectAttr "slide.cl" "lib.sc[0]";
+connectAttr "box_tx.a" "lib.cel[0].cev[0].cevr";
+connectAttr "box_ty.a" "lib.cel[0].cev[1].cevr";
+connectAttr "box_tz.a" "lib.cel[0].cev[2].cevr";
+connectAttr "box_rx.a" "lib.cel[0].cev[3].cevr";
+connectAttr "box_ry.a" "lib.cel[0].cev[4].cevr";
+connectAttr "box_rz.a" "lib.cel[0].cev[5].cevr";
+)");
+    // Translations come back in metres; a curve without keys still counts
+    // for its group and evaluates to nothing but 0.
+    EXPECT_EQ(animationSection(),
+              "  <Animation>\n"
+              "    <AnimationSets>\n"
+              "      <AnimationSet name=\"mover\">\n"
+              "        <Clip name=\"slide\" duration=\"2000\">\n"
+              "          <Keyframes nodeId=\"1\">\n"
+              "            <Keyframe time=\"0\" translation=\"1.5 0 2\" rotation=\"0 0 0\"/>\n"
+              "            <Keyframe time=\"1000\" translation=\"-0.25 0 2\" "
+              "rotation=\"0 90 0\"/>\n"
+              "          </Keyframes>\n"
+              "        </Clip>\n"
+              "      </AnimationSet>\n"
+              "    </AnimationSets>\n"
+              "  </Animation>\n");
+}
+
+TEST_F(AnimationExport, MembersThatCannotBeTracedAreWarnedAbout) {
+    openScene(R"(requires maya "2014";
+currentUnit -l centimeter -a degree -t ntsc;
+createNode transform -n "lamp";
+createNode pointLight -n "lampShape" -p "lamp";
+createNode transform -n "pCube1";
+createNode animCurveTU -n "lampShape_intensity";
+	setAttr -s 2 ".ktv[0:1]"  1 1 30 2;
+createNode animCurveTL -n "pCube1_translateY";
+	setAttr -s 2 ".ktv[0:1]"  1 0 30 3;
+createNode animCurveTU -n "pCube1_rotateOrder";
+	setAttr ".ktv[0]"  1 2;
+createNode character -n "rig";
+createNode clipLibrary -n "lib";
+	setAttr ".cd[0].cm" -type "characterMapping" 3 "lampShape.intensity" 0 1 "pCube1.translateY" 1 1
+		"pCube1.rotateOrder" 0 2;
+createNode animClip -n "flicker";
+	setAttr ".ss" 1;
+	setAttr ".se" 31;
+	setAttr ".ci" no;
+connectAttr "lampShape.intensity" "rig.dnsm" -na;
+connectAttr "pCube1.ro" "rig.dnsm" -na;
+connectAttr "rig.msg" "lib.cha";
+connectAttr "flicker.cl" "lib.sc[0]";
+connectAttr "lampShape_intensity.a" "lib.cel[0].cev[0].cevr";
+connectAttr "pCube1_translateY.a" "lib.cel[0].cev[1].cevr";
+connectAttr "pCube1_rotateOrder.a" "lib.cel[0].cev[2].cevr";
+)");
+    // Only rotateOrder traces, and it is no channel. Without the lights
+    // flag the lamp is not written, so the cube has node id 1.
+    EXPECT_EQ(animationSection(), "  <Animation>\n"
+                                  "    <AnimationSets>\n"
+                                  "      <AnimationSet name=\"rig\">\n"
+                                  "        <Clip name=\"flicker\" duration=\"1000\">\n"
+                                  "          <Keyframes nodeId=\"1\">\n"
+                                  "          </Keyframes>\n"
+                                  "        </Clip>\n"
+                                  "      </AnimationSet>\n"
+                                  "    </AnimationSets>\n"
+                                  "  </Animation>\n");
+    EXPECT_EQ(
+        messagesOf(MessageKind::Warning),
+        (std::vector<std::string>{
+            "Failed to find the animated object for the animation curve lampShape.intensity in clip flicker",
+            "The animation curve pCube1.translateY in clip flicker does not seem to be connected"}));
+}
+
+TEST_F(AnimationExport, TheCommandFailsWhenCharactersCannotBeListed) {
+    openScene(kHeroScene);
+    orvex_host::setFault("MItDependencyNodes:kCharacter");
+    EXPECT_NE(exportWith("-an -f " + outputPath()), MS::kSuccess);
+    EXPECT_FALSE(fileExists(outputPath()));
+    // Without the flag the pass does not run.
+    EXPECT_EQ(exportWith("-f " + outputPath()), MS::kSuccess);
+    EXPECT_EQ(readFile(outputPath()).find("<Animation>"), std::string::npos);
+}
