@@ -1,5 +1,7 @@
 #pragma once
-// Function set for polygon meshes.
+// Function set for polygon meshes. A mesh whose input is fed through
+// deformers (a skinned mesh) reads the geometry of the mesh at the start of
+// the chain, undeformed.
 
 #include <maya/MColorArray.h>
 #include <maya/MFloatVectorArray.h>
@@ -21,15 +23,23 @@ public:
     int numPolygons(MStatus* status = NULL) const;
     int numFaceVertices(MStatus* status = NULL) const;
     MStatus getPoints(MPointArray& points, MSpace::Space space = MSpace::kObject) const;
+    // One normal per face-vertex (face order, then corner order), indexed
+    // through MItMeshPolygon::normalIndex: the file's locked normals where it
+    // stores them, elsewhere computed from the faces across smooth edges.
     MStatus getNormals(MFloatVectorArray& normals, MSpace::Space space = MSpace::kObject) const;
     MStatus getPolygonVertices(int polygonId, MIntArray& vertexList) const;
     int numUVSets(MStatus* status = NULL) const;
     MStatus getUVSetNames(MStringArray& setNames) const;
     // Shading groups of one instance, and per polygon the index of its
-    // group in that array (-1 for a polygon without one).
+    // group in that array (-1 for a polygon without one). Groups of face
+    // sets come first, in the order of the sets, then the group of the whole
+    // instance. Fails, with both arrays empty, for an instance the mesh does
+    // not have.
     MStatus getConnectedShaders(unsigned int instanceNumber, MObjectArray& shaders, MIntArray& indices) const;
-    // One colour per face-vertex, in face order; an unassigned face-vertex
-    // gives (-1, -1, -1, -1).
+    // One colour per face-vertex, in face order, from the named colour set
+    // (the current one when null); an unassigned face-vertex gives
+    // defaultUnsetColor, or (-1, -1, -1, -1) without one. Fails for a mesh
+    // without colour sets.
     MStatus getFaceVertexColors(MColorArray& colors, const MString* colorSet = NULL,
                                 const MColor* defaultUnsetColor = NULL) const;
 };

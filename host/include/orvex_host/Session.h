@@ -5,6 +5,7 @@
 
 #include <maya/MStatus.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -95,11 +96,25 @@ bool isCommandRegistered(const std::string& name);
 // ---- Fault switches --------------------------------------------------------
 // Names: "registerCommand", "deregisterCommand", "MItDag", "MItDependencyNodes"
 // (every filter) or "MItDependencyNodes:<kind name>" (one filter),
-// "MItDependencyGraph", "executeCommand:<command text>", and those that other
-// host parts document beside their calls.
+// "MItDependencyGraph", "executeCommand:<command text>", the geometry
+// queries "MItMeshPolygon", "MItGeometry", "MFnNurbsCurve" (attaching the
+// set), "getPoints", "getNormals", "getUVSetNames", "getConnectedShaders",
+// "getFaceVertexColors", "numTriangles", "getTriangle", "getColorIndex",
+// "getCVs", "indexForOutputShape", "getWeights" (and "throw:<one of these>",
+// which makes the query throw std::bad_alloc, as running out of memory
+// would), and those that other host parts document beside their calls.
 
 void setFault(const std::string& name, bool on = true);
 bool faultActive(const std::string& name);
+bool anyFaultActive();
 void clearFaults();
+
+// ---- Watching geometry queries (tests) ---------------------------------------
+// Called with the query's name (as in the fault list) each time the host
+// answers one of the whole-shape queries "getPoints", "getNormals",
+// "getUVSetNames", "getConnectedShaders", "getFaceVertexColors", "getCVs" and
+// "getWeights"; an empty function stops the calls.
+
+void setGeometryQueryObserver(std::function<void(const std::string& query)> observer);
 
 } // namespace orvex_host

@@ -94,6 +94,10 @@ bool faultActive(const std::string& name) {
     return session().faults.count(name) != 0;
 }
 
+bool anyFaultActive() {
+    return !session().faults.empty();
+}
+
 void clearFaults() {
     session().faults.clear();
 }

@@ -1,0 +1,251 @@
+#include "geometry/MeshData.h"
+
+#include "geometry/DeformerChain.h"
+#include "graph/Scene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace orvex_host {
+
+namespace {
+
+// Union-find over corners: corners that share a vertex and meet across a
+// smooth edge end up in one group, which gets one normal.
+class CornerGroups {
+public:
+    explicit CornerGroups(size_t count) : parent_(count) { std::iota(parent_.begin(), parent_.end(), 0u); }
+
+    uint32_t root(uint32_t c) {
+        while (parent_[c] != c) {
+            parent_[c] = parent_[parent_[c]];
+            c = parent_[c];
+        }
+        return c;
+    }
+    void join(uint32_t a, uint32_t b) {
+        a = root(a);
+        b = root(b);
+        if (a != b) {
+            parent_[b] = a;
+        }
+    }
+
+private:
+    std::vector<uint32_t> parent_;
+};
+
+// The face's normal scaled by twice its area (Newell's method over the outer loop).
+void areaNormal(const MeshData& mesh, uint32_t face, double out[3]) {
+    out[0] = out[1] = out[2] = 0.0;
+    uint32_t begin = mesh.faceStart[face];
+    uint32_t count = mesh.outerLoopSize(face);
+    for (uint32_t i = 0; i < count; ++i) {
+        double a[3], b[3];
+        mesh.point(mesh.cornerVertex[begin + i], a);
+        mesh.point(mesh.cornerVertex[begin + (i + 1) % count], b);
+        out[0] += (a[1] - b[1]) * (a[2] + b[2]);
+        out[1] += (a[2] - b[2]) * (a[0] + b[0]);
+        out[2] += (a[0] - b[0]) * (a[1] + b[1]);
+    }
+}
+
+// The corner that follows `corner` in its loop.
+uint32_t nextInLoop(const MeshData& mesh, uint32_t face, uint32_t corner) {
+    uint32_t begin = mesh.faceStart[face];
+    uint32_t local = corner - begin;
+    uint32_t loopBegin = 0, loopEnd = mesh.faceSize(face);
+    if (mesh.holeStarts.empty()) {
+        return begin + (local + 1 < loopEnd ? local + 1 : 0);
+    }
+    std::vector<uint32_t> loops = mesh.loopStarts(face);
+    for (size_t l = 0; l < loops.size(); ++l) {
+        if (local >= loops[l]) {
+            loopBegin = loops[l];
+            loopEnd = l + 1 < loops.size() ? loops[l + 1] : mesh.faceSize(face);
+        }
+    }
+    return begin + (local + 1 < loopEnd ? local + 1 : loopBegin);
+}
+
+void computeNormals(const MeshData& mesh, std::vector<float>& normals) {
+    const uint32_t corners = mesh.cornerCount();
+    std::vector<uint32_t> faceOf(corners);
+    for (uint32_t f = 0; f < mesh.faceCount(); ++f) {
+        for (uint32_t c = mesh.faceStart[f]; c < mesh.faceStart[f + 1]; ++c) {
+            faceOf[c] = f;
+        }
+    }
+    // Join the corners at both ends of every smooth edge that two faces share.
+    CornerGroups groups(corners);
+    std::vector<int64_t> firstUse(mesh.edges.size(), -1);
+    for (uint32_t c = 0; c < corners; ++c) {
+        int written = mesh.cornerEdge[c];
+        size_t edge = static_cast<size_t>(written < 0 ? -(written + 1) : written);
+        if (edge >= mesh.edges.size() || !mesh.edges[edge].smooth) {
+            continue;
+        }
+        if (firstUse[edge] < 0) {
+            firstUse[edge] = c;
+            continue;
+        }
+        uint32_t other = static_cast<uint32_t>(firstUse[edge]);
+        uint32_t ends[2] = {c, nextInLoop(mesh, faceOf[c], c)};
+        uint32_t otherEnds[2] = {other, nextInLoop(mesh, faceOf[other], other)};
+        for (uint32_t a : ends) {
+            for (uint32_t b : otherEnds) {
+                if (mesh.cornerVertex[a] == mesh.cornerVertex[b]) {
+                    groups.join(a, b);
+                }
+            }
+        }
+    }
+    std::vector<double> faceNormals(3 * size_t(mesh.faceCount()));
+    for (uint32_t f = 0; f < mesh.faceCount(); ++f) {
+        areaNormal(mesh, f, &faceNormals[3 * size_t(f)]);
+    }
+    std::vector<double> sums(3 * size_t(corners), 0.0);
+    for (uint32_t c = 0; c < corners; ++c) {
+        uint32_t r = groups.root(c);
+        for (int k = 0; k < 3; ++k) {
+            sums[3 * size_t(r) + k] += faceNormals[3 * size_t(faceOf[c]) + k];
+        }
+    }
+    normals.assign(3 * size_t(corners), 0.0f);
+    for (uint32_t c = 0; c < corners; ++c) {
+        const double* s = &sums[3 * size_t(groups.root(c))];
+        double length = std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
+        if (length > 0.0) {
+            for (int k = 0; k < 3; ++k) {
+                normals[3 * size_t(c) + k] = static_cast<float>(s[k] / length);
+            }
+        }
+    }
+}
+
+bool isSet(const std::vector<float>& stored, uint32_t corner) {
+    size_t i = 3 * size_t(corner);
+    return i + 2 < stored.size() && stored[i] < kUnsetNormal && stored[i + 1] < kUnsetNormal &&
+           stored[i + 2] < kUnsetNormal;
+}
+
+} // namespace
+
+void MeshData::point(int vertex, double out[3]) const {
+    size_t i = 3 * static_cast<size_t>(vertex);
+    if (vertex < 0 || i + 2 >= points.size()) {
+        out[0] = out[1] = out[2] = 0.0;
+        return;
+    }
+    for (int k = 0; k < 3; ++k) {
+        out[k] = points[i + k] + (i + k < offsets.size() ? offsets[i + k] : 0.0);
+    }
+}
+
+uint32_t MeshData::outerLoopSize(uint32_t face) const {
+    if (!holeStarts.empty()) {
+        auto it = holeStarts.find(face);
+        if (it != holeStarts.end() && !it->second.empty()) {
+            return it->second.front();
+        }
+    }
+    return faceSize(face);
+}
+
+std::vector<uint32_t> MeshData::loopStarts(uint32_t face) const {
+    std::vector<uint32_t> loops;
+    loopStarts(face, loops);
+    return loops;
+}
+
+void MeshData::loopStarts(uint32_t face, std::vector<uint32_t>& loops) const {
+    loops.assign(1, 0);
+    if (holeStarts.empty()) {
+        return;
+    }
+    auto it = holeStarts.find(face);
+    if (it != holeStarts.end()) {
+        loops.insert(loops.end(), it->second.begin(), it->second.end());
+    }
+}
+
+namespace {
+
+template <class Set>
+const Set* findSet(const std::map<unsigned, Set>& sets, const std::string* name, const std::string& current) {
+    if (sets.empty()) {
+        return nullptr;
+    }
+    const std::string& wanted = name ? *name : current;
+    for (const auto& entry : sets) {
+        if (entry.second.name == wanted) {
+            return &entry.second;
+        }
+    }
+    return name ? nullptr : &sets.begin()->second;
+}
+
+} // namespace
+
+const UvSetData* MeshData::findUvSet(const std::string* name, const std::string& current) const {
+    return findSet(uvSets, name, current);
+}
+
+const ColorSetData* MeshData::findColorSet(const std::string* name, const std::string& current) const {
+    return findSet(colorSets, name, current);
+}
+
+std::string currentSetName(const Node* mesh, const char* attribute) {
+    int attr = mesh->findAttribute(attribute);
+    const Value* v = attr < 0 ? nullptr : mesh->value({attr, {}});
+    const std::string* text = v ? std::get_if<std::string>(v) : nullptr;
+    return text ? *text : std::string();
+}
+
+const std::vector<float>& MeshData::cornerNormals() const {
+    if (normalsReady_) {
+        return *normals_;
+    }
+    const uint32_t corners = cornerCount();
+    bool allStored = true;
+    for (uint32_t c = 0; c < corners && allStored; ++c) {
+        allStored = isSet(storedNormals, c);
+    }
+    if (allStored && storedNormals.size() == 3 * size_t(corners)) {
+        normals_ = &storedNormals; // the file locks every normal: nothing to compute or copy
+    } else {
+        computeNormals(*this, computedNormals_);
+        for (uint32_t c = 0; c < corners; ++c) {
+            if (isSet(storedNormals, c)) {
+                std::copy_n(&storedNormals[3 * size_t(c)], 3, &computedNormals_[3 * size_t(c)]);
+            }
+        }
+        normals_ = &computedNormals_;
+    }
+    normalsReady_ = true;
+    return *normals_;
+}
+
+const MeshData* meshGeometry(const Scene& scene, const Node* mesh) {
+    // A chain of deformers ends at a mesh; a cycle or a chain through nodes
+    // that are not deformers ends the search with the mesh's own (empty) data.
+    const Node* current = mesh;
+    for (int guard = 0; current && guard < 64; ++guard) {
+        const MeshData* data = current->payloadAs<MeshData>();
+        if (!data) {
+            return nullptr;
+        }
+        if (data->storesGeometry()) {
+            return data;
+        }
+        const Node* upstream = upstreamGeometrySource(scene, current);
+        if (!upstream) {
+            return data;
+        }
+        current = upstream;
+    }
+    return mesh->payloadAs<MeshData>();
+}
+
+} // namespace orvex_host

@@ -1,0 +1,180 @@
+// The shape pass over scenes built node by node: which nodes become blobs
+// and in what order, the triangle sets that meshes become (checked against
+// corners worked out from the scene), switches, skin weights with the
+// envelope lowered, failed host queries, and curves.
+
+#include "shapes/PanelMesh.h"
+#include "shapes/ShapePassFixture.h"
+
+#include <maya/MFnDependencyNode.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+using namespace orvex_host;
+using namespace orvex_test;
+
+TEST_F(ShapePass, AMixedMeshBecomesSubsetsOfTheTrianglesItsPolygonsSplitInto) {
+    MeshSpec spec = panelMesh();
+    Node* panel = addMesh("panel", spec);
+    shadingGroup("redSG");
+    shadingGroup("blueSG");
+    set(panel, ".iog[0].og[0].gcl", "1 \"f[0]\"", {"componentList"});
+    set(panel, ".iog[0].og[1].gcl", "1 \"f[2]\"", {"componentList"});
+    connect("panel.objectGroups[0][0]", "redSG.dagSetMembers[0]");
+    connect("panel.objectGroups[0][1]", "blueSG.dagSetMembers[0]");
+
+    auto shapes = run(idsFor({{"panel", 7}}), {true, true, true, false, false, false});
+    ASSERT_EQ(shapes.size(), 1u);
+    EXPECT_EQ(shapes[0].name, "panel");
+    EXPECT_EQ(shapes[0].shapeId, 7u);
+    expectPanelBlob(shapes[0], spec, 1.0);
+}
+
+TEST_F(ShapePass, OnlyListedMeshesThatAreNotIntermediateBecomeBlobsInNodeOrder) {
+    addMesh("second", unitQuad());
+    Node* hidden = addMesh("hidden", unitQuad());
+    setPlug(hidden, "intermediateObject", true);
+    addMesh("unlisted", unitQuad());
+    addMesh("first", unitQuad());
+
+    EXPECT_TRUE(run(IdTable(), {}).empty());
+
+    Switches verbose;
+    verbose.verbose = true;
+    auto shapes = run(idsFor({{"first", 1}, {"second", 2}, {"hidden", 3}}), verbose);
+    ASSERT_EQ(shapes.size(), 2u);
+    EXPECT_EQ(shapes[0].name, "second");
+    EXPECT_EQ(shapes[0].shapeId, 2u);
+    EXPECT_EQ(shapes[1].name, "first");
+    EXPECT_EQ(shapes[1].shapeId, 1u);
+    EXPECT_EQ(messagesOf(MessageKind::Info),
+              (std::vector<std::string>{"IndexedFaceSet: second", "IndexedFaceSet: first"}));
+
+    // A quad is two triangles over four welded vertices, both of material 0.
+    EXPECT_EQ(shapes[0].set.flags, 0u);
+    EXPECT_EQ(shapes[0].set.numVertices, 4u);
+    EXPECT_EQ(shapes[0].set.numIndices, 6u);
+    ASSERT_EQ(shapes[0].set.numSubsets, 1u);
+
+    setFault("MItDependencyNodes");
+    EXPECT_TRUE(run(idsFor({{"first", 1}}), {}, MS::kFailure).empty());
+}
+
+TEST_F(ShapePass, AtMostFourUvSetsAreReadInTheirOrder) {
+    MeshSpec spec = unitQuad();
+    for (int s = 0; s < 6; ++s) {
+        spec.uvSets.push_back({"set" + std::to_string(s),
+                               {{float(s), 0}, {float(s), 1}, {float(s), 2}, {float(s), 3}},
+                               {{0, 1, 2, 3}}});
+    }
+    addMesh("six", spec);
+    MeshSpec bare = unitQuad();
+    addMesh("bare", bare);
+    Switches s;
+    s.uvs = true;
+    auto shapes = run(idsFor({{"six", 1}, {"bare", 2}}), s);
+    ASSERT_EQ(shapes.size(), 2u);
+    EXPECT_EQ(shapes[0].set.flags, 0x1Eu);
+    for (int k = 0; k < 4; ++k) {
+        ASSERT_EQ(shapes[0].set.uv[k].size(), 8u);
+        EXPECT_EQ(shapes[0].set.uv[k][0], float(k)) << "set " << k;
+    }
+    EXPECT_EQ(shapes[1].set.flags, 0u); // no UV set, no UV flag
+}
+
+TEST_F(ShapePass, UnassignedColoursSwitchColoursOffWithOneWarningEach) {
+    MeshSpec spec = unitQuad();
+    spec.colorSets = {{"paint", {{1, 0, 0, 1}}, {{0, -1, -1, -1}}}};
+    addMesh("patchy", spec);
+    Switches s;
+    s.colors = true;
+    auto shapes = run(idsFor({{"patchy", 1}}), s);
+    ASSERT_EQ(shapes.size(), 1u);
+    EXPECT_EQ(shapes[0].set.flags & 0x20u, 0u);
+    const std::string warning =
+        "orvexExport: Vertex colors are not or incomplete assigned. Vertex Colors not exported (patchy)";
+    EXPECT_EQ(warnings(), std::vector<std::string>(3, warning));
+}
+
+TEST_F(ShapePass, ANormalCameraInputRequestsTangents) {
+    addMesh("mapped", unitQuad());
+    addMesh("plain", unitQuad());
+    shadingGroup("mappedSG", true);
+    shadingGroup("plainSG");
+    connect("mapped.instObjGroups[0]", "mappedSG.dagSetMembers[0]");
+    connect("plain.instObjGroups[0]", "plainSG.dagSetMembers[0]");
+    Switches s;
+    s.normals = true;
+    auto shapes = run(idsFor({{"mapped", 1}, {"plain", 2}}), s);
+    ASSERT_EQ(shapes.size(), 2u);
+    EXPECT_EQ(shapes[0].set.flags, 0x81u);
+    EXPECT_EQ(shapes[1].set.flags, 0x01u);
+}
+
+TEST_F(ShapePass, AFailedQuerySwitchesItsFeatureOffForThatMeshOnly) {
+    addMesh("a", unitQuad());
+    addMesh("b", unitQuad());
+    Switches all;
+    all.normals = true;
+    // getNormals fails for the first mesh only.
+    int calls = 0;
+    setGeometryQueryObserver([&](const std::string& query) {
+        if (query == "getNormals") {
+            setFault("getNormals", ++calls == 1);
+        }
+    });
+    auto shapes = run(idsFor({{"a", 1}, {"b", 2}}), all);
+    ASSERT_EQ(shapes.size(), 2u);
+    EXPECT_EQ(shapes[0].set.flags, 0u);
+    EXPECT_EQ(shapes[1].set.flags, 0x01u);
+}
+
+TEST_F(ShapePass, FailedPolygonQueriesLeaveTrianglesOutAndColoursAtTheFirstElement) {
+    MeshSpec spec = unitQuad();
+    spec.colorSets = {{"paint", {{0.25f, 0.5f, 0.75f, 1}, {1, 1, 1, 1}}, {{1, 0, 0, 0}}}};
+    addMesh("quad", spec);
+    Switches s;
+    s.colors = true;
+    s.uvs = true;
+
+    setFault("getColorIndex");
+    auto shapes = run(idsFor({{"quad", 1}}), s);
+    ASSERT_EQ(shapes.size(), 1u);
+    ASSERT_EQ(shapes[0].set.flags, 0x20u);
+    // Every corner takes face-vertex colour 0: the first corner's colour.
+    for (uint32_t v = 0; v < shapes[0].set.numVertices; ++v) {
+        EXPECT_EQ(shapes[0].set.colors[3 * v], 1.0f);
+    }
+
+    // A colour id beyond the face-vertex colours takes the first of them.
+    clearFaults();
+    MeshSpec longList = unitQuad();
+    longList.colorSets = {
+        {"paint",
+         {{0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0.5f, 0, 0, 1}},
+         {{5, 0, 0, 5}}}};
+    addMesh("longList", longList);
+    shapes = run(idsFor({{"longList", 1}}), s);
+    ASSERT_EQ(shapes.size(), 1u);
+    for (uint32_t v = 0; v < shapes[0].set.numVertices; ++v) {
+        EXPECT_EQ(shapes[0].set.colors[3 * v], 0.5f);
+    }
+
+    setFault("getTriangle");
+    shapes = run(idsFor({{"quad", 1}}), s);
+    ASSERT_EQ(shapes.size(), 1u);
+    EXPECT_EQ(shapes[0].set.numIndices, 0u);
+
+    clearFaults();
+    setFault("getUVSetNames");
+    setFault("getConnectedShaders");
+    shapes = run(idsFor({{"quad", 1}}), s);
+    ASSERT_EQ(shapes.size(), 1u);
+    EXPECT_EQ(shapes[0].set.flags, 0x20u);
+    EXPECT_EQ(shapes[0].set.numIndices, 6u);
+}

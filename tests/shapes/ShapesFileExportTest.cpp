@@ -1,0 +1,284 @@
+// The shapes side file from end to end: scene files as the host writes
+// them, read by the host, exported by the command with its geometry flags,
+// and the side file parsed back and checked byte by byte and field by field.
+
+#include "api/Access.h"
+#include "graph/Scene.h"
+#include "shapes/PanelMesh.h"
+#include "support/ExportHarness.h"
+#include "support/SideFileReader.h"
+
+#include <orvex_host/Session.h>
+
+#include <maya/MFnDependencyNode.h>
+#include <maya/MItDependencyNodes.h>
+#include <maya/MPlug.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <regex>
+
+using namespace orvex_test;
+using orvex_host::MessageKind;
+
+namespace {
+
+const char* const kHeader = "//Maya ASCII 2014 scene\n"
+                            "requires maya \"2014\";\n";
+
+std::string meshNode(const std::string& transform, const std::string& shape, const MeshSpec& spec,
+                     const std::string& extra = "") {
+    return "createNode transform -n \"" + transform + "\";\n" + "createNode mesh -n \"" + shape + "\" -p \"" +
+           transform + "\";\n" + "\tsetAttr -k off \".v\";\n" + sceneText(meshStatements(spec)) + extra;
+}
+
+std::string shadingGroup(const std::string& material, const std::string& group) {
+    return "createNode lambert -n \"" + material + "\";\n" + "createNode shadingEngine -n \"" + group +
+           "\";\n\tsetAttr \".ihi\" 0;\n\tsetAttr \".ro\" yes;\n";
+}
+
+// The panel shaded per face, as the host writes face sets.
+std::string panelScene(const std::string& units = "centimeter") {
+    return std::string(kHeader) + "currentUnit -l " + units + " -a degree -t film;\n" +
+           meshNode("panel", "panelShape", panelMesh(),
+                    "\tsetAttr -s 2 \".iog[0].og\";\n"
+                    "\tsetAttr \".iog[0].og[0].gcl\" -type \"componentList\" 1 \"f[0]\";\n"
+                    "\tsetAttr \".iog[0].og[1].gcl\" -type \"componentList\" 1 \"f[2]\";\n"
+                    "\tsetAttr \".cuvs\" -type \"string\" \"map1\";\n") +
+           shadingGroup("red", "redSG") + shadingGroup("blue", "blueSG") +
+           "createNode groupId -n \"groupId1\";\n"
+           "createNode groupId -n \"groupId2\";\n"
+           "connectAttr \"red.oc\" \"redSG.ss\";\n"
+           "connectAttr \"blue.oc\" \"blueSG.ss\";\n"
+           "connectAttr \"groupId1.id\" \"panelShape.iog.og[0].gid\";\n"
+           "connectAttr \"redSG.mwc\" \"panelShape.iog.og[0].gco\";\n"
+           "connectAttr \"groupId2.id\" \"panelShape.iog.og[1].gid\";\n"
+           "connectAttr \"blueSG.mwc\" \"panelShape.iog.og[1].gco\";\n"
+           "connectAttr \"panelShape.iog.og[0]\" \"redSG.dsm\" -na;\n"
+           "connectAttr \"panelShape.iog.og[1]\" \"blueSG.dsm\" -na;\n"
+           "connectAttr \"groupId1.msg\" \"redSG.gn\" -na;\n"
+           "connectAttr \"groupId2.msg\" \"blueSG.gn\" -na;\n";
+}
+
+std::string curveNode(const std::string& name, int form, int degree, int count) {
+    std::string cvs;
+    for (int i = 0; i < count; ++i) {
+        cvs += "\t\t" + std::to_string(i) + " " + std::to_string(i % 2) + " " + std::to_string(form) + "\n";
+    }
+    int knots = count + degree - 1;
+    std::string knotList;
+    for (int k = 0; k < knots; ++k) {
+        knotList += " " + std::to_string(k);
+    }
+    return "createNode transform -n \"" + name + "\";\n" + "createNode nurbsCurve -n \"" + name +
+           "Shape\" -p \"" + name + "\";\n" + "\tsetAttr -k off \".v\";\n" +
+           "\tsetAttr \".cc\" -type \"nurbsCurve\" \n\t\t" + std::to_string(degree) + " " +
+           std::to_string(count - degree) + " " + std::to_string(form) + " no 3\n\t\t" +
+           std::to_string(knots) + knotList + "\n\t\t" + std::to_string(count) + "\n" + cvs + "\t\t;\n";
+}
+
+// A skinned quad as the host writes one: the intermediate original holds
+// the geometry; group parts, a tweak and the skin cluster feed the shape.
+std::string skinnedScene() {
+    MeshSpec quad;
+    quad.points = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
+    quad.faces = {{0, 1, 2, 3}};
+    std::string text = std::string(kHeader) + "currentUnit -l centimeter -a degree -t film;\n";
+    for (int j = 0; j < 6; ++j) {
+        text +=
+            "createNode joint -n \"joint" + std::to_string(j) + "\"" + (j ? " -p \"joint0\"" : "") + ";\n";
+    }
+    text += "createNode transform -n \"body\";\n"
+            "createNode mesh -n \"bodyShape\" -p \"body\";\n"
+            "\tsetAttr -k off \".v\";\n"
+            "\tsetAttr \".vir\" yes;\n"
+            "\tsetAttr \".uvst[0].uvsn\" -type \"string\" \"map1\";\n"
+            "createNode mesh -n \"bodyShapeOrig\" -p \"body\";\n"
+            "\tsetAttr -k off \".v\";\n"
+            "\tsetAttr \".io\" yes;\n" +
+            sceneText(meshStatements(quad)) +
+            "createNode skinCluster -n \"skinCluster1\";\n"
+            "\tsetAttr -s 4 \".wl\";\n"
+            "\tsetAttr -s 6 \".wl[0].w[0:5]\"  0.2 0.5 0.05 0.5 0.1 0.3;\n"
+            "\tsetAttr -s 2 \".wl[1].w\";\n"
+            "\tsetAttr \".wl[1].w[2]\" 0.25;\n"
+            "\tsetAttr \".wl[1].w[5]\" 0.75;\n"
+            "\tsetAttr \".wl[3].w[4]\" 1;\n"
+            "\tsetAttr -s 6 \".pm\";\n"
+            "\tsetAttr \".en\" 0.5;\n"
+            "\tsetAttr \".mi\" 5;\n"
+            "createNode tweak -n \"tweak1\";\n"
+            "createNode objectSet -n \"skinCluster1Set\";\n"
+            "createNode groupId -n \"skinCluster1GroupId\";\n"
+            "createNode groupParts -n \"skinCluster1GroupParts\";\n"
+            "\tsetAttr \".ic\" -type \"componentList\" 1 \"vtx[*]\";\n"
+            "createNode shadingEngine -n \"bodySG\";\n"
+            "createNode lambert -n \"skin\";\n"
+            "connectAttr \"skin.oc\" \"bodySG.ss\";\n"
+            "connectAttr \"bodyShape.iog\" \"bodySG.dsm\" -na;\n"
+            "connectAttr \"skinCluster1GroupParts.og\" \"skinCluster1.ip[0].ig\";\n"
+            "connectAttr \"skinCluster1GroupId.id\" \"skinCluster1.ip[0].gi\";\n";
+    for (int j = 0; j < 6; ++j) {
+        text += "connectAttr \"joint" + std::to_string(j) + ".wm\" \"skinCluster1.ma[" + std::to_string(j) +
+                "]\";\n";
+    }
+    text += "connectAttr \"tweak1.og[0]\" \"skinCluster1GroupParts.ig\";\n"
+            "connectAttr \"bodyShapeOrig.w\" \"tweak1.ip[0].ig\";\n"
+            "connectAttr \"skinCluster1.og[0]\" \"bodyShape.i\";\n"
+            "connectAttr \"skinCluster1GroupId.msg\" \"skinCluster1Set.gn\" -na;\n";
+    return text;
+}
+
+class ShapesFileExport : public ExportTest {
+protected:
+    void SetUp() override {
+        ExportTest::SetUp();
+        std::filesystem::create_directories("D:/out");
+    }
+    void TearDown() override {
+        orvex_host::setGeometryQueryObserver({});
+        ExportTest::TearDown();
+    }
+
+    ParsedSideFile sideFile(const std::string& path = "D:/out/level.xml.shapes") {
+        ParsedSideFile file;
+        std::string error;
+        EXPECT_TRUE(parseSideFile(readFile(path), file, error)) << error;
+        return file;
+    }
+
+    // The shapeId the document gives the Shape element of a transform.
+    uint32_t shapeIdIn(const std::string& document, const std::string& transform) {
+        std::smatch m;
+        std::regex shape("<Shape name=\"" + transform + "\"[^>]* shapeId=\"([0-9]+)\"");
+        EXPECT_TRUE(std::regex_search(document, m, shape)) << transform;
+        return m.empty() ? 0 : static_cast<uint32_t>(std::stoul(m[1]));
+    }
+};
+
+uint32_t u32At(const std::string& bytes, size_t at) {
+    return uint32_t(uint8_t(bytes[at])) << 24 | uint32_t(uint8_t(bytes[at + 1])) << 16 |
+           uint32_t(uint8_t(bytes[at + 2])) << 8 | uint8_t(bytes[at + 3]);
+}
+
+} // namespace
+
+TEST_F(ShapesFileExport, AMixedMeshAndCurvesFillTheSideFileInNodeOrder) {
+    openScene(panelScene() + curveNode("open", 0, 3, 4) + curveNode("closed", 1, 3, 5) +
+              curveNode("periodic", 2, 3, 7));
+    ASSERT_EQ(exportWith("-shap -n -uvs -c -nc -f \"D:/out/level.xml\""), MS::kSuccess);
+    const std::string document = readFile("D:/out/level.xml");
+    EXPECT_NE(document.find("<Shapes  externalShapesFile=\"level.xml.shapes\">"), std::string::npos);
+
+    // The framing as bytes: header word, format 2, four records, the first a
+    // mesh whose blob starts with its name "panelShape" (10 bytes, 2 of padding).
+    const std::string bytes = readFile("D:/out/level.xml.shapes");
+    ASSERT_GE(bytes.size(), 32u);
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\x4f\x58\x00\x02", 4));
+    EXPECT_EQ(u32At(bytes, 4), 4u);
+    EXPECT_EQ(u32At(bytes, 8), 1u);
+    EXPECT_EQ(u32At(bytes, 16), 10u);
+    EXPECT_EQ(bytes.substr(20, 12), std::string("panelShape\0\0", 12));
+    EXPECT_EQ(u32At(bytes, 32), shapeIdIn(document, "panel"));
+
+    ParsedSideFile file = sideFile();
+    EXPECT_EQ(file.formatWord, 2u);
+    ASSERT_EQ(file.shapes.size(), 4u);
+    EXPECT_EQ(file.shapes[0].name, "panelShape");
+    expectPanelBlob(file.shapes[0], panelMesh(), 1.0);
+    const char* curves[] = {"open", "closed", "periodic"};
+    for (int i = 0; i < 3; ++i) {
+        const ParsedShape& curve = file.shapes[1 + i];
+        EXPECT_EQ(curve.kind, 2u);
+        EXPECT_EQ(curve.name, std::string(curves[i]) + "Shape");
+        EXPECT_EQ(curve.shapeId, shapeIdIn(document, curves[i]));
+        EXPECT_EQ(curve.closed, 1u);
+        // Forms 1 and 2 drop the points that repeat the start.
+        ASSERT_EQ(curve.points.size(), 12u) << curves[i];
+        EXPECT_EQ(curve.points[3], 1.0f);
+        EXPECT_EQ(curve.points[4], 1.0f);
+        EXPECT_EQ(curve.points[5], float(i));
+    }
+}
+
+TEST_F(ShapesFileExport, TheMetreUiUnitScalesEveryPosition) {
+    openScene(panelScene("meter") + curveNode("open", 0, 3, 4));
+    ASSERT_EQ(exportWith("-shap -n -uvs -c -nc -f \"D:/out/level.xml\""), MS::kSuccess);
+    ParsedSideFile file = sideFile();
+    ASSERT_EQ(file.shapes.size(), 2u);
+    expectPanelBlob(file.shapes[0], panelMesh(), 0.01);
+    EXPECT_EQ(file.shapes[1].points[3], float(1 * 0.01));
+}
+
+TEST_F(ShapesFileExport, ASkinnedMeshIsReadWithItsEnvelopeLowered) {
+    openScene(skinnedScene());
+    orvex_host::Node* cluster = orvex_host::currentScene().find("skinCluster1");
+    ASSERT_NE(cluster, nullptr);
+    auto envelope = [&] {
+        float value = -1;
+        MFnDependencyNode(orvex_host::ObjectAccess::fromNode(cluster)).findPlug("en").getValue(value);
+        return value;
+    };
+    std::vector<float> whileRead;
+    orvex_host::setGeometryQueryObserver([&](const std::string& query) {
+        if (query == "getWeights" || query == "getPoints") {
+            whileRead.push_back(envelope());
+        }
+    });
+    ASSERT_EQ(exportWith("-shap -sw -f \"D:/out/level.xml\""), MS::kSuccess);
+    ASSERT_FALSE(whileRead.empty());
+    for (float e : whileRead) {
+        EXPECT_EQ(e, 0.0f);
+    }
+    EXPECT_EQ(envelope(), 0.5f);
+
+    ParsedSideFile file = sideFile();
+    ASSERT_EQ(file.shapes.size(), 1u); // the intermediate original is not exported
+    const ParsedShape& body = file.shapes[0];
+    EXPECT_EQ(body.name, "bodyShape");
+    const ParsedTriangleSet& set = body.set;
+    ASSERT_EQ(set.flags, 0x40u);
+    ASSERT_EQ(set.numVertices, 4u);
+    std::map<std::pair<float, float>, std::vector<int>> bonesAt;
+    for (uint32_t v = 0; v < set.numVertices; ++v) {
+        bonesAt[{set.positions[3 * v], set.positions[3 * v + 1]}] = {
+            set.skinIndices[4 * v], set.skinIndices[4 * v + 1], set.skinIndices[4 * v + 2],
+            set.skinIndices[4 * v + 3]};
+    }
+    // Vertex 0: six influences, a tie at 0.5 (positions 1 and 3) kept in
+    // position order; vertex 2 has no weight and goes to bone 0.
+    EXPECT_EQ(bonesAt[std::make_pair(0.0f, 0.0f)], (std::vector<int>{1, 3, 5, 0}));
+    EXPECT_EQ(bonesAt[std::make_pair(1.0f, 0.0f)], (std::vector<int>{5, 2, 0, 0}));
+    EXPECT_EQ(bonesAt[std::make_pair(1.0f, 1.0f)], (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_EQ(bonesAt[std::make_pair(0.0f, 1.0f)], (std::vector<int>{4, 0, 0, 0}));
+    auto warnings = messagesOf(MessageKind::Warning);
+    EXPECT_EQ(std::count(warnings.begin(), warnings.end(),
+                         "Found vertex with no skin weights. Assigning to first bone"),
+              1);
+}
+
+TEST_F(ShapesFileExport, TheEnvelopeIsRestoredWhenTheExportEndsInAnException) {
+    openScene(skinnedScene());
+    orvex_host::setFault("throw:getWeights");
+    EXPECT_NE(exportWith("-shap -sw -f \"D:/out/level.xml\""), MS::kSuccess);
+    EXPECT_EQ(messagesOf(MessageKind::Error),
+              (std::vector<std::string>{"orvexExport: Export failed (std::bad_alloc)"}));
+    float value = -1;
+    MFnDependencyNode(orvex_host::ObjectAccess::fromNode(orvex_host::currentScene().find("skinCluster1")))
+        .findPlug("en")
+        .getValue(value);
+    EXPECT_EQ(value, 0.5f);
+    EXPECT_FALSE(fileExists("D:/out/level.xml"));
+}
+
+TEST_F(ShapesFileExport, AFailingShapePassWritesNoFile) {
+    openScene(panelScene() + curveNode("open", 0, 3, 4));
+    orvex_host::setFault("getCVs");
+    EXPECT_NE(exportWith("-shap -nc -f \"D:/out/level.xml\""), MS::kSuccess);
+    EXPECT_FALSE(fileExists("D:/out/level.xml"));
+    EXPECT_FALSE(fileExists("D:/out/level.xml.shapes"));
+    EXPECT_EQ(messagesOf(MessageKind::Warning),
+              (std::vector<std::string>{"orvexExport: NurbsCurve can't get CVs (openShape)"}));
+}
