@@ -5,6 +5,8 @@
 // this process (reading and exporting apart).
 //
 //   build/bin/orvex-bench --benchmark_filter=BigMesh
+//   ORVEX_BENCH_SCENE_DIR=/tmp/big build/bin/orvex-bench --benchmark_filter=BigMeshBatchRead
+//       (keeps /tmp/big/bigMesh.ma for a profiler)
 
 #include "plugin/OrvexExporter.h"
 
@@ -23,6 +25,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -32,24 +35,29 @@ extern char** environ;
 
 namespace {
 
-// 1000 x 500 quads: 1,000,000 triangles over 501,501 points.
+// The grid: 1000 x 500 cells over 501,501 points, written either as
+// 500,000 quads or as 1,000,000 triangles (each cell split along its
+// diagonal); both make a million triangles.
 const int kColumns = 1000;
 const int kRows = 500;
 // Elements per setAttr statement, as the host splits long arrays.
 const int kChunk = 1000;
 
+enum class Faces { Quads, Triangles };
+
 // Writes numbers the way scene files do: shortest round-trip text.
 class SceneWriter {
 public:
     explicit SceneWriter(const std::string& path) : out_(path, std::ios::binary) {}
-    void text(const char* s) { out_ << s; }
+    void text(const std::string& s) { out_ << s; }
     void number(double v) {
         char buffer[32];
         std::snprintf(buffer, sizeof buffer, " %.9g", v);
         out_ << buffer;
     }
     void integer(long long v) { out_ << ' ' << v; }
-    // Starts ".attr[first:last]" with the array's total size on the first statement.
+    // Starts ".attr[first:last]", with the array's total size (and type) on
+    // the first statement of the array.
     void begin(const char* attr, int first, int last, int total, const char* type = nullptr) {
         out_ << "\tsetAttr";
         if (first == 0) {
@@ -61,11 +69,23 @@ public:
         }
     }
     void end() { out_ << ";\n"; }
-    bool ok() const { return bool(out_); }
 
 private:
     std::ofstream out_;
 };
+
+// Writes `total` elements in statements of kChunk, each element by `write`.
+template <class Write>
+void writeArray(SceneWriter& w, const char* attr, int total, const char* type, Write write) {
+    for (int first = 0; first < total; first += kChunk) {
+        int last = std::min(total, first + kChunk) - 1;
+        w.begin(attr, first, last, total, type);
+        for (int i = first; i <= last; ++i) {
+            write(i);
+        }
+        w.end();
+    }
+}
 
 double heightAt(int x, int y) {
     return 0.25 * std::sin(x * 0.05) * std::cos(y * 0.07);
@@ -80,19 +100,70 @@ void normalAt(int x, int y, double n[3]) {
     n[2] = 1.0 / length;
 }
 
-int vertexOf(int x, int y) {
-    return y * (kColumns + 1) + x;
-}
+class Grid {
+public:
+    explicit Grid(Faces faces) : triangles_(faces == Faces::Triangles) {}
 
-// Edges: first the horizontal ones row by row, then the vertical ones.
-int horizontalEdge(int x, int y) {
-    return y * kColumns + x;
-}
-int verticalEdge(int x, int y) {
-    return (kRows + 1) * kColumns + y * (kColumns + 1) + x;
-}
+    int pointCount() const { return (kColumns + 1) * (kRows + 1); }
+    // Horizontal edges row by row, then the vertical ones, then (for
+    // triangles) the diagonals of the cells.
+    int edgeCount() const { return diagonal(0, 0) + (triangles_ ? kColumns * kRows : 0); }
+    int faceCount() const { return kColumns * kRows * (triangles_ ? 2 : 1); }
+    int faceSize() const { return triangles_ ? 3 : 4; }
 
-void writeGridScene(const std::string& path) {
+    void edgeEnds(int e, int& a, int& b) const {
+        if (e < vertical(0, 0)) {
+            a = vertexOf(e % kColumns, e / kColumns);
+            b = a + 1;
+        } else if (e < diagonal(0, 0)) {
+            a = e - vertical(0, 0);
+            b = a + kColumns + 1;
+        } else {
+            int cell = e - diagonal(0, 0);
+            a = vertexOf(cell % kColumns, cell / kColumns);
+            b = a + kColumns + 2;
+        }
+    }
+
+    // Corner k of face f, and the signed edge that starts there (-e-1 for
+    // edge e walked backwards). A quad walks (x, y), (x+1, y), (x+1, y+1),
+    // (x, y+1); the two triangles of a cell share its diagonal.
+    int cornerVertex(int f, int k) const {
+        static const int quad[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+        static const int lower[3][2] = {{0, 0}, {1, 0}, {1, 1}};
+        static const int upper[3][2] = {{0, 0}, {1, 1}, {0, 1}};
+        int cell = triangles_ ? f / 2 : f;
+        int x = cell % kColumns, y = cell / kColumns;
+        const int(*at)[2] = !triangles_ ? quad : f % 2 == 0 ? lower : upper;
+        return vertexOf(x + at[k][0], y + at[k][1]);
+    }
+    int cornerEdge(int f, int k) const {
+        int cell = triangles_ ? f / 2 : f;
+        int x = cell % kColumns, y = cell / kColumns;
+        if (!triangles_) {
+            const int edges[4] = {horizontal(x, y), vertical(x + 1, y), -horizontal(x, y + 1) - 1,
+                                  -vertical(x, y) - 1};
+            return edges[k];
+        }
+        if (f % 2 == 0) {
+            const int edges[3] = {horizontal(x, y), vertical(x + 1, y), -diagonal(x, y) - 1};
+            return edges[k];
+        }
+        const int edges[3] = {diagonal(x, y), -horizontal(x, y + 1) - 1, -vertical(x, y) - 1};
+        return edges[k];
+    }
+
+private:
+    static int vertexOf(int x, int y) { return y * (kColumns + 1) + x; }
+    static int horizontal(int x, int y) { return y * kColumns + x; }
+    static int vertical(int x, int y) { return (kRows + 1) * kColumns + y * (kColumns + 1) + x; }
+    static int diagonal(int x, int y) { return vertical(0, kRows) + y * kColumns + x; }
+
+    bool triangles_;
+};
+
+void writeGridScene(const std::string& path, Faces faces) {
+    const Grid grid(faces);
     SceneWriter w(path);
     w.text("//Maya ASCII 2014 scene\n//Name: bigMesh.ma\nrequires maya \"2014\";\n"
            "currentUnit -l centimeter -a degree -t film;\n"
@@ -100,88 +171,50 @@ void writeGridScene(const std::string& path) {
            "createNode mesh -n \"gridShape\" -p \"grid\";\n"
            "\tsetAttr -k off \".v\";\n"
            "\tsetAttr \".uvst[0].uvsn\" -type \"string\" \"map1\";\n");
-    const int points = (kColumns + 1) * (kRows + 1);
-    for (int first = 0; first < points; first += kChunk) {
-        int last = std::min(points, first + kChunk) - 1;
-        w.begin("uvst[0].uvsp", first, last, points, "float2");
-        for (int v = first; v <= last; ++v) {
-            w.number(double(v % (kColumns + 1)) / kColumns);
-            w.number(double(v / (kColumns + 1)) / kRows);
-        }
-        w.end();
-    }
+    writeArray(w, "uvst[0].uvsp", grid.pointCount(), "float2", [&](int v) {
+        w.number(double(v % (kColumns + 1)) / kColumns);
+        w.number(double(v / (kColumns + 1)) / kRows);
+    });
     w.text("\tsetAttr \".cuvs\" -type \"string\" \"map1\";\n");
-    for (int first = 0; first < points; first += kChunk) {
-        int last = std::min(points, first + kChunk) - 1;
-        w.begin("vt", first, last, points);
-        for (int v = first; v <= last; ++v) {
-            int x = v % (kColumns + 1), y = v / (kColumns + 1);
-            w.number(x * 0.01);
-            w.number(y * 0.01);
-            w.number(heightAt(x, y));
-        }
-        w.end();
-    }
-    const int edges = verticalEdge(0, kRows);
-    for (int first = 0; first < edges; first += kChunk) {
-        int last = std::min(edges, first + kChunk) - 1;
-        w.begin("ed", first, last, edges);
-        for (int e = first; e <= last; ++e) {
-            int a, b;
-            if (e < verticalEdge(0, 0)) {
-                int y = e / kColumns, x = e % kColumns;
-                a = vertexOf(x, y);
-                b = vertexOf(x + 1, y);
-            } else {
-                int local = e - verticalEdge(0, 0);
-                int y = local / (kColumns + 1), x = local % (kColumns + 1);
-                a = vertexOf(x, y);
-                b = vertexOf(x, y + 1);
-            }
-            w.integer(a);
-            w.integer(b);
-            w.integer(1);
-        }
-        w.end();
-    }
-    // Face f walks (x, y) -> (x+1, y) -> (x+1, y+1) -> (x, y+1).
-    const int faces = kColumns * kRows;
-    auto cornerVertex = [](int f, int k) {
-        int x = f % kColumns, y = f / kColumns;
-        const int dx[4] = {0, 1, 1, 0}, dy[4] = {0, 0, 1, 1};
-        return vertexOf(x + dx[k], y + dy[k]);
-    };
-    for (int first = 0; first < 4 * faces; first += kChunk) {
-        int last = std::min(4 * faces, first + kChunk) - 1;
-        w.begin("n", first, last, 4 * faces, "float3");
-        for (int c = first; c <= last; ++c) {
-            int v = cornerVertex(c / 4, c % 4);
-            double n[3];
-            normalAt(v % (kColumns + 1), v / (kColumns + 1), n);
-            w.number(n[0]);
-            w.number(n[1]);
-            w.number(n[2]);
-        }
-        w.end();
-    }
-    for (int first = 0; first < faces; first += kChunk) {
-        int last = std::min(faces, first + kChunk) - 1;
+    writeArray(w, "vt", grid.pointCount(), nullptr, [&](int v) {
+        int x = v % (kColumns + 1), y = v / (kColumns + 1);
+        w.number(x * 0.01);
+        w.number(y * 0.01);
+        w.number(heightAt(x, y));
+    });
+    writeArray(w, "ed", grid.edgeCount(), nullptr, [&](int e) {
+        int a = 0, b = 0;
+        grid.edgeEnds(e, a, b);
+        w.integer(a);
+        w.integer(b);
+        w.integer(1);
+    });
+    const int size = grid.faceSize();
+    writeArray(w, "n", grid.faceCount() * size, "float3", [&](int c) {
+        int v = grid.cornerVertex(c / size, c % size);
+        double n[3];
+        normalAt(v % (kColumns + 1), v / (kColumns + 1), n);
+        w.number(n[0]);
+        w.number(n[1]);
+        w.number(n[2]);
+    });
+    const std::string count = std::to_string(size);
+    for (int first = 0; first < grid.faceCount(); first += kChunk) {
+        int last = std::min(grid.faceCount(), first + kChunk) - 1;
         w.text("\tsetAttr");
         if (first == 0) {
-            w.text((" -s " + std::to_string(faces) + " -ch " + std::to_string(4 * faces)).c_str());
+            w.text(" -s " + std::to_string(grid.faceCount()) + " -ch " +
+                   std::to_string(size * grid.faceCount()));
         }
-        w.text((" \".fc[" + std::to_string(first) + ":" + std::to_string(last) + "]\" -type \"polyFaces\"")
-                   .c_str());
+        w.text(" \".fc[" + std::to_string(first) + ":" + std::to_string(last) + "]\" -type \"polyFaces\"");
         for (int f = first; f <= last; ++f) {
-            int x = f % kColumns, y = f / kColumns;
-            w.text("\n\t\tf 4");
-            w.integer(horizontalEdge(x, y));
-            w.integer(verticalEdge(x + 1, y));
-            w.integer(-horizontalEdge(x, y + 1) - 1);
-            w.integer(-verticalEdge(x, y) - 1);
-            w.text("\n\t\tmu 0 4");
-            for (int k = 0; k < 4; ++k) {
-                w.integer(cornerVertex(f, k));
+            w.text("\n\t\tf " + count);
+            for (int k = 0; k < size; ++k) {
+                w.integer(grid.cornerEdge(f, k));
+            }
+            w.text("\n\t\tmu 0 " + count);
+            for (int k = 0; k < size; ++k) {
+                w.integer(grid.cornerVertex(f, k));
             }
         }
         w.end();
@@ -193,26 +226,39 @@ struct BigScene {
     std::string dir;
     std::string path;
     double megabytes = 0;
+    bool keep = false;
     ~BigScene() {
         std::error_code ignored;
-        if (!dir.empty()) {
+        if (!dir.empty() && !keep) {
             std::filesystem::remove_all(dir, ignored);
         }
     }
 };
 
-// Written once per run of the benchmark program, removed at its end.
-const BigScene& bigScene() {
-    static BigScene scene;
+// Written once per run of the benchmark program and removed at its end;
+// with ORVEX_BENCH_SCENE_DIR set it is written there and kept, for profiling
+// the batch program on it.
+const BigScene& bigScene(Faces faces) {
+    static BigScene scenes[2];
+    BigScene& scene = scenes[faces == Faces::Quads ? 0 : 1];
     if (scene.path.empty()) {
+        const char* keepIn = std::getenv("ORVEX_BENCH_SCENE_DIR");
+        scene.keep = keepIn && *keepIn;
         scene.dir =
-            (std::filesystem::temp_directory_path() / ("orvex-bench-" + std::to_string(getpid()))).string();
+            scene.keep
+                ? std::string(keepIn)
+                : (std::filesystem::temp_directory_path() / ("orvex-bench-" + std::to_string(getpid())))
+                      .string();
         std::filesystem::create_directories(scene.dir);
-        scene.path = scene.dir + "/bigMesh.ma";
-        writeGridScene(scene.path);
+        scene.path = scene.dir + (faces == Faces::Quads ? "/bigQuadMesh.ma" : "/bigTriangleMesh.ma");
+        writeGridScene(scene.path, faces);
         scene.megabytes = double(std::filesystem::file_size(scene.path)) / 1e6;
     }
     return scene;
+}
+
+Faces facesOf(const benchmark::State& state) {
+    return state.range(0) == 0 ? Faces::Quads : Faces::Triangles;
 }
 
 struct ChildRun {
@@ -221,9 +267,9 @@ struct ChildRun {
     double peakMegabytes = 0;
 };
 
-// Runs the batch program on the big scene, with the given command or none.
-ChildRun runBatch(const std::string& command) {
-    std::vector<std::string> args = {std::string(ORVEX_BIN_DIR) + "/orvex-batch", bigScene().path};
+// Runs the batch program on a scene, with the given command or none.
+ChildRun runBatch(const BigScene& scene, const std::string& command) {
+    std::vector<std::string> args = {std::string(ORVEX_BIN_DIR) + "/orvex-batch", scene.path};
     if (!command.empty()) {
         args.push_back("-c");
         args.push_back(command);
@@ -252,15 +298,15 @@ ChildRun runBatch(const std::string& command) {
     return run;
 }
 
-std::string exportCommand() {
-    return "OrvexExporter -shap -n -uvs -f \"" + bigScene().dir + "/grid.xml\"";
+std::string exportCommand(const BigScene& scene) {
+    return "OrvexExporter -shap -n -uvs -f \"" + scene.dir + "/grid.xml\"";
 }
 
-void reportChild(benchmark::State& state, const std::string& command) {
-    const BigScene& scene = bigScene();
+void reportChild(benchmark::State& state, bool exportToo) {
+    const BigScene& scene = bigScene(facesOf(state));
     double peak = 0;
     for (auto _ : state) {
-        ChildRun run = runBatch(command);
+        ChildRun run = runBatch(scene, exportToo ? exportCommand(scene) : std::string());
         if (!run.ok) {
             state.SkipWithError("the batch program failed");
             break;
@@ -274,22 +320,27 @@ void reportChild(benchmark::State& state, const std::string& command) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * scene.megabytes * 1e6));
 }
 
+// Argument 0: the grid as quads; 1: as triangles.
+void bigMeshArguments(benchmark::internal::Benchmark* b) {
+    b->ArgName("triangles")->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kMillisecond);
+}
+
 // The batch program reading the scene and nothing else.
 void BM_BigMeshBatchRead(benchmark::State& state) {
-    reportChild(state, "");
+    reportChild(state, false);
 }
-BENCHMARK(BM_BigMeshBatchRead)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BigMeshBatchRead)->Apply(bigMeshArguments)->UseManualTime();
 
 // The whole run: reading the scene and exporting the mesh with the shapes,
 // normals and UV flags.
 void BM_BigMeshBatchExport(benchmark::State& state) {
-    reportChild(state, exportCommand());
+    reportChild(state, true);
 }
-BENCHMARK(BM_BigMeshBatchExport)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BigMeshBatchExport)->Apply(bigMeshArguments)->UseManualTime();
 
 // In this process: the scene reader alone.
 void BM_BigMeshRead(benchmark::State& state) {
-    const BigScene& scene = bigScene();
+    const BigScene& scene = bigScene(facesOf(state));
     for (auto _ : state) {
         std::string error;
         if (!orvex_host::openScene(scene.path, error)) {
@@ -299,7 +350,7 @@ void BM_BigMeshRead(benchmark::State& state) {
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * scene.megabytes * 1e6));
 }
-BENCHMARK(BM_BigMeshRead)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BigMeshRead)->Apply(bigMeshArguments);
 
 // In this process: the export alone, on the scene read once.
 void BM_BigMeshExport(benchmark::State& state) {
@@ -308,18 +359,19 @@ void BM_BigMeshExport(benchmark::State& state) {
         MFnPlugin plugin(pluginObject, "Orvex", "5.0.4", "Any");
         return plugin.registerCommand("OrvexExporter", OrvexExporter::creator) == MS::kSuccess;
     }();
+    const BigScene& scene = bigScene(facesOf(state));
     std::string error;
-    if (!registered || !orvex_host::openScene(bigScene().path, error)) {
+    if (!registered || !orvex_host::openScene(scene.path, error)) {
         state.SkipWithError("cannot set up the export");
         return;
     }
     for (auto _ : state) {
-        if (orvex_host::runCommand(exportCommand()) != MS::kSuccess) {
+        if (orvex_host::runCommand(exportCommand(scene)) != MS::kSuccess) {
             state.SkipWithError("the export failed");
             break;
         }
     }
 }
-BENCHMARK(BM_BigMeshExport)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BigMeshExport)->Apply(bigMeshArguments);
 
 } // namespace

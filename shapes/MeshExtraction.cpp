@@ -305,7 +305,12 @@ std::unique_ptr<IndexedTriangleSet>
 ShapeExportContext::buildTriangleSet(MFnMesh& mesh, MFnSkinCluster& skinCluster, bool hasSkinCluster) {
     TriangleSetBuilder builder;
     MItMeshPolygon polygons(mesh.object());
-    builder.reserveTriangles(countTriangles(polygons));
+    const uint32_t triangleCount = countTriangles(polygons);
+    builder.reserveTriangles(triangleCount);
+    // Three corners per triangle: room for them at once, so that the corner
+    // list is never reallocated (for a big mesh, the old and the new list
+    // together would be the export's largest memory use).
+    builder.vertices.reserve(3 * size_t(triangleCount));
 
     // The mesh's arrays live only while the corners are read, so that the
     // welding that follows has their memory.

@@ -1,25 +1,13 @@
 #include "shapes/ShapeBlobWriter.h"
 
+#include "core/BigEndian.h"
+
 #include <cstring>
 #include <limits>
 
 namespace {
 
 constexpr uint64_t kMaxBlobSize = std::numeric_limits<uint32_t>::max();
-
-uint8_t* putU32(uint8_t* out, uint32_t value) {
-    out[0] = uint8_t(value >> 24);
-    out[1] = uint8_t(value >> 16);
-    out[2] = uint8_t(value >> 8);
-    out[3] = uint8_t(value);
-    return out + 4;
-}
-
-uint8_t* putU16(uint8_t* out, uint16_t value) {
-    out[0] = uint8_t(value >> 8);
-    out[1] = uint8_t(value);
-    return out + 2;
-}
 
 uint8_t* putF32(uint8_t* out, float value) {
     uint32_t bits = 0;

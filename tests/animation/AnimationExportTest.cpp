@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <regex>
+
 using namespace orvex_test;
 using orvex_host::MessageKind;
 
@@ -242,7 +245,62 @@ TEST_F(AnimationExport, TheCommandFailsWhenCharactersCannotBeListed) {
     orvex_host::setFault("MItDependencyNodes:kCharacter");
     EXPECT_NE(exportWith("-an -f " + outputPath()), MS::kSuccess);
     EXPECT_FALSE(fileExists(outputPath()));
+
+    // A document from an earlier run stays as it was; the failure has no
+    // message of its own and no "done.".
+    orvex_host::clearFaults();
+    ASSERT_EQ(exportWith("-an -f " + outputPath()), MS::kSuccess);
+    const std::string earlier = readFile(outputPath());
+    orvex_host::clearMessages();
+    orvex_host::setFault("MItDependencyNodes:kCharacter");
+    EXPECT_NE(exportWith("-an -f " + outputPath()), MS::kSuccess);
+    EXPECT_EQ(readFile(outputPath()), earlier);
+    EXPECT_EQ(messagesOf(MessageKind::Info), std::vector<std::string>{"Export scene to: " + outputPath()});
+    EXPECT_EQ(messagesOf(MessageKind::Error), std::vector<std::string>());
+    orvex_host::clearFaults();
     // Without the flag the pass does not run.
     EXPECT_EQ(exportWith("-f " + outputPath()), MS::kSuccess);
     EXPECT_EQ(readFile(outputPath()).find("<Animation>"), std::string::npos);
+}
+
+TEST_F(AnimationExport, ExtremeNumbersInTheSceneNeverCrashTheSection) {
+    // Key times and values, clip starts and ends, tangent codes, mapping
+    // kinds, indices and counts replaced by numbers a damaged file may hold.
+    const char* const extremes[] = {"nan",   "-nan",   "inf",        "-inf",       "-1",
+                                    "-0",    "0",      "4294967295", "4294967296", "2147483648",
+                                    "1e308", "-1e308", "5e-324",     "18"};
+    const std::string sample = kHeroScene;
+    std::vector<std::pair<size_t, size_t>> numbers; // position and length
+    // Numbers standing alone or as indices, not the digits of names.
+    const std::regex number("[ \\t\\[:](-?[0-9]+(\\.[0-9]+)?)(?=[ \\t\\];:\\n])");
+    for (auto it = std::sregex_iterator(sample.begin(), sample.end(), number); it != std::sregex_iterator();
+         ++it) {
+        numbers.emplace_back(static_cast<size_t>(it->position(1)), static_cast<size_t>(it->length(1)));
+    }
+    std::mt19937 random(1119);
+    int exported = 0;
+    for (int round = 0; round < 400; ++round) {
+        std::string text = sample;
+        // Replaced from the back, so that earlier positions stay valid.
+        std::vector<size_t> picks;
+        for (int n = 1 + static_cast<int>(random() % 4); n > 0; --n) {
+            picks.push_back(random() % numbers.size());
+        }
+        std::sort(picks.rbegin(), picks.rend());
+        picks.erase(std::unique(picks.begin(), picks.end()), picks.end());
+        for (size_t pick : picks) {
+            text.replace(numbers[pick].first, numbers[pick].second, extremes[random() % std::size(extremes)]);
+        }
+        std::string error;
+        if (!orvex_host::openSceneText(text, "damaged.ma", error, false)) {
+            continue; // the reader refused it with a message
+        }
+        if (exportWith("-an -f " + outputPath()) == MS::kSuccess) {
+            ++exported;
+            EXPECT_NE(readFile(outputPath()).find("    </AnimationSets>\n  </Animation>\n"),
+                      std::string::npos)
+                << text;
+        }
+    }
+    EXPECT_GT(exported, 100);
 }

@@ -64,6 +64,34 @@ connectAttr "wood.oc" "layered1.cs[3].c";
 connectAttr "layered1.oc" "glass.c";
 )";
 
+// Two one-triangle meshes: one shaded by a textured phong, one without a
+// shading group; a textured blinn shades nothing.
+const char kMeshScene[] = R"(//Maya ASCII 2014 scene
+requires maya "2014";
+createNode transform -n "shaded";
+createNode mesh -n "shadedShape" -p "shaded";
+	setAttr -s 3 ".vt[0:2]" 0 0 0 1 0 0 0 1 0;
+	setAttr -s 3 ".ed[0:2]" 0 1 0 1 2 0 2 0 0;
+	setAttr -ch 3 ".fc[0]" -type "polyFaces" f 3 0 1 2;
+createNode transform -n "bare";
+createNode mesh -n "bareShape" -p "bare";
+	setAttr -s 3 ".vt[0:2]" 0 0 0 1 0 0 0 1 0;
+	setAttr -s 3 ".ed[0:2]" 0 1 0 1 2 0 2 0 0;
+	setAttr -ch 3 ".fc[0]" -type "polyFaces" f 3 0 1 2;
+createNode lambert -n "lambert1";
+createNode blinn -n "unused";
+createNode phong -n "used";
+createNode shadingEngine -n "usedSG";
+createNode file -n "wood";
+	setAttr ".ftn" -type "string" "tex/wood.png";
+createNode file -n "spare";
+	setAttr ".ftn" -type "string" "tex/spare.png";
+connectAttr "wood.oc" "used.c";
+connectAttr "spare.oc" "unused.c";
+connectAttr "used.oc" "usedSG.ss";
+connectAttr "shadedShape.iog" "usedSG.dsm" -na;
+)";
+
 const char kUnsupported[] = "Unsupported shader type (only lambert and phong supported): phongE1 is of type "
                             "kPhongExplorer";
 
@@ -144,4 +172,26 @@ TEST_F(MaterialSceneFiles, WithTheShapesFlagOnlyWhatTheSceneUsesIsWritten) {
               "  </Materials>\n");
     EXPECT_EQ(messagesOf(MessageKind::Warning), (std::vector<std::string>{kUnsupported}));
     EXPECT_TRUE(unlistedIds(fileReferences(document)).empty());
+}
+
+TEST_F(MaterialSceneFiles, WithTheShapesFlagOnlyMaterialsOfExportedMeshesAreWritten) {
+    openScene(kMeshScene, "");
+    ASSERT_EQ(exportWith("-shap -f out.xml"), MS::kSuccess);
+    // The scene pass numbers the phong first and lambert1 for the bare mesh;
+    // the elements still follow the node order.
+    EXPECT_EQ(filesAndMaterials(readFile(workDir() + "/out.xml")),
+              "  <Files>\n"
+              "    <File fileId=\"1\" filename=\"tex/wood.png\" relativePath=\"false\"/>\n"
+              "  </Files>\n"
+              "  <Materials>\n"
+              "    <Material name=\"lambert1\" materialId=\"2\" diffuseColor=\"0.5 0.5 0.5 1\" "
+              "specularColor=\"0 0 0\" ambientColor=\"1 1 1\">\n"
+              "    </Material>\n"
+              "    <Material name=\"used\" materialId=\"1\" cosPower=\"20\" specularColor=\"0.5 0.5 0.5\" "
+              "ambientColor=\"1 1 1\">\n"
+              "      <Texture fileId=\"1\"/>\n"
+              "    </Material>\n"
+              "  </Materials>\n");
+    // The blinn is skipped before its approximation is reported.
+    EXPECT_TRUE(messagesOf(MessageKind::Warning).empty());
 }

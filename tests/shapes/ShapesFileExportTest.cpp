@@ -282,3 +282,18 @@ TEST_F(ShapesFileExport, AFailingShapePassWritesNoFile) {
     EXPECT_EQ(messagesOf(MessageKind::Warning),
               (std::vector<std::string>{"orvexExport: NurbsCurve can't get CVs (openShape)"}));
 }
+
+TEST_F(ShapesFileExport, TheExampleSceneWritesACubeThatParsesBack) {
+    std::string error;
+    ASSERT_TRUE(orvex_host::openScene(std::string(ORVEX_SOURCE_DIR) + "/examples/level.ma", error)) << error;
+    ASSERT_EQ(exportWith("-shap -n -uvs -l -cams -f \"D:/out/level.xml\""), MS::kSuccess);
+    ParsedSideFile file = sideFile();
+    ASSERT_EQ(file.shapes.size(), 1u);
+    const ParsedShape& crate = file.shapes[0];
+    EXPECT_EQ(crate.name, "crateShape1");
+    // Six quads: twelve triangles; hard edges and UV seams keep the four
+    // corners of every side apart.
+    EXPECT_EQ(crate.set.numIndices, 36u);
+    EXPECT_EQ(crate.set.numVertices, 24u);
+    EXPECT_EQ(crate.set.flags, 0x03u);
+}

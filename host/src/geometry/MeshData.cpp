@@ -139,7 +139,7 @@ void MeshData::point(int vertex, double out[3]) const {
         return;
     }
     for (int k = 0; k < 3; ++k) {
-        out[k] = points[i + k] + (i + k < offsets.size() ? offsets[i + k] : 0.0);
+        out[k] = double(points[i + k]) + (i + k < offsets.size() ? double(offsets[i + k]) : 0.0);
     }
 }
 

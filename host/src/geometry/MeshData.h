@@ -56,8 +56,9 @@ struct MeshData : Payload {
     MeshData(const MeshData&) = delete;
     MeshData& operator=(const MeshData&) = delete;
 
-    std::vector<double> points;  // x, y, z per vertex (.vt)
-    std::vector<double> offsets; // x, y, z per vertex, added to the points (.pt)
+    // Single precision, as the host keeps mesh points.
+    std::vector<float> points;  // x, y, z per vertex (.vt)
+    std::vector<float> offsets; // x, y, z per vertex, added to the points (.pt)
     std::vector<MeshEdge> edges;
 
     // Face f owns the corners faceStart[f] to faceStart[f + 1] - 1.

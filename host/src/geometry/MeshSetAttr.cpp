@@ -11,18 +11,8 @@ namespace orvex_host {
 
 namespace {
 
-// Stores x, y, z triples into a flat array of `width` numbers per element.
-bool storeGroup(std::vector<double>& array, size_t element, const double* v, size_t width) {
-    if (!elementFits(element, array.size() / width)) {
-        return false;
-    }
-    if (array.size() < (element + 1) * width) {
-        array.resize((element + 1) * width, 0.0);
-    }
-    std::copy_n(v, width, &array[element * width]);
-    return true;
-}
-
+// Stores `width` numbers per element into a flat array, growing it with
+// `fill` as needed.
 bool storeFloatGroup(std::vector<float>& array, size_t element, const double* v, size_t width, float fill) {
     if (!elementFits(element, array.size() / width)) {
         return false;
@@ -36,16 +26,17 @@ bool storeFloatGroup(std::vector<float>& array, size_t element, const double* v,
     return true;
 }
 
-void reserveFor(const SetAttrRequest& request, std::vector<double>& array, size_t width) {
+// With -s N the array's total size is known: room for all of it at once.
+void reserveFor(const SetAttrRequest& request, std::vector<float>& array, size_t width) {
     if (request.size > 0 && size_t(request.size) < kMaxElementGap) {
         array.reserve(size_t(request.size) * width);
     }
 }
 
-bool readPoints(SetAttrRequest& request, std::vector<double>& array) {
+bool readPoints(SetAttrRequest& request, std::vector<float>& array) {
     reserveFor(request, array, 3);
     return readNumberGroups(request, elementRange(request.path[0]), 3,
-                            [&](size_t e, const double* v) { return storeGroup(array, e, v, 3); });
+                            [&](size_t e, const double* v) { return storeFloatGroup(array, e, v, 3, 0.0f); });
 }
 
 bool readEdges(SetAttrRequest& request, MeshData& mesh) {
@@ -65,6 +56,7 @@ bool readEdges(SetAttrRequest& request, MeshData& mesh) {
 }
 
 bool readNormals(SetAttrRequest& request, MeshData& mesh) {
+    reserveFor(request, mesh.storedNormals, 3);
     return readNumberGroups(request, elementRange(request.path[0]), 3, [&](size_t e, const double* v) {
         return storeFloatGroup(mesh.storedNormals, e, v, 3, 1e20f);
     });
@@ -273,6 +265,7 @@ bool readSet(SetAttrRequest& request, std::map<unsigned, Set>& sets, std::vector
     if (named(child, names.nameLong, names.nameShort)) {
         return readSetName(request, set.name);
     }
+    reserveFor(request, set.*values, names.width);
     return readNumberGroups(request, elementRange(child), names.width, [&](size_t e, const double* v) {
         return storeFloatGroup(set.*values, e, v, names.width, 0.0f);
     });

@@ -10,11 +10,12 @@
 //   character's own mapping entry that clipData[k].clipIndexMap gives).
 // - A character owns the source clips of every clip library connected to it
 //   directly, in either direction, in connection order.
-// - The attributes a character animates feed it (for example
-//   pCube1.translateX -> character1.dnSetMembers[0], or
-//   pCube1.translateX -> character1.linearValues[0]), so that an animated
-//   attribute is found again by following its outgoing connections to the
-//   plug they feed and back to that plug's source.
+// - The attributes a character animates feed it as set members (for
+//   example pCube1.translateX -> character1.dnSetMembers[0]), so that an
+//   animated attribute is found again by following its outgoing connections
+//   to the plug they feed and back to that plug's source. The connections
+//   by which the character's values drive those attributes
+//   (character1.linearValues[3] -> pCube1.translateX) play no part in that.
 
 #include "graph/NodeType.h"
 #include "types/AnimationData.h"
