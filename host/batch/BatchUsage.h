@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -30,6 +31,23 @@ const char* const kHelp =
     "Exit status: 0 when the scene was read and every command succeeded, 1 otherwise, 2 for a wrong command\n"
     "line.\n"
     "Example: orvex-batch examples/level.ma -c 'OrvexExporter -shap -n -uvs -f \"out/level.xml\"'\n";
+
+inline void printHelp() {
+    std::printf("%s\n%s", kUsageLine, kHelp);
+}
+
+// Whether --help or -h stands among the options (not as the argument of -c
+// or -s).
+inline bool helpWanted(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-c") == 0 || std::strcmp(argv[i], "-s") == 0) {
+            ++i;
+        } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 inline bool knownApi(const std::string& api) {
     return api == "2010" || api == "2011" || api == "2012" || api == "2013" || api == "2014";

@@ -19,6 +19,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvex-batch: %s\n%s", error.c_str(), orvex_batch::kUsageLine);
         return orvex_batch::kUsageError;
     }
+    if (orvex_batch::helpWanted(argc, argv)) {
+        orvex_batch::printHelp(); // also where the version asked for is not built
+        return orvex_batch::kSuccess;
+    }
     std::string runner = orvex_batch::ownFolder() + "/orvex-batch-" + api;
     if (access(runner.c_str(), X_OK) != 0) {
         std::fprintf(

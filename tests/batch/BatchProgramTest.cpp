@@ -105,6 +105,9 @@ TEST_F(BatchProgram, VersionsThatAreNotBuiltOrUnknownAreRefused) {
             EXPECT_EQ(r.status, 1);
             EXPECT_TRUE(contains(r, std::string("host API version ") + api + " is not built here"))
                 << r.output;
+            BatchRun help = run({"--api", api, "--help"});
+            EXPECT_EQ(help.status, 0) << help.output;
+            EXPECT_TRUE(contains(help, "Exit status: 0")) << help.output;
         }
     }
     BatchRun unknown = run({"--api=2015"});

@@ -240,3 +240,85 @@ TEST_F(HostGraph, OnlyTheKnownScriptQueriesAnswer) {
     setFault("executeCommand:file -q -sceneName");
     EXPECT_NE(MGlobal::executeCommand("file -q -sceneName", result), MS::kSuccess);
 }
+
+TEST_F(HostGraph, ParentingRefusesCyclesThroughAnyParent) {
+    Node* x = transform("x");
+    Node* y = transform("y");
+    std::string error;
+    ASSERT_TRUE(scene().parent(y, x, true, error)) << error; // y below the world and below x
+    EXPECT_FALSE(scene().parent(x, y, false, error));
+    EXPECT_EQ(error, "cannot parent 'x' below itself");
+    EXPECT_FALSE(scene().parent(x, y, true, error));
+    EXPECT_EQ(x->parents, (std::vector<Node*>{scene().world()}));
+    EXPECT_EQ(scene().pathsOf(y).size(), 2u);
+}
+
+TEST_F(HostGraph, InstancePathsFollowTheParentsInOrder) {
+    Node* a1 = transform("a1");
+    Node* a2 = transform("a2");
+    Node* b1 = transform("b1", a1);
+    Node* b2 = transform("b2");
+    Node* c = transform("c", b1);
+    std::string error;
+    ASSERT_TRUE(scene().parent(b1, a2, true, error));
+    ASSERT_TRUE(scene().parent(c, b2, true, error));
+    ASSERT_TRUE(scene().parent(c, nullptr, true, error)); // also at the top
+    std::vector<std::string> paths;
+    for (const DagChain& path : scene().pathsOf(c)) {
+        paths.push_back(Scene::fullPathName(path));
+    }
+    EXPECT_EQ(paths, (std::vector<std::string>{"|a1|b1|c", "|a2|b1|c", "|b2|c", "|c"}));
+}
+
+TEST_F(HostGraph, DeepHierarchiesNeedNoDeepRecursion) {
+    const int depth = 100000;
+    std::string fullPath;
+    Node* leaf = nullptr;
+    for (int i = 0; i < depth; ++i) {
+        leaf = transform("n" + std::to_string(i), leaf);
+        fullPath += "|n" + std::to_string(i);
+    }
+    std::vector<DagChain> paths = scene().pathsOf(leaf);
+    ASSERT_EQ(paths.size(), 1u);
+    EXPECT_EQ(paths[0].size(), size_t(depth));
+    EXPECT_EQ(paths[0].front()->name, "n0");
+    EXPECT_EQ(scene().find(fullPath), leaf);
+    EXPECT_EQ(scene().find(fullPath.substr(4)), leaf);    // "n1|n2|...", matched from the leaf up
+    EXPECT_EQ(scene().find(fullPath.substr(3)), nullptr); // "|n1|...": n1 is not at the top
+}
+
+TEST_F(HostGraph, UnnamedNodesTakeTheLowestFreeNumber) {
+    std::vector<Node*> made;
+    for (int i = 0; i < 20000; ++i) {
+        made.push_back(scene().createNode(type("groupId"), ""));
+    }
+    EXPECT_EQ(made.front()->name, "node1");
+    EXPECT_EQ(made.back()->name, "node20000");
+    Node* t1 = transform("transform");
+    Node* t2 = transform("transform");
+    EXPECT_EQ(t1->name, "transform");
+    EXPECT_EQ(t2->name, "transform1");
+    // DAG names repeat below other parents; DG names never.
+    EXPECT_EQ(transform("transform1", t1)->name, "transform1");
+    EXPECT_EQ(scene().createNode(type("groupId"), "transform1")->name, "transform2");
+    // A rename frees a name for the next node.
+    scene().rename(made[4], "renamed");
+    EXPECT_EQ(scene().createNode(type("groupId"), "node1")->name, "node5");
+    std::string error;
+    ASSERT_TRUE(scene().parent(t2, t1, false, error));
+    EXPECT_EQ(transform("transform")->name, "transform1"); // free again at the top
+}
+
+TEST_F(HostGraph, EveryNodeHasAMessageAndTheTimeNodeItsTimes) {
+    for (const char* name : {"transform", "joint", "mesh", "dagPose", "groupId", "lambert", "shadingEngine",
+                             "skinCluster", "time", "unknown", "animCurveTL", "character"}) {
+        const NodeType& t = type(name);
+        int message = t.find("msg");
+        ASSERT_GE(message, 0) << name;
+        EXPECT_EQ(t.attrs[message].longName, "message") << name;
+        EXPECT_EQ(t.attrs[message].type, AttrType::Message) << name;
+        EXPECT_EQ(t.find("message"), message) << name; // only one
+    }
+    EXPECT_GE(type("time").find("outTime"), 0);
+    EXPECT_GE(type("animCurveTA").find("input"), 0);
+}

@@ -4,6 +4,7 @@
 
 #include "scenefile/SceneReaderSupport.h"
 
+#include "geometry/MeshData.h"
 #include "support/TempDirectory.h"
 
 #include <fstream>
@@ -72,6 +73,18 @@ const Malformed kMalformed[] = {
      "flag) for "
      "\".m\""},
     {"createNode world -n \"w\";\n", "bad.ma:4: expected a node type that can be created, found \"world\""},
+    // A cycle through a second parent is a cycle too.
+    {"parent -add b a;\nparent a b;\n",
+     "bad.ma:5: expected a DAG node that can be parented: cannot parent 'a' below itself"},
+    {"parent -add b a;\nparent -add a b;\n",
+     "bad.ma:5: expected a DAG node that can be parented: cannot parent 'a' below itself"},
+    {"createNode script -n \"s\";\nsetAttr \".b\" -type \"string\" ( \"abc\" + \"def\" ;\n",
+     "bad.ma:5: expected a double-quoted string for \".b\""},
+    {"createNode mesh -n \"m\";\nsetAttr -s 2 \".ed[0:1]\" 0 1 0 1 1e300 0;\n",
+     "bad.ma:5: edge 1 names no vertex index"},
+    {"setAttr \".a.b.c.d.e.f.g.h.i.j.k.l.m.n.o.p.q.r.s.t.u.v.w.x.y.z.a.b.c.d.e.f.g\" 1;\n",
+     "bad.ma:4: expected an attribute path of at most 32 parts, found "
+     "\"a.b.c.d.e.f.g.h.i.j.k.l.m.n.o.p.q.r.s.t.u.v.w.x.y.z.a.b.c.d....\""},
 };
 
 } // namespace
@@ -109,6 +122,35 @@ TEST_F(SceneReading, UnreadableSceneFilesGiveAnErrorAndAnUntitledScene) {
     std::ofstream(path) << "createNode transform -n \"a\";\nsetAttr \".tx\" 2;\n";
     ASSERT_TRUE(openScene(path, error)) << error;
     EXPECT_EQ(scene().settings().sceneName, path);
+}
+
+TEST_F(SceneReading, ElementsLeftOutOfPayloadArraysHaveOneBudgetPerFile) {
+    // One mesh may leave out millions of offsets (a tweak on a mesh whose
+    // points come from history); a second may not take as many again.
+    std::string error = readFailing("createNode mesh -n \"m1\";\n"
+                                    "\tsetAttr \".pt[9000000]\" -type \"float3\" 0 1 0;\n"
+                                    "createNode mesh -n \"m2\";\n"
+                                    "\tsetAttr \".pt[9000000]\" -type \"float3\" 0 1 0;\n");
+    EXPECT_EQ(error, "bad.ma:4: element 9000000 lies too far beyond the array");
+    // The budget belongs to one read: the next file starts afresh.
+    read("createNode mesh -n \"m1\";\n"
+         "\tsetAttr \".pt[9000000]\" -type \"float3\" 0 1 0;\n");
+    EXPECT_EQ(node("m1").payloadAs<MeshData>()->offsets.size(), 9000001u * 3);
+}
+
+TEST_F(SceneReading, DeeplyNestedCompoundsTakeFlatValues) {
+    // Far deeper than any real file, and deeper than a recursive walk of the
+    // compound's children could go.
+    const int depth = 100000;
+    std::string text = "createNode transform -n \"t\";\n\taddAttr -ln \"c0\" -at \"compound\" -nc 1;\n";
+    for (int i = 1; i < depth; ++i) {
+        text += "\taddAttr -ln \"c" + std::to_string(i) + "\" -at \"compound\" -p \"c" +
+                std::to_string(i - 1) + "\" -nc 1;\n";
+    }
+    text += "\taddAttr -ln \"leaf\" -at \"double\" -p \"c" + std::to_string(depth - 1) + "\";\n";
+    text += "\tsetAttr \".c0\" 7;\n";
+    read(text);
+    EXPECT_DOUBLE_EQ(number("t", "leaf"), 7.0);
 }
 
 namespace {

@@ -188,7 +188,7 @@ TEST_F(SceneReading, AddedAttributesAreLocalDynamicAttributes) {
          "\taddAttr -ci true -sn \"ang\" -ln \"angle\" -at \"doubleAngle\";\n"
          "\taddAttr -ci true -sn \"mode\" -ln \"mode\" -min 0 -max 2 -en \"a:b:c\" -at \"enum\";\n"
          "\taddAttr -ci true -sn \"cnt\" -ln \"count\" -at \"long\";\n"
-         "\taddAttr -ci true -sn \"msg\" -ln \"link\" -at \"message\";\n"
+         "\taddAttr -ci true -sn \"lnk\" -ln \"link\" -at \"message\";\n"
          "\tsetAttr \".Orvex_joint\" yes;\n"
          "\tsetAttr -k on \".mv\" 4;\n"
          "\tsetAttr \".Orvex_lightMask\" -type \"string\" \"ff00\";\n"

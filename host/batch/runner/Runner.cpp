@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         return orvex_batch::kUsageError;
     }
     if (options.help) {
-        std::printf("%s\n%s", orvex_batch::kUsageLine, orvex_batch::kHelp);
+        orvex_batch::printHelp();
         return orvex_batch::kSuccess;
     }
     if (!options.api.empty() && options.api != ORVEX_RUNNER_API) {

@@ -44,6 +44,12 @@ bool readEdges(SetAttrRequest& request, MeshData& mesh) {
         mesh.edges.reserve(size_t(request.size));
     }
     return readNumberGroups(request, elementRange(request.path[0]), 3, [&](size_t e, const double* v) {
+        for (int k = 0; k < 2; ++k) {
+            if (!(v[k] >= 0.0 && v[k] <= 2147483647.0)) { // also NaN
+                request.error = "edge " + std::to_string(e) + " names no vertex index";
+                return false;
+            }
+        }
         if (!elementFits(e, mesh.edges.size())) {
             return false;
         }

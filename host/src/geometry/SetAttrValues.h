@@ -28,15 +28,20 @@ inline bool named(const AttrPathPart& part, const char* longName, const char* sh
 // file that names a huge index gets an error instead of a huge allocation.
 constexpr size_t kMaxElementGap = size_t(1) << 24;
 
-// Whether element `index` may be stored in an array of `size` elements.
+// Whether element `index` may be stored in an array of `size` elements;
+// the elements it leaves out in front of it are taken from the scene file's
+// ElementGapBudget.
 inline bool elementFits(size_t index, size_t size) {
-    return index < size + kMaxElementGap;
+    if (index <= size) {
+        return true;
+    }
+    return index < size + kMaxElementGap && ElementGapBudget::spend(index - size);
 }
 
 // Reads `width` numbers for each element of the range and calls
 // store(element, values), which returns false for an element it cannot
-// take. An open range takes whole groups until the values end. False with
-// request.error set when the values do not fit the range.
+// take (saying why in request.error, or leaving it to this reader). An open range takes whole groups until
+// the values end. False with request.error set when the values do not fit the range.
 template <class Store>
 bool readNumberGroups(SetAttrRequest& request, const ElementRange& range, size_t width, Store store) {
     double values[8];
@@ -52,7 +57,10 @@ bool readNumberGroups(SetAttrRequest& request, const ElementRange& range, size_t
             }
         }
         if (!store(range.first + i, values)) {
-            request.error = "element " + std::to_string(range.first + i) + " lies too far beyond the array";
+            if (request.error.empty()) {
+                request.error =
+                    "element " + std::to_string(range.first + i) + " lies too far beyond the array";
+            }
             return false;
         }
     }

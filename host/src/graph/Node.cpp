@@ -14,13 +14,8 @@ int Node::findAttribute(const std::string& attrName) const {
     if (index >= 0) {
         return index;
     }
-    int own = static_cast<int>(type->attrs.size());
-    for (size_t i = 0; i < dynamicAttrs.size(); ++i) {
-        if (dynamicAttrs[i].longName == attrName || dynamicAttrs[i].shortName == attrName) {
-            return own + static_cast<int>(i);
-        }
-    }
-    return -1;
+    auto it = dynamicByName.find(attrName);
+    return it == dynamicByName.end() ? -1 : it->second;
 }
 
 int Node::addDynamic(AttrDef def, const std::vector<AttrDef>& childDefs) {
@@ -36,6 +31,8 @@ int Node::addDynamic(AttrDef def, const std::vector<AttrDef>& childDefs) {
     } else {
         def.parent = -1;
     }
+    dynamicByName.emplace(def.longName, index);
+    dynamicByName.emplace(def.shortName, index);
     dynamicAttrs.push_back(std::move(def));
     for (AttrDef child : childDefs) {
         child.parent = index;

@@ -41,6 +41,10 @@ struct Node {
     bool underworld = false;
 
     std::vector<AttrDef> dynamicAttrs;
+    // Long and short names of the dynamic attributes, each with the index of
+    // the first that has it, so that nodes with many added attributes find
+    // them without a search (addDynamic keeps it).
+    std::map<std::string, int> dynamicByName;
     std::map<PlugAddress, Value> values;
     // Existing logical indices of each array plug, keyed by the array plug.
     std::map<PlugAddress, std::set<unsigned>> elements;

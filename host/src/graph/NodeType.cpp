@@ -60,6 +60,12 @@ int NodeTypeBuilder::attr(const std::string& longName, const std::string& shortN
                           bool array, int parent) {
     AttrDef a = makeAttr(longName, shortName, type, std::move(def), array);
     a.parent = parent;
+    int existing = type_.find(longName);
+    if (existing >= 0 && type_.attrs[existing].shortName == a.shortName &&
+        type_.attrs[existing].type == type && type_.attrs[existing].parent == parent &&
+        type_.attrs[existing].array == array) {
+        return existing; // already there (every type has "message" from the start)
+    }
     int index = static_cast<int>(type_.attrs.size());
     type_.attrs.push_back(std::move(a));
     type_.byName[longName] = index;
@@ -131,6 +137,15 @@ NodeType& TypeRegistry::define(const std::string& name, MFn::Type kind, const st
         type->byName = base->byName;
         type->makePayload = base->makePayload;
         type->setAttrHook = base->setAttrHook;
+    } else {
+        // The attributes every node has. Files connect the message to sets,
+        // poses, layers and lists ("joint1.msg" -> "bindPose1.m[0]") and set
+        // the others on all kinds of nodes.
+        NodeTypeBuilder common(*type);
+        common.attr("message", "msg", AttrType::Message);
+        common.attr("caching", "cch", AttrType::Bool, false);
+        common.attr("isHistoricallyInteresting", "ihi", AttrType::Byte, 2LL);
+        common.attr("nodeState", "nds", AttrType::Enum, 0LL);
     }
     NodeType& ref = *type;
     types_[name] = std::move(type);

@@ -69,9 +69,14 @@ std::string Scene::uniqueName(const std::string& wanted, Node* parent) const {
     if (stem.empty()) {
         stem = "node";
     }
-    for (unsigned n = 1;; ++n) {
+    // Numbers below the hint were taken when last looked at, and stay so
+    // until a rename or a re-parenting frees a name (both forget the hints):
+    // a file of many unnamed nodes costs no search from 1 for each.
+    unsigned& hint = suffixHints_[{parent, stem}];
+    for (unsigned n = std::max(hint, 1u);; ++n) {
         std::string candidate = stem + std::to_string(n);
         if (!taken(candidate)) {
+            hint = n + 1;
             return candidate;
         }
     }
@@ -109,11 +114,9 @@ bool Scene::parent(Node* child, Node* newParent, bool addInstance, std::string& 
         return false;
     }
     Node* p = newParent ? newParent : world_;
-    for (Node* up = p; up; up = up->parents.empty() ? nullptr : up->parents.front()) {
-        if (up == child) {
-            error = "cannot parent '" + child->name + "' below itself";
-            return false;
-        }
+    if (isAncestorOrSelf(child, p)) {
+        error = "cannot parent '" + child->name + "' below itself";
+        return false;
     }
     if (std::find(child->parents.begin(), child->parents.end(), p) != child->parents.end()) {
         return true; // already there
@@ -129,10 +132,30 @@ bool Scene::parent(Node* child, Node* newParent, bool addInstance, std::string& 
     p->children.push_back(child);
     child->underworld = p->underworld || (p != world_ && !TypeRegistry::kindIs(p->kind(), MFn::kTransform));
     invalidatePaths();
+    suffixHints_.clear(); // the old parent may have a free name now
     return true;
 }
 
+// Whether `ancestor` is `node` or lies above it along any of its parents
+// (an instanced node has several ways up).
+bool Scene::isAncestorOrSelf(const Node* ancestor, const Node* node) const {
+    std::vector<const Node*> pending{node};
+    std::set<const Node*> seen;
+    while (!pending.empty()) {
+        const Node* n = pending.back();
+        pending.pop_back();
+        if (n == ancestor) {
+            return true;
+        }
+        if (seen.insert(n).second) {
+            pending.insert(pending.end(), n->parents.begin(), n->parents.end());
+        }
+    }
+    return false;
+}
+
 void Scene::rename(Node* node, const std::string& newName) {
+    suffixHints_.clear(); // the old name is free from here on
     auto& list = byName_[node->name];
     list.erase(std::remove(list.begin(), list.end(), node), list.end());
     if (list.empty()) {
@@ -225,13 +248,23 @@ Node* Scene::findUp(const std::vector<Node*>& leaves, const std::vector<std::str
 // parts[last]); with `anchored` the path must also start at parts[0].
 bool Scene::endsPath(const Node* node, const std::vector<std::string>& parts, size_t last,
                      bool anchored) const {
-    if (node->name != parts[last]) {
-        return false;
-    }
-    for (const Node* p : node->parents) {
-        if (last == 0 ? (!anchored || p == world_)
-                      : (p != world_ && endsPath(p, parts, last - 1, anchored))) {
-            return true;
+    // Depth first over the ways up, with a list rather than recursion: a
+    // path may have as many parts as a damaged file cares to write.
+    std::vector<std::pair<const Node*, size_t>> pending{{node, last}};
+    while (!pending.empty()) {
+        auto [n, part] = pending.back();
+        pending.pop_back();
+        if (n->name != parts[part]) {
+            continue;
+        }
+        for (const Node* p : n->parents) {
+            if (part == 0) {
+                if (!anchored || p == world_) {
+                    return true;
+                }
+            } else if (p != world_) {
+                pending.emplace_back(p, part - 1);
+            }
         }
     }
     return false;
@@ -280,19 +313,32 @@ const Connection* Scene::sourceOf(const Node* node, const PlugAddress& addr) con
     return nullptr;
 }
 
+// Walks up from the node, taking the parents of every node in their order
+// (the first parent's paths first), with a list of pending chains rather
+// than recursion, so that a deep hierarchy cannot exhaust the stack. A chain
+// through nodes with one parent grows in place.
 std::vector<DagChain> Scene::pathsOf(Node* node) const {
     std::vector<DagChain> result;
     if (!node->isDag() || node == world_) {
         return result;
     }
-    for (Node* p : node->parents) {
-        if (p == world_) {
-            result.push_back({node});
+    std::vector<DagChain> pending{{node}}; // each from the node upwards
+    while (!pending.empty()) {
+        DagChain up = std::move(pending.back());
+        pending.pop_back();
+        while (up.back() != world_ && up.back()->parents.size() == 1) {
+            up.push_back(up.back()->parents.front());
+        }
+        const std::vector<Node*>& parents = up.back()->parents;
+        if (up.back() == world_) {
+            up.pop_back();
+            result.emplace_back(up.rbegin(), up.rend());
             continue;
         }
-        for (DagChain chain : pathsOf(p)) {
-            chain.push_back(node);
-            result.push_back(std::move(chain));
+        for (auto p = parents.rbegin(); p != parents.rend(); ++p) {
+            DagChain longer = up;
+            longer.push_back(*p);
+            pending.push_back(std::move(longer));
         }
     }
     return result;

@@ -89,6 +89,7 @@ private:
     Node* findUp(const std::vector<Node*>& leaves, const std::vector<std::string>& parts,
                  bool anchored) const;
     bool endsPath(const Node* node, const std::vector<std::string>& parts, size_t last, bool anchored) const;
+    bool isAncestorOrSelf(const Node* ancestor, const Node* node) const;
     void invalidatePaths() { pathCacheValid_ = false; }
     void buildPathCache() const;
 
@@ -100,7 +101,10 @@ private:
     uint64_t nextSerial_ = 0;
 
     std::map<std::string, std::vector<Node*>> byName_;
-    std::map<std::string, unsigned> dgNameCount_;            // DG nodes by name (their names are unique)
+    std::map<std::string, unsigned> dgNameCount_; // DG nodes by name (their names are unique)
+    // For each parent (null for DG nodes) and name stem, the lowest number
+    // that may still be free (see uniqueName).
+    mutable std::map<std::pair<const Node*, std::string>, unsigned> suffixHints_;
     std::set<std::pair<const Node*, PlugAddress>> incoming_; // destinations that have a source
 
     mutable bool pathCacheValid_ = false;

@@ -90,8 +90,8 @@ int childNamed(const Node& node, int parent, const std::string& name) {
     return found;
 }
 
-int addGeneric(Node& node, const AttrPathPart& part, int parent) {
-    AttrDef def = makeAttr(part.name, part.name, AttrType::Generic, {}, part.indexed);
+int addGeneric(Node& node, const AttrPathPart& part, int parent, bool array) {
+    AttrDef def = makeAttr(part.name, part.name, AttrType::Generic, {}, array);
     def.parent = parent;
     return node.addDynamic(std::move(def));
 }
@@ -102,6 +102,11 @@ bool parseAttrPath(std::string_view text, std::vector<AttrPathPart>& parts, std:
     parts.clear();
     size_t i = 0;
     for (;;) {
+        if (parts.size() == kMaxAttrPathParts) {
+            error = "expected an attribute path of at most " + std::to_string(kMaxAttrPathParts) +
+                    " parts, found \"" + std::string(text.substr(0, 60)) + "...\"";
+            return false;
+        }
         AttrPathPart part;
         size_t start = i;
         while (i < text.size() && text[i] != '[' && text[i] != ']' && text[i] != '.') {
@@ -128,7 +133,7 @@ bool parseAttrPath(std::string_view text, std::vector<AttrPathPart>& parts, std:
 }
 
 ResolveResult resolveAttrPath(Node& node, const std::vector<AttrPathPart>& parts, bool createMissing,
-                              ResolvedPath& resolved, std::string& problem) {
+                              ResolvedPath& resolved, std::string& problem, bool lastIsArray) {
     resolved = ResolvedPath();
     std::vector<std::pair<int, const AttrPathPart*>> named; // attribute and the part naming it
     int current = -1;
@@ -153,7 +158,7 @@ ResolveResult resolveAttrPath(Node& node, const std::vector<AttrPathPart>& parts
                 problem = part.name;
                 return ResolveResult::UnknownAttribute;
             }
-            attr = addGeneric(node, part, current);
+            attr = addGeneric(node, part, current, part.indexed || (lastIsArray && &part == &parts.back()));
         }
         if (part.indexed && !node.attribute(attr).array) {
             problem = part.name;

@@ -11,6 +11,10 @@
 
 namespace orvex_host {
 
+// Real attribute paths have a handful of parts; a longer one is taken for a
+// damaged file rather than resolved at a cost that grows with its square.
+constexpr size_t kMaxAttrPathParts = 32;
+
 // Splits "uvst[0].uvsp[0:7]" (no leading '.') into its parts; false with
 // `error` saying what was expected.
 bool parseAttrPath(std::string_view text, std::vector<AttrPathPart>& parts, std::string& error);
@@ -33,9 +37,11 @@ enum class ResolveResult {
 
 // Resolves the parts on `node`. With `createMissing` (nodes of types the
 // host does not model), attributes the node lacks are added as generic
-// dynamic attributes, arrays where the path gives an index.
+// dynamic attributes, arrays where the path gives an index; with
+// `lastIsArray` the path's own attribute is an array even without one (the
+// statement gives its size with -s, or connects to its next free element).
 ResolveResult resolveAttrPath(Node& node, const std::vector<AttrPathPart>& parts, bool createMissing,
-                              ResolvedPath& resolved, std::string& problem);
+                              ResolvedPath& resolved, std::string& problem, bool lastIsArray = false);
 
 // Walks the element addresses a resolved path names, in index order. An
 // array whose index the path leaves out is element 0, except the path's own

@@ -1,6 +1,7 @@
 // connectAttr and disconnectAttr: plugs named "node.attr[i].child", with
 // DAG nodes named by their shortest unique path.
 
+#include "geometry/MeshData.h"
 #include "scenefile/AttrPath.h"
 #include "scenefile/Selection.h"
 #include "scenefile/Statements.h"
@@ -21,6 +22,11 @@ struct PlugRef {
 unsigned nextAvailable(const Node& node, const PlugAddress& arrayPlug) {
     auto it = node.elements.find(arrayPlug);
     unsigned index = 0;
+    if (it != node.elements.end() && !it->second.empty() && *it->second.rbegin() == it->second.size() - 1) {
+        // Elements 0 to n-1 all in use (the common case of "-na" after "-na"):
+        // the next is n, without walking them.
+        return static_cast<unsigned>(it->second.size());
+    }
     if (it != node.elements.end()) {
         for (unsigned used : it->second) {
             if (used != index) {
@@ -61,8 +67,8 @@ bool resolvePlug(ReaderContext& ctx, const Word& word, bool nextAvailableElement
     ResolvedPath resolved;
     std::string problem;
     Node& node = *plug.node;
-    if (resolveAttrPath(node, parts, ReaderContext::isGeneric(node), resolved, problem) !=
-        ResolveResult::Resolved) {
+    if (resolveAttrPath(node, parts, ReaderContext::isGeneric(node), resolved, problem,
+                        nextAvailableElement) != ResolveResult::Resolved) {
         ctx.noticeOnce("connect " + node.type->name + "." + problem, word.at,
                        "node type \"" + node.type->name + "\" has no plug \"" + word.text.substr(dot + 1) +
                            "\"; the connection is skipped");
@@ -115,6 +121,24 @@ void readConnectAttr(ReaderContext& ctx, ValueCursor& cursor) {
     std::string error;
     if (!ctx.scene().connect(src.node, src.address, dst.node, dst.address, parsed.has("f"), error)) {
         ctx.noticeOnce("connected " + plugs[1]->text, plugs[1]->at, error + "; the connection is skipped");
+        return;
+    }
+    if (TypeRegistry::kindIs(dst.node->kind(), MFn::kMesh) &&
+        dst.node->attribute(dst.address.attr).longName == "inMesh") {
+        ctx.geometryInputConnected(*dst.node, *src.node, plugs[1]->at);
+    }
+}
+
+void noticeUnevaluatedHistory(ReaderContext& ctx) {
+    for (const ReaderContext::GeometryInput& input : ctx.geometryInputs()) {
+        const MeshData* geometry = meshGeometry(ctx.scene(), input.mesh);
+        if (geometry && geometry->storesGeometry()) {
+            continue;
+        }
+        ctx.noticeOnceAtLine("history " + input.mesh->name, input.line,
+                             "mesh \"" + input.mesh->name + "\" takes its geometry from \"" + input.source +
+                                 "\" (construction history, which the host does not evaluate); it has no "
+                                 "polygons");
     }
 }
 

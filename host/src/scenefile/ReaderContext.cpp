@@ -37,8 +37,14 @@ void ReaderContext::fail(const char* at, const std::string& what) {
 }
 
 void ReaderContext::noticeOnce(const std::string& key, const char* at, const std::string& text) {
+    if (noticed_.count(key) == 0) {
+        noticeOnceAtLine(key, lineAt(at), text);
+    }
+}
+
+void ReaderContext::noticeOnceAtLine(const std::string& key, int line, const std::string& text) {
     if (noticed_.insert(key).second) {
-        logMessage(MessageKind::Notice, fileName_ + ":" + std::to_string(lineAt(at)) + ": " + text);
+        logMessage(MessageKind::Notice, fileName_ + ":" + std::to_string(line) + ": " + text);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace orvex_host {
 
@@ -35,7 +36,20 @@ public:
     [[noreturn]] void fail(const char* at, const std::string& what);
     // A notice "FILE:LINE: text", given once for each key.
     void noticeOnce(const std::string& key, const char* at, const std::string& text);
+    void noticeOnceAtLine(const std::string& key, int line, const std::string& text);
     int lineAt(const char* at);
+
+    // A connection into a mesh's geometry input, kept until the end of the
+    // file, when it is known whether the mesh got geometry by other means.
+    struct GeometryInput {
+        Node* mesh;
+        std::string source; // the node that feeds it
+        int line;
+    };
+    void geometryInputConnected(Node& mesh, const Node& source, const char* at) {
+        geometryInputs_.push_back({&mesh, source.name, lineAt(at)});
+    }
+    const std::vector<GeometryInput>& geometryInputs() const { return geometryInputs_; }
 
     // Statements with comments are read from a copy; places in the copy map
     // back to the file.
@@ -68,6 +82,7 @@ private:
     LineCounter lines_;
     Node* current_ = nullptr;
     std::set<std::string> noticed_;
+    std::vector<GeometryInput> geometryInputs_;
     const char* rest_ = nullptr;
     const char* end_ = nullptr;
     bool parentsKnown_ = false;

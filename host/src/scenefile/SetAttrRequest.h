@@ -66,6 +66,28 @@ private:
     const char* end_ = nullptr;
 };
 
+// The number of array elements that setAttr statements may leave out (and
+// a hook then fills with defaults) in front of the elements they name,
+// summed over one scene file. A file of a few lines that names huge indices
+// in many arrays so gets an error instead of gigabytes of filler. The scene
+// reader opens one budget per file; outside any, each request is judged on
+// its own.
+class ElementGapBudget {
+public:
+    explicit ElementGapBudget(unsigned long long elements);
+    ~ElementGapBudget();
+    ElementGapBudget(const ElementGapBudget&) = delete;
+    ElementGapBudget& operator=(const ElementGapBudget&) = delete;
+
+    // Takes `elements` from the open budget; false (taking nothing) when it
+    // holds fewer. True when no budget is open.
+    static bool spend(unsigned long long elements);
+
+private:
+    unsigned long long left_;
+    ElementGapBudget* outer_;
+};
+
 struct SetAttrRequest {
     std::vector<AttrPathPart> path;
     std::string type;            // the -type argument (for example "polyFaces"), empty when none

@@ -113,17 +113,21 @@ void readFlags(ReaderContext& ctx, ValueCursor& cursor, SetAttrRequest& request,
 }
 
 // The leaf attributes a compound's flat value list fills, in order; false
-// when a child cannot take a flat value (an array, a string...).
+// when a child cannot take a flat value (an array, a string...). Nested
+// compounds are walked with a list of pending children rather than by
+// recursion, as added compounds may nest as deep as a file makes them.
 bool flatLeaves(const Node& node, int attr, std::vector<int>& leaves) {
-    for (int child : node.attribute(attr).children) {
+    const std::vector<int>& top = node.attribute(attr).children;
+    std::vector<int> pending(top.rbegin(), top.rend());
+    while (!pending.empty()) {
+        int child = pending.back();
+        pending.pop_back();
         const AttrDef& def = node.attribute(child);
         if (def.array) {
             return false;
         }
         if (!def.children.empty()) {
-            if (!flatLeaves(node, child, leaves)) {
-                return false;
-            }
+            pending.insert(pending.end(), def.children.rbegin(), def.children.rend());
         } else if (formOfAttr(def.type) != ValueForm::Numbers) {
             return false;
         } else {
@@ -261,8 +265,13 @@ void ValueStore::storeGeneric(const ResolvedPath& resolved) {
             if (walk.namesArrayPlug()) {
                 address.indices.push_back(0);
             }
-            if (readLeafValue(request_.values, AttrType::Generic, form, ctx_.scene().settings(), value,
-                              expected) != ReadResult::Ok) {
+            const char* at = request_.values.position();
+            ReadResult r = readLeafValue(request_.values, AttrType::Generic, form, ctx_.scene().settings(),
+                                         value, expected);
+            if (r == ReadResult::Malformed) {
+                ctx_.fail(at, "expected " + expected + " for \"" + path_ + "\"");
+            }
+            if (r == ReadResult::Missing) {
                 return;
             }
             node_.setValue(address, std::move(value));
@@ -390,7 +399,8 @@ void readSetAttr(ReaderContext& ctx, ValueCursor& cursor) {
     }
     ResolvedPath resolved;
     std::string problem;
-    switch (resolveAttrPath(node, request.path, ReaderContext::isGeneric(node), resolved, problem)) {
+    switch (resolveAttrPath(node, request.path, ReaderContext::isGeneric(node), resolved, problem,
+                            request.size >= 0)) {
     case ResolveResult::Resolved:
         ValueStore(ctx, node, request, written).store(resolved);
         return;

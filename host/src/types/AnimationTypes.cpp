@@ -65,9 +65,8 @@ void defineCurves(TypeRegistry& registry) {
     for (const Kind& k : kinds) {
         NodeTypeBuilder kb(registry.define(k.name, k.kind, "animCurve", false));
         kb.attr("output", "o", k.output, 0.0);
-        if (!k.timeInput) {
-            kb.attr("input", "i", AttrType::Double, 0.0);
-        }
+        // Time-based curves take time1.outTime, driven keys their driver.
+        kb.attr("input", "i", k.timeInput ? AttrType::Time : AttrType::Double, 0.0);
     }
 }
 

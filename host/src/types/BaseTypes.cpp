@@ -97,7 +97,11 @@ void registerBaseTypes(TypeRegistry& registry) {
     registry.define("unknownDag", MFn::kUnknownDag, "dagNode", true);
     registry.define("unknownTransform", MFn::kUnknownTransform, "transform", true);
 
-    registry.define("time", MFn::kTime, "", false);
+    // The scene's time node: files connect its outTime to every animation
+    // curve's input and set both times.
+    NodeTypeBuilder timeBuilder(registry.define("time", MFn::kTime, "", false));
+    timeBuilder.attr("outTime", "o", AttrType::Time, 0.0);
+    timeBuilder.attr("unwarpedTime", "unw", AttrType::Time, 0.0);
     NodeTypeBuilder(registry.define("partition", MFn::kPartition, "", false))
         .attr("sets", "st", AttrType::Message, {}, true);
     NodeType& set = registry.define("objectSet", MFn::kSet, "", false);
@@ -106,6 +110,8 @@ void registerBaseTypes(TypeRegistry& registry) {
     setBuilder.attr("dnSetMembers", "dnsm", AttrType::Message, {}, true);
     setBuilder.attr("memberWireframeColor", "mwc", AttrType::Short, -1LL);
     setBuilder.attr("partition", "pa", AttrType::Message, {}, true);
+    // The group-id nodes of face sets and deformer sets ("groupId3.msg").
+    setBuilder.attr("groupNodes", "gn", AttrType::Message, {}, true);
 
     // The families of node types the exporter reads.
     registerTransformTypes(registry);
