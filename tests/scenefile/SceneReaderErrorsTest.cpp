@@ -8,6 +8,7 @@
 #include "support/TempDirectory.h"
 
 #include <fstream>
+#include <iterator>
 #include <random>
 
 using namespace orvex_host;
@@ -203,58 +204,203 @@ const char* const kSample =
     "select -r box;\n"
     "// End of sample.ma\n";
 
+// The read either succeeds or fails with "fuzz.ma:LINE: what" and an
+// untitled scene.
 void expectReadReturns(const std::string& text) {
     std::string error;
     if (!openSceneText(text, "fuzz.ma", error, true)) {
-        EXPECT_EQ(error.rfind("fuzz.ma", 0), 0u) << error;
+        const std::string prefix = "fuzz.ma:";
+        size_t digits = error.rfind(prefix, 0) == 0 ? error.find_first_not_of("0123456789", prefix.size()) : 0;
+        EXPECT_TRUE(digits > prefix.size() && error.compare(digits, 2, ": ") == 0 && error.size() > digits + 2)
+            << error;
         EXPECT_EQ(currentScene().settings().sceneName, "");
     }
 }
 
+// The payload hooks of the other node types: skin weights, a deformer
+// chain, a bind pose, a curve, animation curves, a character and its clips,
+// face sets.
+const char* const kPayloadSample =
+    "currentUnit -l meter -a degree -t ntsc;\n"
+    "createNode transform -n \"body\";\n"
+    "createNode mesh -n \"bodyShape\" -p \"body\";\n"
+    "\tsetAttr -s 2 \".iog[0].og\";\n"
+    "\tsetAttr \".iog[0].og[1].gcl\" -type \"componentList\" 1 \"f[0]\";\n"
+    "createNode mesh -n \"bodyShapeOrig\" -p \"body\";\n"
+    "\tsetAttr \".io\" yes;\n"
+    "\tsetAttr -s 4 \".vt[0:3]\" 0 0 0 1 0 0 1 1 0 0 1 0;\n"
+    "\tsetAttr -s 4 \".pt[1:2]\" -type \"float3\" 0 0.5 0 0 0.5 0;\n"
+    "\tsetAttr -s 4 \".ed[0:3]\" 0 1 0 1 2 1 2 3 0 3 0 0;\n"
+    "\tsetAttr -s 4 \".n[0:3]\" -type \"float3\" 0 0 1 1e+020 1e+020 1e+020 0 0 1 0 0 1;\n"
+    "\tsetAttr \".uvst[0].uvsn\" -type \"string\" \"map1\";\n"
+    "\tsetAttr -s 4 \".uvst[0].uvsp[0:3]\" -type \"float2\" 0 0 1 0 1 1 0 1;\n"
+    "\tsetAttr \".clst[0].clsn\" -type \"string\" \"colorSet1\";\n"
+    "\tsetAttr -s 1 \".clst[0].clsp[0]\" 1 0 0 1;\n"
+    "\tsetAttr -s 1 -ch 4 \".fc[0]\" -type \"polyFaces\" f 4 0 1 2 -4 mu 0 4 0 1 2 3 mc 0 4 0 0 -1 0;\n"
+    "createNode joint -n \"root\";\n"
+    "\tsetAttr \".jo\" -type \"double3\" 0 0 90 ;\n"
+    "\tsetAttr \".bps\" -type \"matrix\" 1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1;\n"
+    "createNode joint -n \"tip\" -p \"root\";\n"
+    "createNode skinCluster -n \"skin\";\n"
+    "\tsetAttr -s 4 \".wl\";\n"
+    "\tsetAttr \".wl[0].w[0]\" 1;\n"
+    "\tsetAttr -s 2 \".wl[1].w[0:1]\" 0.5 0.5;\n"
+    "\tsetAttr -s 2 \".wl[2].w\";\n"
+    "\tsetAttr \".wl[2].w[1]\" 1;\n"
+    "\tsetAttr \".pm[0]\" -type \"matrix\" 1 0 0 0 0 1 0 0 0 0 1 0 0 -1 0 1;\n"
+    "\tsetAttr \".en\" 1;\n"
+    "createNode tweak -n \"tweak1\";\n"
+    "createNode groupParts -n \"parts\";\n"
+    "\tsetAttr \".ic\" -type \"componentList\" 1 \"vtx[*]\";\n"
+    "createNode dagPose -n \"bindPose1\";\n"
+    "\tsetAttr \".xm[0]\" -type \"matrix\" \"xform\" 1 1 1 0 0 0 0 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 "
+    "1 0 0 0 1 1 1 1 yes;\n"
+    "\tsetAttr \".bp\" yes;\n"
+    "createNode transform -n \"path\";\n"
+    "createNode nurbsCurve -n \"pathShape\" -p \"path\";\n"
+    "\tsetAttr \".cc\" -type \"nurbsCurve\" 1 2 0 no 3 3 0 1 2 3 0 0 0 1 0 0 2 0 0;\n"
+    "createNode animCurveTL -n \"root_translateX\";\n"
+    "\tsetAttr \".tan\" 10;\n"
+    "\tsetAttr -s 3 \".ktv[0:2]\" 1 0 12 0.5 24 1;\n"
+    "\tsetAttr -s 3 \".kit[1:2]\" 9 1;\n"
+    "\tsetAttr -s 3 \".kix[0:2]\" 1 1 1;\n"
+    "\tsetAttr \".ktv[1].kv\" 0.25;\n"
+    "createNode animCurveTA -n \"root_rotateZ\";\n"
+    "\tsetAttr -s 2 \".ktv[0:1]\" 1 0 24 90;\n"
+    "createNode character -n \"hero\";\n"
+    "\tsetAttr \".am\" -type \"characterMapping\" 2 \"root.translateX\" 1 1 \"root.rotateZ\" 2 1 ;\n"
+    "createNode clipLibrary -n \"clipLibrary1\";\n"
+    "\tsetAttr -s 1 \".cel\";\n"
+    "\tsetAttr -s 2 \".cel[0].cev\";\n"
+    "\tsetAttr \".cd[0].cm\" -type \"characterMapping\" 2 \"root.translateX\" 1 1 \"root.rotateZ\" 2 1 ;\n"
+    "\tsetAttr \".cd[0].cim\" -type \"Int32Array\" 2 0 1 ;\n"
+    "createNode animClip -n \"walkSource\";\n"
+    "\tsetAttr \".ss\" 1;\n"
+    "\tsetAttr \".se\" 24;\n"
+    "\tsetAttr \".ci\" no;\n"
+    "connectAttr \"bodyShapeOrig.w\" \"parts.ig\";\n"
+    "connectAttr \"parts.og\" \"tweak1.ip[0].ig\";\n"
+    "connectAttr \"tweak1.og[0]\" \"skin.ip[0].ig\";\n"
+    "connectAttr \"skin.og[0]\" \"bodyShape.i\";\n"
+    "connectAttr \"root.wm\" \"skin.ma[0]\";\n"
+    "connectAttr \"tip.wm\" \"skin.ma[1]\";\n"
+    "connectAttr \"root.bps\" \"bindPose1.wm[0]\";\n"
+    "connectAttr \"root.msg\" \"bindPose1.m[0]\";\n"
+    "connectAttr \"root.tx\" \"hero.dnsm\" -na;\n"
+    "connectAttr \"root.rz\" \"hero.dnsm\" -na;\n"
+    "connectAttr \"hero.lv[1]\" \"root.tx\";\n"
+    "connectAttr \"hero.msg\" \"clipLibrary1.cha\";\n"
+    "connectAttr \"walkSource.cl\" \"clipLibrary1.sc[0]\";\n"
+    "connectAttr \"root_translateX.a\" \"clipLibrary1.cel[0].cev[0].cevr\";\n"
+    "connectAttr \":time1.o\" \"root_rotateZ.i\";\n"
+    "connectAttr \"bodyShape.iog.og[1]\" \":initialShadingGroup.dsm\" -na;\n";
+
+// Numbers that test the limits of every count, index and value.
+const char* const kExtremeNumbers[] = {
+    "4294967295", "4294967296", "2147483647",  "2147483648",          "-2147483649", "9223372036854775808",
+    "1e308",      "-1e308",     "1e-320",      "nan",                 "inf",         "-inf",
+    "-0",         "0x10",       "1.#INF",      "99999999999999999999", "16777216",    "-1",
+};
+
+bool inNumber(char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == '-' || c == '+';
+}
+
+// One random damage: a character changed, removed or inserted, a run
+// removed or copied elsewhere, or a number replaced by an extreme one.
+void damage(std::string& text, std::mt19937& random) {
+    static const char kAlphabet[] = ";\"[]:.-+()*\\| \n\r\t0123456789eE-xyzf.\0\xff";
+    const std::string alphabet(kAlphabet, sizeof kAlphabet - 1); // with the NUL
+    size_t at = random() % text.size();
+    switch (random() % 5) {
+    case 0:
+        text[at] = alphabet[random() % alphabet.size()];
+        break;
+    case 1:
+        text.erase(at, 1 + random() % 8);
+        break;
+    case 2:
+        text.insert(at, 1, alphabet[random() % alphabet.size()]);
+        break;
+    case 3: {
+        size_t from = random() % text.size();
+        text.insert(at, text.substr(from, random() % 40));
+        break;
+    }
+    default: {
+        size_t digit = text.find_first_of("0123456789", at);
+        if (digit == std::string::npos) {
+            break;
+        }
+        size_t begin = digit, end = digit;
+        while (begin > 0 && inNumber(text[begin - 1])) {
+            --begin;
+        }
+        while (end < text.size() && inNumber(text[end])) {
+            ++end;
+        }
+        text.replace(begin, end - begin, kExtremeNumbers[random() % std::size(kExtremeNumbers)]);
+        break;
+    }
+    }
+    if (text.empty()) {
+        text = ";";
+    }
+}
+
+void readDamagedCopies(const std::string& sample, unsigned seed, int rounds) {
+    std::mt19937 random(seed);
+    for (int round = 0; round < rounds; ++round) {
+        std::string text = sample;
+        for (int e = 1 + static_cast<int>(random() % 6); e > 0; --e) {
+            damage(text, random);
+        }
+        expectReadReturns(text);
+    }
+}
+
+std::string withCrLf(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        out += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    return out;
+}
+
 } // namespace
 
-TEST_F(SceneReading, TheSampleReadsAsAWhole) {
+TEST_F(SceneReading, TheSamplesReadAsAWhole) {
     read(kSample, true);
+    clearMessages();
+    read(kPayloadSample, true);
+    EXPECT_TRUE(notices().empty()) << notices().front();
+}
+
+TEST_F(SceneReading, EmptyFilesAndLineEndsOfEveryKind) {
+    read("");
+    EXPECT_EQ(scene().settings().sceneName, "test.ma");
+    // Windows line ends read as Unix ones, and errors name the same lines.
+    read(withCrLf(kPayloadSample));
+    EXPECT_EQ(node("bodyShapeOrig").payloadAs<MeshData>()->faceCount(), 1u);
+    EXPECT_EQ(readFailing(withCrLf(std::string(kHeader) + "setAttr \".tx\"\n\tabc;\n")),
+              "bad.ma:5: expected a number for \".tx\"");
+    EXPECT_EQ(readFailing(std::string(4096, '\0')), "bad.ma:1: expected ';' at the end of the statement");
+    EXPECT_EQ(readFailing(std::string(kHeader) + std::string(64, '\0') + ";\n"),
+              "bad.ma:4: expected a command name at the start of the statement");
 }
 
 TEST_F(SceneReading, TruncatedTextsNeverCrash) {
-    std::string sample = kSample;
-    for (size_t cut = 0; cut < sample.size(); ++cut) {
-        expectReadReturns(sample.substr(0, cut));
+    for (const std::string sample : {kSample, kPayloadSample}) {
+        for (size_t cut = 0; cut < sample.size(); ++cut) {
+            expectReadReturns(sample.substr(0, cut));
+        }
     }
 }
 
 TEST_F(SceneReading, RandomlyDamagedTextsNeverCrash) {
-    const std::string sample = kSample;
-    const std::string alphabet = ";\"[]:.-+()*\\| \n\t0123456789eE-xyzf.\0\xff";
-    std::mt19937 random(20140101);
-    for (int round = 0; round < 600; ++round) {
-        std::string text = sample;
-        int edits = 1 + static_cast<int>(random() % 6);
-        for (int e = 0; e < edits; ++e) {
-            size_t at = random() % text.size();
-            switch (random() % 4) {
-            case 0:
-                text[at] = alphabet[random() % alphabet.size()];
-                break;
-            case 1:
-                text.erase(at, 1 + random() % 8);
-                break;
-            case 2:
-                text.insert(at, 1, alphabet[random() % alphabet.size()]);
-                break;
-            default: {
-                size_t from = random() % text.size();
-                text.insert(at, text.substr(from, random() % 40));
-                break;
-            }
-            }
-            if (text.empty()) {
-                text = ";";
-            }
-        }
-        expectReadReturns(text);
-    }
+    readDamagedCopies(kSample, 20140101, 600);
+    readDamagedCopies(kPayloadSample, 20140102, 600);
+    readDamagedCopies(withCrLf(kPayloadSample), 20140103, 200);
 }
 
 TEST_F(SceneReading, RandomBytesNeverCrash) {

@@ -45,6 +45,17 @@ const Command kCommands[] = {
     {"dataStructure", ignoreStatement},
 };
 
+// Commands are named like identifiers: "createNode", "applyMetadata"; a
+// statement that starts otherwise (a string, a flag, binary garbage) is
+// malformed rather than an unknown command.
+bool isCommandName(std::string_view name) {
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+    if (name.empty() || !letter(name.front())) {
+        return false;
+    }
+    return std::all_of(name.begin(), name.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
+}
+
 void readStatement(ReaderContext& ctx, const StatementText& statement) {
     std::string copy;
     ValueCursor cursor = statementCursor(statement, copy);
@@ -54,7 +65,7 @@ void readStatement(ReaderContext& ctx, const StatementText& statement) {
     ctx.setRest(statement.end);
     const char* at = cursor.position();
     std::string_view name;
-    if (!cursor.nextWord(name) || name.front() == '"' || name.front() == '-') {
+    if (!cursor.nextWord(name) || !isCommandName(name)) {
         ctx.fail(at, "expected a command name at the start of the statement");
     }
     for (const Command& command : kCommands) {
