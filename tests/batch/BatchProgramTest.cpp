@@ -156,6 +156,14 @@ TEST_F(BatchProgram, ScriptFilesRunTheirStatementsInOrder) {
     r = run({"scene.ma", "-s", "missing.mel"});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(contains(r, "// Error: missing.mel: cannot read the script file\n")) << r.output;
+    r = run({"scene.ma", "-s", "."});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r, "// Error: .: cannot read the script file\n")) << r.output;
+
+    write("empty.mel", ""); // nothing to run is no failure
+    r = run({"scene.ma", "-s", "empty.mel", "-c", "OrvexExporter -f \"f.xml\""});
+    EXPECT_EQ(r.status, 0) << r.output;
+    EXPECT_TRUE(exists("f.xml"));
 }
 
 TEST_F(BatchProgram, AFailingCommandStopsTheRunWithNonZeroStatus) {

@@ -210,8 +210,10 @@ void expectReadReturns(const std::string& text) {
     std::string error;
     if (!openSceneText(text, "fuzz.ma", error, true)) {
         const std::string prefix = "fuzz.ma:";
-        size_t digits = error.rfind(prefix, 0) == 0 ? error.find_first_not_of("0123456789", prefix.size()) : 0;
-        EXPECT_TRUE(digits > prefix.size() && error.compare(digits, 2, ": ") == 0 && error.size() > digits + 2)
+        size_t digits =
+            error.rfind(prefix, 0) == 0 ? error.find_first_not_of("0123456789", prefix.size()) : 0;
+        EXPECT_TRUE(digits > prefix.size() && error.compare(digits, 2, ": ") == 0 &&
+                    error.size() > digits + 2)
             << error;
         EXPECT_EQ(currentScene().settings().sceneName, "");
     }
@@ -297,9 +299,15 @@ const char* const kPayloadSample =
 
 // Numbers that test the limits of every count, index and value.
 const char* const kExtremeNumbers[] = {
-    "4294967295", "4294967296", "2147483647",  "2147483648",          "-2147483649", "9223372036854775808",
-    "1e308",      "-1e308",     "1e-320",      "nan",                 "inf",         "-inf",
-    "-0",         "0x10",       "1.#INF",      "99999999999999999999", "16777216",    "-1",
+    "4294967295",  "4294967296",
+    "2147483647",  "2147483648",
+    "-2147483649", "9223372036854775808",
+    "1e308",       "-1e308",
+    "1e-320",      "nan",
+    "inf",         "-inf",
+    "-0",          "0x10",
+    "1.#INF",      "99999999999999999999",
+    "16777216",    "-1",
 };
 
 bool inNumber(char c) {

@@ -9,7 +9,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -31,17 +33,30 @@ void setFaultsFromEnvironment() {
     }
 }
 
+// The whole script; an empty file is an empty script.
+bool readScript(const std::string& path, std::string& text) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
 bool runStep(const orvex_batch::Step& step) {
     if (!step.script) {
         return runCommand(step.text);
     }
-    std::ifstream in(step.text, std::ios::binary);
-    std::stringstream text;
-    if (!in || !(text << in.rdbuf())) {
+    std::string text;
+    if (!readScript(step.text, text)) {
         logMessage(MessageKind::Error, step.text + ": cannot read the script file");
         return false;
     }
-    return runScript(text.str(), step.text);
+    return runScript(text, step.text);
 }
 
 // Everything after the plug-in is initialised: the scene, then the steps in
