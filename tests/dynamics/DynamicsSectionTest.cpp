@@ -30,7 +30,6 @@ protected:
         newScene(false);
         clearMessages();
         clearFaults();
-        ensureType("testMesh", MFn::kMesh, "shape", true);
     }
     void TearDown() override { clearFaults(); }
 
@@ -38,7 +37,7 @@ protected:
     // with a blinn, without fields.
     void buildSurfaceEmission() {
         Node* plane = b.create("transform", "pPlane1");
-        b.create("testMesh", "pPlaneShape1", plane);
+        b.create("mesh", "pPlaneShape1", plane);
         emitter = b.create("pointEmitter", "emitter1", plane);
         b.set(emitter, "emitterType", 2LL);
         particles = b.create("particle", "particleShape1", b.create("transform", "particle1"));
@@ -332,7 +331,7 @@ TEST_F(DynamicsSection, MissingSettingsTakeTheHostsDefaults) {
         bareParticles.attr("newParticles", "npt", AttrType::Generic, {}, true);
     }
     Node* plane = b.create("transform", "pPlane1");
-    b.create("testMesh", "pPlaneShape1", plane);
+    b.create("mesh", "pPlaneShape1", plane);
     Node* bare = b.create("bareEmitter", "emitter1", plane);
     b.addAttribute(bare, "output", AttrType::Generic, "ot");
     b.addAttribute(bare, "sweptGeometry", AttrType::Generic, "swge");
