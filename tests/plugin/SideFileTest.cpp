@@ -73,6 +73,17 @@ TEST_F(SideFile, BackslashPathNamesTheWholeSidePath) {
     EXPECT_TRUE(fileExists("D:/out/level.xml.shapes"));
 }
 
+TEST_F(SideFile, TheSideFileNameIsEscapedInItsAttribute) {
+    std::filesystem::create_directories("D:/out");
+    std::vector<ShapeBlob> blobs;
+    blobs.push_back(makeBlob(1, 4, 0));
+    ASSERT_EQ(writeDocument(documentAt("D:/out/Tom & \"Jerry\" <1>.xml"), blobs), MS::kSuccess);
+    EXPECT_NE(readFile("D:/out/Tom & \"Jerry\" <1>.xml")
+                  .find("<Shapes  externalShapesFile=\"Tom &amp; &quot;Jerry&quot; &lt;1>.xml.shapes\">"),
+              std::string::npos);
+    EXPECT_EQ(readFile("D:/out/Tom & \"Jerry\" <1>.xml.shapes").size(), 20u);
+}
+
 TEST_F(SideFile, PosixAbsolutePathPutsTheSideFileBesideTheDocument) {
     std::string path = workDir() + "/deep/level.xml";
     std::filesystem::create_directories(workDir() + "/deep");
