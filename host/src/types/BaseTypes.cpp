@@ -97,7 +97,10 @@ void registerBaseTypes(TypeRegistry& registry) {
     registry.define("unknownDag", MFn::kUnknownDag, "dagNode", true);
     registry.define("unknownTransform", MFn::kUnknownTransform, "transform", true);
 
-    registry.define("time", MFn::kTime, "", false);
+    NodeTypeBuilder timeBuilder(registry.define("time", MFn::kTime, "", false));
+    timeBuilder.attr("outTime", "o", AttrType::Time, 0.0);
+    timeBuilder.attr("unwarpedTime", "unw", AttrType::Time, 0.0);
+    timeBuilder.attr("enableTimewarp", "etw", AttrType::Bool, false);
     NodeTypeBuilder(registry.define("partition", MFn::kPartition, "", false))
         .attr("sets", "st", AttrType::Message, {}, true);
     NodeType& set = registry.define("objectSet", MFn::kSet, "", false);
