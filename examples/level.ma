@@ -75,8 +75,9 @@ createNode mesh -n "floorShape" -p "floor";
 	setAttr ".dcol" yes;
 	setAttr ".ccls" -type "string" "colorSet1";
 	setAttr ".clst[0].clsn" -type "string" "colorSet1";
-	setAttr -s 9 ".clst[0].clsp[0:8]" 0.7 0.7 0.7 1 0.7 0.7 0.7 1 0.7 0.7 0.7 1
-		 0.7 0.7 0.7 1 1 1 1 1 0.7 0.7 0.7 1 0.7 0.7 0.7 1 0.7 0.7 0.7 1 0.7 0.7 0.7 1;
+	setAttr -s 16 ".clst[0].clsp[0:15]" 0.7 0.7 0.7 1 0.7 0.7 0.7 1 1 1 1 1 0.7 0.7
+		 0.7 1 0.7 0.7 0.7 1 0.7 0.7 0.7 1 0.7 0.7 0.7 1 1 1 1 1 0.7 0.7 0.7 1 1 1 1 1 0.7
+		 0.7 0.7 1 0.7 0.7 0.7 1 1 1 1 1 0.7 0.7 0.7 1 0.7 0.7 0.7 1 0.7 0.7 0.7 1;
 	setAttr -s 9 ".vt[0:8]"  -10 0 10 0 0 10 10 0 10 -10 0 0 0 0 0 10 0 0 -10 0 -10 0 0 -10
 		 10 0 -10;
 	setAttr -s 12 ".ed[0:11]"  0 1 1 1 4 1 4 3 1 3 0 1 1 2 1 2 5 1 5 4 1 4 7 1 7 6 1 6 3 1
@@ -86,16 +87,16 @@ createNode mesh -n "floorShape" -p "floor";
 	setAttr -s 4 -ch 16 ".fc[0:3]" -type "polyFaces" 
 		f 4 0 1 2 3
 		mu 0 4 0 1 4 3
-		mc 0 4 0 1 4 3
+		mc 0 4 0 1 2 3
 		f 4 4 5 6 -2
 		mu 0 4 1 2 5 4
-		mc 0 4 1 2 5 4
+		mc 0 4 4 5 6 7
 		f 4 -3 7 8 9
 		mu 0 4 3 4 7 6
-		mc 0 4 3 4 7 6
+		mc 0 4 8 9 10 11
 		f 4 -7 10 11 -8
 		mu 0 4 4 5 8 7
-		mc 0 4 4 5 8 7;
+		mc 0 4 12 13 14 15;
 createNode transform -n "props" -p "level";
 	setAttr ".t" -type "double3" 0 0 -4 ;
 	setAttr ".r" -type "double3" 0 -15 0 ;
