@@ -244,9 +244,7 @@ TEST_F(BatchProgram, TheReadmeDemoExportsEverySectionOfTheExampleLevel) {
         if (line.rfind("// Notice: examples/level.ma:", 0) == 0) {
             const std::string what = line.substr(line.find(": ", 11) + 2);
             EXPECT_TRUE(what.find("is unknown; its nodes are kept as generic nodes") != std::string::npos ||
-                        what ==
-                            "node type \"shadingEngine\" has no attribute \"ro\"; its values are skipped" ||
-                        what.rfind("node type \"time\" has no attribute", 0) == 0)
+                        what == "node type \"shadingEngine\" has no attribute \"ro\"; its values are skipped")
                 << line;
         }
     }
