@@ -113,6 +113,15 @@ void registerBaseTypes(TypeRegistry& registry) {
     setBuilder.attr("dnSetMembers", "dnsm", AttrType::Message, {}, true);
     setBuilder.attr("memberWireframeColor", "mwc", AttrType::Short, -1LL);
     setBuilder.attr("partition", "pa", AttrType::Message, {}, true);
+    setBuilder.attr("annotation", "an", AttrType::String, std::string());
+    setBuilder.attr("isLayer", "il", AttrType::Bool, false);
+    setBuilder.attr("verticesOnlySet", "vo", AttrType::Bool, false);
+    setBuilder.attr("edgesOnlySet", "eo", AttrType::Bool, false);
+    setBuilder.attr("facetsOnlySet", "fo", AttrType::Bool, false);
+    setBuilder.attr("editPointsOnlySet", "ep", AttrType::Bool, false);
+    setBuilder.attr("renderableOnlySet", "ro", AttrType::Bool, false);
+    setBuilder.attr("groupNodes", "gn", AttrType::Message, {}, true);
+    setBuilder.attr("usedBy", "ub", AttrType::Message, {}, true);
 
     // The families of node types the exporter reads.
     registerTransformTypes(registry);
