@@ -6,6 +6,7 @@
 
 #include "support/TempDirectory.h"
 
+#include <filesystem>
 #include <fstream>
 #include <random>
 
@@ -109,6 +110,24 @@ TEST_F(SceneReading, UnreadableSceneFilesGiveAnErrorAndAnUntitledScene) {
     std::ofstream(path) << "createNode transform -n \"a\";\nsetAttr \".tx\" 2;\n";
     ASSERT_TRUE(openScene(path, error)) << error;
     EXPECT_EQ(scene().settings().sceneName, path);
+
+    // Binary scenes and other binary data are refused as such.
+    std::ofstream(path, std::ios::binary) << std::string("FOR4\0\0\0\x10Maya", 12);
+    EXPECT_FALSE(openScene(path, error));
+    EXPECT_EQ(error, path + ": not a scene file in the host's ASCII syntax (a binary file)");
+    std::ofstream(path, std::ios::binary) << std::string("createNode transform -n \"a\0\";\n", 29);
+    EXPECT_FALSE(openScene(path, error));
+    EXPECT_EQ(scene().settings().sceneName, "");
+}
+
+TEST_F(SceneReading, SceneOpenedByARelativeNameReportsItsFullPath) {
+    orvex_test::TempDirectory dir;
+    orvex_test::writeFileBytes(dir.path() + "/scenes/level.ma", "createNode transform -n \"a\";\n");
+    orvex_test::ScopedWorkingDirectory cwd(dir.path());
+    std::string error;
+    ASSERT_TRUE(openScene("scenes/../scenes/level.ma", error)) << error;
+    EXPECT_EQ(scene().settings().sceneName,
+              std::filesystem::path(dir.path() + "/scenes/level.ma").lexically_normal().generic_string());
 }
 
 namespace {
