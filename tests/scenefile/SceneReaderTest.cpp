@@ -415,6 +415,20 @@ TEST_F(SceneReading, EveryNodeHasTheCommonPlugsAndUnknownValuesAreNotUserAttribu
     EXPECT_EQ(fn.attributeClass(fn.attribute("size")), MFnDependencyNode::kNormalAttr);
 }
 
+TEST_F(SceneReading, MeshesBuiltByModellingHistoryAreNotedOnce) {
+    read("createNode transform -n \"box\";\n"
+         "createNode mesh -n \"boxShape\" -p \"box\";\n"
+         "createNode transform -n \"flat\";\n"
+         "createNode mesh -n \"flatShape\" -p \"flat\";\n"
+         "\tsetAttr -s 3 \".vt[0:2]\" 0 0 0 1 0 0 0 1 0;\n"
+         "createNode polyCube -n \"polyCube1\";\n"
+         "createNode polySmoothFace -n \"polySmooth1\";\n"
+         "connectAttr \"polyCube1.out\" \"polySmooth1.ip\";\n"
+         "connectAttr \"polySmooth1.out\" \"boxShape.i\";\n");
+    EXPECT_EQ(noticesContaining("mesh \"boxShape\" is built by modelling history"), 1u);
+    EXPECT_EQ(noticesContaining("flatShape"), 0u);
+}
+
 TEST_F(SceneReading, DefaultNodesCreatedAgainAreReused) {
     read("createNode displayLayerManager -n \"layerManager\";\n"
          "createNode renderLayer -n \"defaultRenderLayer\";\n"

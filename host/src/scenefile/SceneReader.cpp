@@ -4,6 +4,7 @@
 
 #include "scenefile/SceneReader.h"
 
+#include "scenefile/ModellingHistory.h"
 #include "scenefile/ReaderContext.h"
 #include "scenefile/Statements.h"
 
@@ -88,6 +89,7 @@ bool readSceneText(Scene& scene, const std::string& text, const std::string& fil
         if (r == StatementScanner::Result::Error) {
             ctx.fail(at, expected);
         }
+        noteMeshesBuiltByHistory(scene, fileName);
         return true;
     } catch (const SceneFileError& e) {
         error = e.what();
