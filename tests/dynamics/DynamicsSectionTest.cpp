@@ -30,7 +30,6 @@ protected:
         newScene(false);
         clearMessages();
         clearFaults();
-        ensureType("testMesh", MFn::kMesh, "shape", true);
     }
     void TearDown() override { clearFaults(); }
 
@@ -38,7 +37,7 @@ protected:
     // with a blinn, without fields.
     void buildSurfaceEmission() {
         Node* plane = b.create("transform", "pPlane1");
-        b.create("testMesh", "pPlaneShape1", plane);
+        b.create("mesh", "pPlaneShape1", plane);
         emitter = b.create("pointEmitter", "emitter1", plane);
         b.set(emitter, "emitterType", 2LL);
         particles = b.create("particle", "particleShape1", b.create("transform", "particle1"));
@@ -175,24 +174,6 @@ TEST_F(DynamicsSection, MaxCountBelowOneBecomesAHundred) {
     }
     b.set(particles, "maxCount", 7LL);
     EXPECT_NE(element().find(" maxCount=\"7\" "), std::string::npos);
-}
-
-TEST_F(DynamicsSection, MetreUnitScalesLengthsButNotRatesOrTimes) {
-    currentScene().settings().linearUnitToCm = 100.0;
-    buildSurfaceEmission();
-    dynamicIds.idOf("emitter1");
-    b.set(emitter, "speed", 5.0);
-    b.set(emitter, "speedRandom", 5.0);
-    addField("gravityField", "gravityField1", 0);
-    addField("airField", "airField1", 1);
-    const std::string text = element();
-    EXPECT_NE(text.find(" rate=\"0.1\" "), std::string::npos) << text;
-    EXPECT_NE(text.find(" speed=\"5e-05\" speedRandom=\"0.05\" "), std::string::npos) << text;
-    EXPECT_NE(text.find(" normalSpeed=\"1\" lifespan=\"1000\" "), std::string::npos) << text;
-    EXPECT_NE(text.find(" spriteScaleX=\"0.01\" spriteScaleY=\"0.01\" "), std::string::npos) << text;
-    EXPECT_NE(text.find("      <Gravity force=\"0 -0.098 0\"/>\n      <Air velocity=\"0 0.2 0\"/>\n"),
-              std::string::npos)
-        << text;
 }
 
 TEST_F(DynamicsSection, GravityAndAirFieldsBecomeChildren) {
@@ -332,7 +313,7 @@ TEST_F(DynamicsSection, MissingSettingsTakeTheHostsDefaults) {
         bareParticles.attr("newParticles", "npt", AttrType::Generic, {}, true);
     }
     Node* plane = b.create("transform", "pPlane1");
-    b.create("testMesh", "pPlaneShape1", plane);
+    b.create("mesh", "pPlaneShape1", plane);
     Node* bare = b.create("bareEmitter", "emitter1", plane);
     b.addAttribute(bare, "output", AttrType::Generic, "ot");
     b.addAttribute(bare, "sweptGeometry", AttrType::Generic, "swge");

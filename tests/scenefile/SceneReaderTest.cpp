@@ -188,7 +188,7 @@ TEST_F(SceneReading, AddedAttributesAreLocalDynamicAttributes) {
          "\taddAttr -ci true -sn \"ang\" -ln \"angle\" -at \"doubleAngle\";\n"
          "\taddAttr -ci true -sn \"mode\" -ln \"mode\" -min 0 -max 2 -en \"a:b:c\" -at \"enum\";\n"
          "\taddAttr -ci true -sn \"cnt\" -ln \"count\" -at \"long\";\n"
-         "\taddAttr -ci true -sn \"msg\" -ln \"link\" -at \"message\";\n"
+         "\taddAttr -ci true -sn \"lnk\" -ln \"link\" -at \"message\";\n"
          "\tsetAttr \".Orvex_joint\" yes;\n"
          "\tsetAttr -k on \".mv\" 4;\n"
          "\tsetAttr \".Orvex_lightMask\" -type \"string\" \"ff00\";\n"
@@ -394,6 +394,25 @@ TEST_F(SceneReading, UnknownTypesAttributesAndCommandsGiveOneNoticeEach) {
     EXPECT_EQ(c[0].srcNode, &node("ai1"));
     Node& ai2 = node("ai2");
     EXPECT_EQ(c[1].dst, (PlugAddress{ai2.findAttribute("value"), {3}}));
+}
+
+TEST_F(SceneReading, EveryNodeHasTheCommonPlugsAndUnknownValuesAreNotUserAttributes) {
+    read("createNode lambert -n \"mat\";\n"
+         "createNode shadingEngine -n \"matSG\";\n"
+         "\tsetAttr \".ihi\" 0;\n"
+         "createNode aiLocator -n \"marker\";\n"
+         "\tsetAttr \".size\" 2;\n"
+         "connectAttr \"mat.msg\" \"matSG.message\";\n"
+         "connectAttr \"marker.msg\" \"mat.bnm\";\n");
+    EXPECT_EQ(noticesContaining("has no attribute"), 0u);
+    EXPECT_EQ(scene().connections().size(), 2u);
+    EXPECT_EQ(held<long long>(value("matSG", "isHistoricallyInteresting")), 0LL);
+
+    // The host keeps the values of a type it does not model, but they are
+    // the type's own: nothing a user added.
+    Node& marker = node("marker");
+    MFnDependencyNode fn(ObjectAccess::fromNode(&marker));
+    EXPECT_EQ(fn.attributeClass(fn.attribute("size")), MFnDependencyNode::kNormalAttr);
 }
 
 TEST_F(SceneReading, DefaultNodesCreatedAgainAreReused) {

@@ -1,5 +1,7 @@
 #include "support/DocumentSections.h"
 
+#include <libxml/parser.h>
+
 namespace orvex_test {
 
 std::string documentSection(const std::string& document, const std::string& element) {
@@ -13,6 +15,16 @@ std::string documentSection(const std::string& document, const std::string& elem
         return "";
     }
     return document.substr(begin + 1, end + close.size() - begin - 1);
+}
+
+bool isWellFormed(const std::string& document) {
+    xmlDoc* doc = xmlReadMemory(document.data(), static_cast<int>(document.size()), "document.xml", nullptr,
+                                XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    if (!doc) {
+        return false;
+    }
+    xmlFreeDoc(doc);
+    return true;
 }
 
 } // namespace orvex_test

@@ -1,6 +1,6 @@
 #pragma once
 // Cuts one section out of an exported document, for tests that compare a
-// section byte for byte.
+// section byte for byte, and checks that a document parses.
 
 #include <string>
 
@@ -10,5 +10,8 @@ namespace orvex_test {
 // including its end tag (without the line break behind it); empty when the
 // document has no such section.
 std::string documentSection(const std::string& document, const std::string& element);
+
+// Whether an XML parser reads the document without error.
+bool isWellFormed(const std::string& document);
 
 } // namespace orvex_test

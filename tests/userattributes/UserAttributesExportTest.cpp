@@ -86,6 +86,7 @@ TEST_F(UserAttributesExport, SectionOfAWholeScene) {
                                         "Invalid attribute user attribute type, ignoring (tgt)",
                                         "Invalid attribute user attribute type, ignoring (sm)",
                                         "Invalid attribute user attribute type, ignoring (kind)"}));
+    EXPECT_TRUE(isWellFormed(document));
     // The section is the document's last, with no empty line before the end.
     const std::string tail = "  </UserAttributes>\n</Orvex>\n";
     ASSERT_GE(document.size(), tail.size());

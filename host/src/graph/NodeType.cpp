@@ -115,6 +115,21 @@ TypeRegistry::TypeRegistry() {
     registerBaseTypes(*this);
 }
 
+namespace {
+
+// The attributes every dependency node of the host has, whatever its type;
+// scene files connect and set them on nodes of any kind.
+void addDependencyNodeAttributes(NodeType& type) {
+    NodeTypeBuilder b(type);
+    b.attr("message", "msg", AttrType::Message);
+    b.attr("caching", "cch", AttrType::Bool, false);
+    b.attr("isHistoricallyInteresting", "ihi", AttrType::Byte, 2LL);
+    b.attr("nodeState", "nds", AttrType::Enum, 0LL);
+    b.attr("binMembership", "bnm", AttrType::String, std::string());
+}
+
+} // namespace
+
 NodeType& TypeRegistry::define(const std::string& name, MFn::Type kind, const std::string& baseName,
                                bool dag) {
     auto type = std::make_unique<NodeType>();
@@ -131,6 +146,8 @@ NodeType& TypeRegistry::define(const std::string& name, MFn::Type kind, const st
         type->byName = base->byName;
         type->makePayload = base->makePayload;
         type->setAttrHook = base->setAttrHook;
+    } else {
+        addDependencyNodeAttributes(*type);
     }
     NodeType& ref = *type;
     types_[name] = std::move(type);
