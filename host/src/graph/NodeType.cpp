@@ -159,4 +159,12 @@ const NodeType* TypeRegistry::find(const std::string& name) const {
     return it == types_.end() ? nullptr : it->second.get();
 }
 
+std::vector<std::string> TypeRegistry::typeNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : types_) {
+        names.push_back(entry.first);
+    }
+    return names;
+}
+
 } // namespace orvex_host
