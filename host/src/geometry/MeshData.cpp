@@ -101,8 +101,9 @@ void computeNormals(const MeshData& mesh, CornerNormalList& normals) {
             }
         }
     }
-    std::vector<double> faceNormals(3 * size_t(mesh.faceCount()));
-    for (uint32_t f = 0; f < mesh.faceCount(); ++f) {
+    const uint32_t faces = mesh.faceCount();
+    std::vector<double> faceNormals(3 * size_t(faces), 0.0);
+    for (uint32_t f = 0; f < faces; ++f) {
         areaNormal(mesh, f, &faceNormals[3 * size_t(f)]);
     }
     std::vector<double> sums(3 * size_t(corners), 0.0);
