@@ -29,10 +29,10 @@ namespace {
 const char* const kHeader = "//Maya ASCII 2014 scene\n"
                             "requires maya \"2014\";\n";
 
-std::string meshNode(const std::string& transform, const std::string& shape, const MeshSpec& spec,
+std::string meshNode(const std::string& transform, const std::string& shape, const MeshSpec& layout,
                      const std::string& extra = "") {
     return "createNode transform -n \"" + transform + "\";\n" + "createNode mesh -n \"" + shape + "\" -p \"" +
-           transform + "\";\n" + "\tsetAttr -k off \".v\";\n" + sceneText(meshStatements(spec)) + extra;
+           transform + "\";\n" + "\tsetAttr -k off \".v\";\n" + sceneText(meshStatements(layout)) + extra;
 }
 
 std::string shadingGroup(const std::string& material, const std::string& group) {
