@@ -138,19 +138,22 @@ void readShading(FileExportContext& context, const MFnLambertShader& material, I
         ambient.r == 0.0f && ambient.g == 0.0f && ambient.b == 0.0f ? MColor(1.0f, 1.0f, 1.0f) : ambient;
     m.emissive = material.glowIntensity() == 1.0f;
 
-    MPlugArray sources;
+    // Each input gets an empty array of its own: a missing attribute leaves
+    // the array as it was passed.
+    MPlugArray colourSources;
     int colourTextures = 0;
-    if (getConnectedSources(material, "color", sources)) {
+    if (getConnectedSources(material, "color", colourSources)) {
         colourTextures =
-            context.resolveTextureSource(material, sources[0].node(), fileIds, m.textureText,
+            context.resolveTextureSource(material, colourSources[0].node(), fileIds, m.textureText,
                                          m.emissive ? TextureKind::Emissivemap : TextureKind::Texture);
     }
     if (colourTextures == 0) {
         m.hasColour = true;
         m.colour = material.color();
     }
-    if (getConnectedSources(material, "normalCamera", sources)) {
-        context.resolveTextureSource(material, sources[0].node(), fileIds, m.textureText,
+    MPlugArray normalSources;
+    if (getConnectedSources(material, "normalCamera", normalSources)) {
+        context.resolveTextureSource(material, normalSources[0].node(), fileIds, m.textureText,
                                      TextureKind::Normalmap);
     }
 

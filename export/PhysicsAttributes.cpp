@@ -16,38 +16,38 @@ constexpr AttributeSpec intEntry(const char* maya, const char* xml, int32_t def)
     return {AttributeSpec::Int, false, 0.0f, def, "", maya, xml};
 }
 
-void writeEntry(const MFnDependencyNode& node, const AttributeSpec& spec, std::ostream& out) {
-    switch (spec.kind) {
+void writeEntry(const MFnDependencyNode& node, const AttributeSpec& entry, std::ostream& out) {
+    switch (entry.kind) {
     case AttributeSpec::Bool: {
-        bool value = spec.boolDefault;
-        getBoolAttribute(node, spec.mayaAttribute, value, false);
+        bool value = entry.boolDefault;
+        getBoolAttribute(node, entry.mayaAttribute, value, false);
         // Only the opposite of the default is written.
-        if (value != spec.boolDefault) {
-            out << " " << spec.xmlAttribute << "=\"" << boolText(value) << "\"";
+        if (value != entry.boolDefault) {
+            out << " " << entry.xmlAttribute << "=\"" << boolText(value) << "\"";
         }
         break;
     }
     case AttributeSpec::Float: {
-        float value = spec.floatDefault;
-        getFloatAttribute(node, spec.mayaAttribute, value);
-        if (value != spec.floatDefault) { // a NaN differs too
-            out << " " << spec.xmlAttribute << "=\"" << static_cast<double>(value) << "\"";
+        float value = entry.floatDefault;
+        getFloatAttribute(node, entry.mayaAttribute, value);
+        if (value != entry.floatDefault) { // a NaN differs too
+            out << " " << entry.xmlAttribute << "=\"" << static_cast<double>(value) << "\"";
         }
         break;
     }
     case AttributeSpec::Int: {
-        int32_t value = spec.intDefault;
-        getIntAttribute(node, spec.mayaAttribute, value);
-        if (value != spec.intDefault) {
-            out << " " << spec.xmlAttribute << "=\"" << value << "\"";
+        int32_t value = entry.intDefault;
+        getIntAttribute(node, entry.mayaAttribute, value);
+        if (value != entry.intDefault) {
+            out << " " << entry.xmlAttribute << "=\"" << value << "\"";
         }
         break;
     }
     case AttributeSpec::String: {
-        MString value(spec.stringDefault);
-        getStringAttribute(node, spec.mayaAttribute, value);
-        if (value != spec.stringDefault) {
-            out << " " << spec.xmlAttribute << "=\"";
+        MString value(entry.stringDefault);
+        getStringAttribute(node, entry.mayaAttribute, value);
+        if (value != entry.stringDefault) {
+            out << " " << entry.xmlAttribute << "=\"";
             writeEscaped(out, value);
             out << "\"";
         }

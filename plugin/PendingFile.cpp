@@ -2,10 +2,13 @@
 
 #include "core/FileLoaderRegistry.h"
 #include "core/NativeFile.h"
+#include "plugin/OutputTarget.h"
 
 #include <orvex_platform/Paths.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -14,15 +17,32 @@ const int kWriteMode = 1;
 // Large buffers are written in pieces that a 32-bit count can carry.
 const uint64_t kLargestWrite = 1u << 30;
 
+File* openNative(const std::string& name) {
+    auto file = std::make_unique<NativeFile>();
+    return file->open(name, kWriteMode) ? file.release() : nullptr;
+}
+
+// The new file gets the permissions of the one it replaces, as writing into
+// that file would have kept them.
+void keepPermissions(const std::string& replaced, const std::string& temporary) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status old = fs::status(replaced, error);
+    if (!error && fs::exists(old)) {
+        fs::permissions(temporary, old.permissions(), error);
+    }
+}
+
 } // namespace
 
-PendingFile::PendingFile(std::string targetPath)
-    : target_(std::move(targetPath)), temporary_(target_ + kTemporarySuffix) {}
+PendingFile::PendingFile(std::string targetPath) : target_(std::move(targetPath)) {}
 
 PendingFile::~PendingFile() {
     file_.reset();
-    if (!committed_) {
-        std::remove(orvex_platform::nativePath(temporary_.c_str()).c_str());
+    // Only a temporary this file created is removed, never what stood in
+    // its way.
+    if (!temporary_.empty() && !committed_) {
+        std::remove(temporary_.c_str());
     }
 }
 
@@ -35,16 +55,44 @@ bool PendingFile::adopt(File* file) {
     return true;
 }
 
-bool PendingFile::create() {
-    auto file = std::make_unique<NativeFile>();
-    if (!file->open(temporary_, kWriteMode)) {
+bool PendingFile::open(Route route) {
+    const OutputTarget target = examineOutputTarget(orvex_platform::nativePath(target_.c_str()));
+    switch (target.kind) {
+    case OutputTarget::Kind::Unwritable:
+        return false;
+    case OutputTarget::Kind::InPlace:
+        writtenName_ = target_;
+        break;
+    case OutputTarget::Kind::Replaceable:
+        replaced_ = target.path;
+        if (target.followedLink) {
+            // Beside the linked file, so that the rename stays on its disk;
+            // the name is already the native one.
+            writtenName_ = target.path + kTemporarySuffix;
+            route = Route::Direct;
+        } else {
+            writtenName_ = target_ + kTemporarySuffix;
+        }
+        break;
+    }
+    File* file = route == Route::Registry ? FileLoaderRegistry::instance().openFile(writtenName_, kWriteMode)
+                                          : openNative(writtenName_);
+    if (!adopt(file)) {
         return false;
     }
-    return adopt(file.release());
+    if (!replaced_.empty()) {
+        temporary_ = orvex_platform::nativePath(writtenName_.c_str());
+        keepPermissions(replaced_, temporary_);
+    }
+    return true;
+}
+
+bool PendingFile::create() {
+    return open(Route::Direct);
 }
 
 bool PendingFile::createThroughRegistry() {
-    return adopt(FileLoaderRegistry::instance().openFile(temporary_, kWriteMode));
+    return open(Route::Registry);
 }
 
 bool PendingFile::write(const void* bytes, uint64_t size) {
@@ -76,9 +124,7 @@ bool PendingFile::commit() {
     if (!closed_ || failed_) {
         return false;
     }
-    std::string from = orvex_platform::nativePath(temporary_.c_str());
-    std::string to = orvex_platform::nativePath(target_.c_str());
-    if (std::rename(from.c_str(), to.c_str()) != 0) {
+    if (!replaced_.empty() && std::rename(temporary_.c_str(), replaced_.c_str()) != 0) {
         return false;
     }
     committed_ = true;

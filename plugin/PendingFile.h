@@ -18,8 +18,8 @@ public:
 
     const std::string& targetPath() const { return target_; }
 
-    // Creates (or truncates) the temporary file directly; false when it
-    // cannot be created.
+    // Creates (or truncates) the temporary file directly; false when the
+    // target cannot be written (as when it could not be opened for writing).
     bool create();
     // Creates it through the process-wide file loader registry, which the
     // side file is opened through.
@@ -33,10 +33,19 @@ public:
     bool commit();
 
 private:
+    enum class Route { Direct, Registry };
+    bool open(Route route);
     bool adopt(File* file);
 
     std::string target_;
-    std::string temporary_;
+    // The name the bytes are written under: a temporary beside the file
+    // that is replaced, or the target itself when that is no file to
+    // replace (a device such as a full disk's).
+    std::string writtenName_;
+    // The native path that the temporary replaces; empty when the bytes go
+    // straight to the target.
+    std::string replaced_;
+    std::string temporary_; // native path of the temporary once it exists
     std::unique_ptr<File> file_;
     bool failed_ = false;
     bool closed_ = false;

@@ -34,16 +34,15 @@ InfluenceChoice chooseInfluences(const double* weights, uint32_t count, VertexIn
     out = VertexInfluences();
     std::vector<Pair> pairs;
     for (uint32_t i = 0; i < count; ++i) {
-        if (weights[i] == 0.0) {
-            continue;
+        if (weights[i] != 0.0) {
+            pairs.push_back({weights[i], i});
         }
-        if (i > kMaxBoneIndex) {
-            choice.leftOutWide = true;
-            continue;
-        }
-        pairs.push_back({weights[i], i});
     }
     std::sort(pairs.begin(), pairs.end(), before);
+    // Only an influence that would have been among the four changes what the vertex keeps.
+    const auto wide = [](const Pair& pair) { return pair.position > kMaxBoneIndex; };
+    choice.leftOutWide = std::any_of(pairs.begin(), pairs.begin() + std::min<size_t>(pairs.size(), 4), wide);
+    pairs.erase(std::remove_if(pairs.begin(), pairs.end(), wide), pairs.end());
     size_t kept = std::min<size_t>(pairs.size(), 4);
     for (size_t k = 0; k < kept; ++k) {
         out.weights[k] = static_cast<float>(pairs[k].weight);

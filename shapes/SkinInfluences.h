@@ -14,8 +14,9 @@ struct VertexInfluences {
 };
 
 struct InfluenceChoice {
-    bool anyWeight = false;   // at least one influence kept
-    bool leftOutWide = false; // a weighted influence beyond kMaxBoneIndex was left out
+    bool anyWeight = false; // at least one influence kept
+    bool leftOutWide =
+        false; // an influence beyond kMaxBoneIndex that would have been among the four was left out
 };
 
 // Keeps the influences with a weight other than 0.0, the greatest weight

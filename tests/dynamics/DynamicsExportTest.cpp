@@ -68,6 +68,8 @@ createNode pointEmitter -n "emitter1" -p "pPlane1";
 	setAttr ".spd" 5;
 	setAttr ".srnd" 5;
 	setAttr ".nspd" 2;
+	setAttr ".spr" 0.2;
+	setAttr ".sp" -type "double3" 0 1 0 ;
 createNode transform -n "particle1";
 createNode particle -n "particleShape1" -p "particle1";
 	addAttr -is true -ci true -sn "spriteScaleX" -ln "spriteScaleX" -dv 1 -at "double";
@@ -90,6 +92,10 @@ createNode shadingEngine -n "sparkMatSG";
 connectAttr "emitter1.ot[0]" "particleShape1.npt[0]";
 connectAttr "pPlaneShape1.w" "geoConnector1.lge";
 connectAttr "pPlaneShape1.wm" "geoConnector1.wm";
+connectAttr "geoConnector1.ocd" "emitter1.ocd";
+connectAttr "geoConnector1.ocl" "emitter1.ocl";
+connectAttr "geoConnector1.pos" "emitter1.opd";
+connectAttr "geoConnector1.vel" "emitter1.ovd";
 connectAttr "geoConnector1.swg" "emitter1.swge";
 connectAttr "particleShape1.fd" "gravityField1.ind[0]";
 connectAttr "gravityField1.of[0]" "particleShape1.ifc[0]";
@@ -131,6 +137,15 @@ TEST_F(DynamicsExport, SurfaceEmissionWithFields) {
     ASSERT_EQ(side.shapes.size(), 1u);
     EXPECT_EQ(side.shapes[0].name, "pPlaneShape1");
     EXPECT_EQ(side.shapes[0].shapeId, 1u);
+}
+
+TEST_F(DynamicsExport, TheHostsOwnWiringReadsWithoutNotices) {
+    // Every attribute the surface emission sets or connects is one the
+    // particle, emitter, connector and field types know by that name.
+    std::string error;
+    ASSERT_TRUE(orvex_host::openSceneText(std::string(kHeader) + kSurfaceEmission, "sparks.ma", error, false))
+        << error;
+    EXPECT_EQ(messagesOf(MessageKind::Notice), std::vector<std::string>{});
 }
 
 TEST_F(DynamicsExport, MetreUnitScalesLengths) {

@@ -176,24 +176,6 @@ TEST_F(DynamicsSection, MaxCountBelowOneBecomesAHundred) {
     EXPECT_NE(element().find(" maxCount=\"7\" "), std::string::npos);
 }
 
-TEST_F(DynamicsSection, MetreUnitScalesLengthsButNotRatesOrTimes) {
-    currentScene().settings().linearUnitToCm = 100.0;
-    buildSurfaceEmission();
-    dynamicIds.idOf("emitter1");
-    b.set(emitter, "speed", 5.0);
-    b.set(emitter, "speedRandom", 5.0);
-    addField("gravityField", "gravityField1", 0);
-    addField("airField", "airField1", 1);
-    const std::string text = element();
-    EXPECT_NE(text.find(" rate=\"0.1\" "), std::string::npos) << text;
-    EXPECT_NE(text.find(" speed=\"5e-05\" speedRandom=\"0.05\" "), std::string::npos) << text;
-    EXPECT_NE(text.find(" normalSpeed=\"1\" lifespan=\"1000\" "), std::string::npos) << text;
-    EXPECT_NE(text.find(" spriteScaleX=\"0.01\" spriteScaleY=\"0.01\" "), std::string::npos) << text;
-    EXPECT_NE(text.find("      <Gravity force=\"0 -0.098 0\"/>\n      <Air velocity=\"0 0.2 0\"/>\n"),
-              std::string::npos)
-        << text;
-}
-
 TEST_F(DynamicsSection, GravityAndAirFieldsBecomeChildren) {
     buildSurfaceEmission();
     dynamicIds.idOf("emitter1");

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "api/Access.h"
 
 using namespace orvex_host;
@@ -56,6 +58,23 @@ TEST_F(HostGraph, KindsFollowTheHostHierarchy) {
         EXPECT_STRNE(TypeRegistry::kindName(static_cast<MFn::Type>(k)), "kInvalid") << k;
     }
     EXPECT_STREQ(object(transform("a")).apiTypeStr(), "kTransform");
+}
+
+TEST_F(HostGraph, NoTypeGivesOneNameToTwoAttributes) {
+    // A derived type's attribute that reused a name of its base (an emitter's
+    // spread as "sp", the transform's scalePivot) would hide the other one
+    // from every setAttr, connectAttr and findPlug.
+    for (const std::string& name : TypeRegistry::instance().typeNames()) {
+        const NodeType& t = type(name.c_str());
+        std::map<std::string, std::string> owners;
+        for (const AttrDef& a : t.attrs) {
+            for (const std::string& n : {a.longName, a.shortName}) {
+                auto [it, added] = owners.emplace(n, a.longName);
+                EXPECT_TRUE(added || it->second == a.longName)
+                    << name << ": \"" << n << "\" names both " << it->second << " and " << a.longName;
+            }
+        }
+    }
 }
 
 TEST_F(HostGraph, PartialPathNamesAreTheShortestUniqueSuffix) {

@@ -322,3 +322,36 @@ TEST_F(MeshGeometry, MalformedGeometryStatementsGetAClearError) {
     EXPECT_EQ(setAttrStatement(scene(), *m, ".io", "yes"), "not consumed");
     EXPECT_EQ(setAttrStatement(scene(), *m, ".uvst[0].uvsn", "\"map1\""), "");
 }
+
+TEST_F(MeshGeometry, EdgesNameWholeVertexIds) {
+    Node* m = mesh();
+    // Vertex ids out of the integer range, negative or fractional are refused
+    // (converting them to integers would be undefined).
+    for (const char* edge : {"1e10 0 0", "0 -1e30 1", "-1 0 0", "0.5 1 0", "nan 1 0"}) {
+        EXPECT_NE(setAttrStatement(scene(), *m, ".ed[0]", edge), "") << edge;
+    }
+    EXPECT_EQ(setAttrStatement(scene(), *m, ".ed[0:1]", "0 1 0  2147483647 1 1"), "");
+}
+
+TEST_F(MeshGeometry, HandedOutNormalsStayAsTheyWereGiven) {
+    Node* q = quad();
+    set(q, ".n[0:3]", "0 1 0  0 1 0  0 1 0  0 1 0", {"float3"});
+    MFnMesh fn(object(q));
+    MFloatVectorArray normals;
+    ASSERT_EQ(fn.getNormals(normals), MS::kSuccess);
+    ASSERT_EQ(normals.length(), 4u);
+
+    // Changing the mesh's normals afterwards leaves the array as it was.
+    set(q, ".n[0]", "1 0 0", {"float3"});
+    EXPECT_EQ(normals[0].y, 1.0f);
+    MFloatVectorArray again;
+    ASSERT_EQ(fn.getNormals(again), MS::kSuccess);
+    EXPECT_EQ(again[0].x, 1.0f);
+
+    // Writing into an array leaves the mesh's normals as they are.
+    again[1].x = 5.0f;
+    MFloatVectorArray third;
+    ASSERT_EQ(fn.getNormals(third), MS::kSuccess);
+    EXPECT_EQ(third[1].x, 0.0f);
+    EXPECT_EQ(third[1].y, 1.0f);
+}

@@ -195,3 +195,32 @@ TEST_F(MaterialSceneFiles, WithTheShapesFlagOnlyMaterialsOfExportedMeshesAreWrit
     // The blinn is skipped before its approximation is reported.
     EXPECT_TRUE(messagesOf(MessageKind::Warning).empty());
 }
+
+TEST_F(MaterialSceneFiles, ColourChannelsAreReadByTheShortNamesTheHostWrites) {
+    // Single channels of the material colours, as the host writes them when
+    // one channel is set or keyed on its own.
+    const char scene[] = R"(//Maya ASCII 2014 scene
+requires maya "2014";
+createNode phong -n "tinted";
+	setAttr ".acr" 0.25;
+	setAttr ".acg" 0.5;
+	setAttr ".acb" 0.75;
+	setAttr ".sr" 0.1;
+	setAttr ".sg" 0.2;
+	setAttr ".sb" 0.3;
+	setAttr ".ir" 0.4;
+	setAttr ".rr" 0.6;
+	setAttr ".ogr" 0.7;
+)";
+    std::string error;
+    ASSERT_TRUE(orvex_host::openSceneText(scene, "", error, false)) << error;
+    EXPECT_TRUE(messagesOf(MessageKind::Notice).empty());
+    orvex_host::clearMessages();
+    ASSERT_EQ(exportWith("-f out.xml"), MS::kSuccess);
+    EXPECT_EQ(documentSection(readFile(workDir() + "/out.xml"), "Materials") + "\n",
+              "  <Materials>\n"
+              "    <Material name=\"tinted\" materialId=\"1\" diffuseColor=\"0.5 0.5 0.5 1\" cosPower=\"20\" "
+              "specularColor=\"0.1 0.2 0.3\" ambientColor=\"0.25 0.5 0.75\">\n"
+              "    </Material>\n"
+              "  </Materials>\n");
+}

@@ -76,6 +76,11 @@ TEST_F(MaterialsPass, PhongAndBlinnWriteTheirSpecularPower) {
     create("blinn", "blinn1"); // eccentricity 0.3, roll-off 0.7
     Node* flat = create("blinn", "blinn2");
     set(flat, "eccentricity", 0.0);
+    // Small highlights tell the single-precision formula from a double one
+    // (which gives 998040).
+    Node* tight = create("blinn", "blinn3");
+    set(tight, "eccentricity", 0.01);
+    set(tight, "specularRollOff", 0.01);
     EXPECT_EQ(filesAndMaterials(),
               kNoFiles + materialsSection(
                              "    <Material name=\"phong1\" materialId=\"1\" diffuseColor=\"0.5 0.5 0.5 1\" "
@@ -86,10 +91,14 @@ TEST_F(MaterialsPass, PhongAndBlinnWriteTheirSpecularPower) {
                              "    </Material>\n"
                              "    <Material name=\"blinn2\" materialId=\"3\" diffuseColor=\"0.5 0.5 0.5 1\" "
                              "cosPower=\"inf\" specularColor=\"0.5 0.5 0.5\" ambientColor=\"1 1 1\">\n"
+                             "    </Material>\n"
+                             "    <Material name=\"blinn3\" materialId=\"4\" diffuseColor=\"0.5 0.5 0.5 1\" "
+                             "cosPower=\"998044\" specularColor=\"0.5 0.5 0.5\" ambientColor=\"1 1 1\">\n"
                              "    </Material>\n"));
     EXPECT_EQ(messagesOf(MessageKind::Warning),
               (std::vector<std::string>{kBlinnWarning + std::string("blinn1"),
-                                        kBlinnWarning + std::string("blinn2")}));
+                                        kBlinnWarning + std::string("blinn2"),
+                                        kBlinnWarning + std::string("blinn3")}));
 }
 
 TEST_F(MaterialsPass, PlanarReflectionAndRefraction) {

@@ -4,6 +4,7 @@
 
 #include <orvex_platform/Faults.h>
 
+#include <algorithm>
 #include <filesystem>
 
 using orvex_host::MessageKind;
@@ -79,6 +80,14 @@ TEST_F(ExportCommand, DollarSignsBecomeSlashes) {
     EXPECT_EQ(messagesOf(MessageKind::Info),
               (std::vector<std::string>{"Export scene to: D:/temp/scene.xml", "done."}));
     EXPECT_TRUE(fileExists("D:/temp/scene.xml"));
+
+    // A leading '$' makes the path absolute: no working directory is joined.
+    orvex_host::clearMessages();
+    std::string dollars = workDir() + "/scene.xml";
+    std::replace(dollars.begin(), dollars.end(), '/', '$');
+    ASSERT_EQ(exportWith("-f " + dollars), MS::kSuccess);
+    EXPECT_EQ(messagesOf(MessageKind::Info),
+              (std::vector<std::string>{"Export scene to: " + workDir() + "/scene.xml", "done."}));
 }
 
 TEST_F(ExportCommand, RelativePathIsJoinedToTheWorkingDirectory) {
@@ -156,4 +165,18 @@ TEST_F(ExportCommand, RegisteringTwiceReportsRegisterCommand) {
     EXPECT_EQ(plugin->version(), "5.0.4");
     EXPECT_EQ(plugin->requiredApiVersion(), "Any");
     EXPECT_EQ(plugin->apiVersion(), "201400");
+}
+
+TEST_F(ExportCommand, EntryPointsTurnAnExceptionIntoAnErrorAndAFailure) {
+    std::string error;
+    auto plugin = orvex_host::Plugin::load(binPath("OrvexExporter2014-x64.mll"), error);
+    ASSERT_TRUE(plugin) << error;
+    orvex_host::setFault("throw:registerCommand");
+    EXPECT_NE(plugin->initialize(), MS::kSuccess);
+    orvex_host::setFault("throw:deregisterCommand");
+    EXPECT_NE(plugin->uninitialize(), MS::kSuccess);
+    EXPECT_EQ(messagesOf(MessageKind::Error),
+              (std::vector<std::string>{"orvexExport: initializePlugin failed (std::bad_alloc)",
+                                        "orvexExport: uninitializePlugin failed (std::bad_alloc)"}));
+    EXPECT_TRUE(messagesOf(MessageKind::Perror).empty());
 }

@@ -2,39 +2,19 @@
 // that a failed run changes nothing on disk.
 
 #include "core/FileLoaderRegistry.h"
-#include "plugin/DocumentWriter.h"
-#include "plugin/OutputDirectory.h"
+#include "support/DocumentRuns.h"
 #include "support/ExportHarness.h"
+#include "support/MeshStatements.h"
 
 #include <orvex_platform/Faults.h>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 
 using orvex_host::MessageKind;
 using namespace orvex_test;
 
 namespace {
-
-ShapeBlob makeBlob(int32_t kind, uint32_t size, uint8_t fill) {
-    ShapeBlob blob;
-    blob.kind = kind;
-    blob.size = size;
-    blob.bytes.reset(new uint8_t[size]);
-    std::memset(blob.bytes.get(), fill, size);
-    return blob;
-}
-
-// The document of a run, with the loader for its directory registered as
-// the command registers it before any pass runs.
-ExportDocument documentAt(const std::string& path) {
-    registerOutputDirectoryLoader(path);
-    ExportDocument document;
-    document.outputPath = path;
-    document.scene = "  <Scene>\n  </Scene>\n";
-    return document;
-}
 
 std::string bytes(std::initializer_list<int> values) {
     std::string text;
@@ -91,6 +71,17 @@ TEST_F(SideFile, BackslashPathNamesTheWholeSidePath) {
     EXPECT_NE(readFile("D:/out/level.xml").find("externalShapesFile=\"D:\\out\\level.xml.shapes\""),
               std::string::npos);
     EXPECT_TRUE(fileExists("D:/out/level.xml.shapes"));
+}
+
+TEST_F(SideFile, TheSideFileNameIsEscapedInItsAttribute) {
+    std::filesystem::create_directories("D:/out");
+    std::vector<ShapeBlob> blobs;
+    blobs.push_back(makeBlob(1, 4, 0));
+    ASSERT_EQ(writeDocument(documentAt("D:/out/Tom & \"Jerry\" <1>.xml"), blobs), MS::kSuccess);
+    EXPECT_NE(readFile("D:/out/Tom & \"Jerry\" <1>.xml")
+                  .find("<Shapes  externalShapesFile=\"Tom &amp; &quot;Jerry&quot; &lt;1>.xml.shapes\">"),
+              std::string::npos);
+    EXPECT_EQ(readFile("D:/out/Tom & \"Jerry\" <1>.xml.shapes").size(), 20u);
 }
 
 TEST_F(SideFile, PosixAbsolutePathPutsTheSideFileBesideTheDocument) {
@@ -161,4 +152,58 @@ TEST_F(SideFile, EveryRunRegistersOneLoaderForItsOutputDirectory) {
     EXPECT_EQ(countTens(), before + 2);
     EXPECT_EQ(exportWith("-v"), MS::kFailure); // no file flag: nothing registered
     EXPECT_EQ(countTens(), before + 2);
+}
+
+namespace {
+
+// One triangle on a transform, as the host writes it.
+std::string triangleScene() {
+    MeshSpec triangle;
+    triangle.points = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
+    triangle.faces = {{0, 1, 2}};
+    return "createNode transform -n \"tri\";\ncreateNode mesh -n \"triShape\" -p \"tri\";\n" +
+           sceneText(meshStatements(triangle));
+}
+
+} // namespace
+
+TEST_F(SideFile, CommandPutsTheSideFileBesideAnAbsoluteOrRelativeDocument) {
+    openScene(triangleScene());
+    std::filesystem::create_directories(workDir() + "/abs");
+    const std::string absolute = workDir() + "/abs/level.xml";
+    ASSERT_EQ(exportWith("-shap -f \"" + absolute + "\""), MS::kSuccess);
+    EXPECT_NE(readFile(absolute).find("<Shapes  externalShapesFile=\"level.xml.shapes\">"),
+              std::string::npos);
+    EXPECT_EQ(readFile(absolute + ".shapes").substr(4, 4), bytes({0, 0, 0, 1}));
+
+    // Relative: joined to the working directory, which is a POSIX path here.
+    std::filesystem::create_directories(workDir() + "/rel");
+    ASSERT_EQ(exportWith("-shap -f \"rel/level.xml\""), MS::kSuccess);
+    EXPECT_EQ(messagesOf(MessageKind::Info).at(2), "CWD: " + workDir() + "\n");
+    EXPECT_EQ(readFile(workDir() + "/rel/level.xml.shapes"), readFile(absolute + ".shapes"));
+    EXPECT_NE(readFile(workDir() + "/rel/level.xml").find("externalShapesFile=\"level.xml.shapes\""),
+              std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(workDir() + "/rel"),
+                            std::filesystem::directory_iterator()),
+              2);
+}
+
+TEST_F(SideFile, CommandOnAFullDiskKeepsThePreviousDocumentAndSideFile) {
+    openScene(triangleScene());
+    const std::string path = workDir() + "/level.xml";
+    ASSERT_EQ(exportWith("-shap -f " + path), MS::kSuccess);
+    const std::string oldDocument = readFile(path);
+    const std::string oldSide = readFile(path + ".shapes");
+    orvex_host::clearMessages();
+
+    orvex_platform::failWrites(112);
+    EXPECT_EQ(exportWith("-shap -n -f " + path), MS::kFailure);
+    EXPECT_EQ(messagesOf(MessageKind::Error),
+              (std::vector<std::string>{"orvexExport: Failed to write file (" + path + ".shapes)"}));
+    EXPECT_EQ(messagesOf(MessageKind::Info), (std::vector<std::string>{"Export scene to: " + path}));
+    EXPECT_EQ(readFile(path), oldDocument);
+    EXPECT_EQ(readFile(path + ".shapes"), oldSide);
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(workDir()), std::filesystem::directory_iterator()),
+        2);
 }

@@ -63,6 +63,26 @@ TEST_F(SceneFileExport, SkeletonWithAndWithoutBindPose) {
                   "orvexExport: Joint without bind pose found. Using current rotation (knee).\n"}));
 }
 
+// Joints in scene files carry their rotation limits as the compounds
+// ".mnrl" and ".mxrl"; the enables come per axis.
+TEST_F(SceneFileExport, JointLimitsFromTheCompoundsScenesWrite) {
+    const char limits[] = R"(createNode joint -n "wrist";
+	addAttr -ci true -sn "Orvex_joint" -ln "Orvex_joint" -min 0 -max 1 -at "bool";
+	setAttr ".Orvex_joint" yes;
+	setAttr ".mnrl" -type "double3" -10 -20 -30 ;
+	setAttr ".mxrl" -type "double3" 10 20 30 ;
+	setAttr ".mrxe" yes;
+	setAttr ".xrze" yes;
+	setAttr ".mtl" -type "double3" -1 -2 -3 ;
+	setAttr ".mtye" yes;
+)";
+    EXPECT_EQ(exportSection(std::string(kCentimetres) + limits, ""),
+              "  <Scene>\n"
+              "    <TransformGroup name=\"wrist\" joint=\"true\" rotMinX=\"-10\" rotMaxZ=\"30\" "
+              "transMinY=\"-2\" nodeId=\"1\"/>\n"
+              "  </Scene>");
+}
+
 namespace {
 
 // Lengths in metres; a spot light projecting a file texture, an area

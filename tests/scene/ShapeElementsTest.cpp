@@ -4,6 +4,8 @@
 #include "support/DocumentSections.h"
 #include "support/ExportHarness.h"
 
+#include <algorithm>
+
 using namespace orvex_test;
 using orvex_host::MessageKind;
 
@@ -97,6 +99,20 @@ TEST_F(ShapeElements, ShadingGroupWithoutSurfaceShaderEndsTheList) {
                   "orvexExport: ShadingGroup surfaceShader attribute source plug not found (lostSG)\n"}));
 }
 
+// A failed shading query counts as a mesh without shading groups.
+TEST_F(ShapeElements, FailedShaderQueryListsLambert1) {
+    const std::string scene =
+        material("lambert", "red") + threeTriangles("shaded") + faceSet("shadedShape", 0, "f[0:2]", "redSG");
+    orvex_host::setFault("getConnectedShaders");
+    EXPECT_EQ(exportSection(scene, "-shap"),
+              "  <Scene>\n"
+              "    <Shape name=\"shaded\" shapeId=\"1\" static=\"true\" castsShadows=\"true\" "
+              "receiveShadows=\"true\" materialIds=\"1\" nodeId=\"1\"/>\n"
+              "  </Scene>");
+    // lambert1 took the id, so the Materials section has no "red".
+    EXPECT_EQ(readFile(workDir() + "/out.xml").find("name=\"red\""), std::string::npos);
+}
+
 TEST_F(ShapeElements, PhysicsModeAndTable) {
     auto body = [](const std::string& name, const std::string& attributes) {
         std::string text = threeTriangles(name);
@@ -175,6 +191,22 @@ TEST_F(ShapeElements, SkinBindNodeIdsKeepThePositionsOfTheInfluences) {
         << withSkin;
     const std::string without = exportSection(kSkinned, "-shap");
     EXPECT_EQ(without.find("skinBindNodeIds"), std::string::npos);
+}
+
+// The list of a shading group without a surface shader ends the element's
+// own attributes: a skinned mesh then has no skinBindNodeIds either.
+TEST_F(ShapeElements, ShaderlessShadingGroupDropsTheSkinInfluences) {
+    const std::string scene = std::string(kSkinned) + material("lambert", "lost", false) +
+                              faceSet("bodyShape", 0, "f[0]", "lostSG");
+    const std::string section = exportSection(scene, "-shap -sw");
+    EXPECT_NE(section.find("    <Shape name=\"body\" shapeId=\"1\" static=\"true\" castsShadows=\"true\" "
+                           "receiveShadows=\"true\" materialIds=\"\" nodeId=\"2\"/>\n"),
+              std::string::npos)
+        << section;
+    const std::vector<std::string> warnings = messagesOf(MessageKind::Warning);
+    EXPECT_NE(std::find(warnings.begin(), warnings.end(),
+                        "orvexExport: ShadingGroup surfaceShader attribute source plug not found (lostSG)\n"),
+              warnings.end());
 }
 
 TEST_F(ShapeElements, CurvesNeedBothFlagsAndShareTheShapeIds) {

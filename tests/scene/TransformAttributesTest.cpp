@@ -286,3 +286,29 @@ TEST(RotationCorrection, PreRotationTurnsFirst) {
     EXPECT_NEAR(y * 180 / M_PI, expected[1], 1e-9);
     EXPECT_NEAR(z * 180 / M_PI, expected[2], 1e-9);
 }
+
+TEST(RotationCorrection, AtNinetyDegreesAboutYTheWholeTurnGoesToX) {
+    // With y at ±90 degrees the turns about X and Z fall together: the
+    // decomposition must still give the same rotation, with z 0.
+    const double d = M_PI / 180;
+    for (double sign : {1.0, -1.0}) {
+        for (const std::array<double, 2>& xz :
+             {std::array<double, 2>{30 * d, 0}, {0, 30 * d}, {-50 * d, 120 * d}}) {
+            RotationCorrection c;
+            c.hasPostRotation = true;
+            c.postRotation = MEulerRotation(0, sign * M_PI / 2, xz[1]).asQuaternion();
+            double x = xz[0], y = 0, z = 0;
+            c.apply(x, y, z);
+            Matrix3 expected = multiply(eulerXYZ(xz[0], 0, 0), eulerXYZ(0, sign * M_PI / 2, xz[1]));
+            Matrix3 exported = eulerXYZ(x, y, z);
+            EXPECT_NEAR(y, sign * M_PI / 2, 1e-9);
+            EXPECT_EQ(z, 0.0);
+            for (int i = 0; i < 3; ++i) {
+                for (int j = 0; j < 3; ++j) {
+                    EXPECT_NEAR(exported[i][j], expected[i][j], 1e-12)
+                        << sign << " " << xz[0] << " " << xz[1];
+                }
+            }
+        }
+    }
+}

@@ -318,8 +318,8 @@ TEST_F(SceneReading, ACharacterSceneAsTheHostWritesItReadsWhole) {
     EXPECT_EQ(noticesContaining("has no plug"), 0u);
     EXPECT_EQ(noticesContaining("already has an incoming connection"), 0u);
     EXPECT_EQ(noticesContaining("does not name a plug"), 0u);
-    EXPECT_EQ(noticesContaining("construction history"), 1u);
-    EXPECT_EQ(noticesContaining("test.ma:161: mesh \"pCubeShape1\" takes its geometry from \"polyCube1\""),
+    EXPECT_EQ(noticesContaining("modelling history"), 1u);
+    EXPECT_EQ(noticesContaining("test.ma:161: mesh \"pCubeShape1\" is built by modelling history"),
               1u);
 }
 

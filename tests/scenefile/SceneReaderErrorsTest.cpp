@@ -7,6 +7,7 @@
 #include "geometry/MeshData.h"
 #include "support/TempDirectory.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -82,7 +83,7 @@ const Malformed kMalformed[] = {
     {"createNode script -n \"s\";\nsetAttr \".b\" -type \"string\" ( \"abc\" + \"def\" ;\n",
      "bad.ma:5: expected a double-quoted string for \".b\""},
     {"createNode mesh -n \"m\";\nsetAttr -s 2 \".ed[0:1]\" 0 1 0 1 1e300 0;\n",
-     "bad.ma:5: edge 1 names no vertex index"},
+     "bad.ma:5: edge 1 does not name two vertex ids"},
     {"setAttr \".a.b.c.d.e.f.g.h.i.j.k.l.m.n.o.p.q.r.s.t.u.v.w.x.y.z.a.b.c.d.e.f.g\" 1;\n",
      "bad.ma:4: expected an attribute path of at most 32 parts, found "
      "\"a.b.c.d.e.f.g.h.i.j.k.l.m.n.o.p.q.r.s.t.u.v.w.x.y.z.a.b.c.d....\""},
@@ -123,6 +124,24 @@ TEST_F(SceneReading, UnreadableSceneFilesGiveAnErrorAndAnUntitledScene) {
     std::ofstream(path) << "createNode transform -n \"a\";\nsetAttr \".tx\" 2;\n";
     ASSERT_TRUE(openScene(path, error)) << error;
     EXPECT_EQ(scene().settings().sceneName, path);
+
+    // Binary scenes and other binary data are refused as such.
+    std::ofstream(path, std::ios::binary) << std::string("FOR4\0\0\0\x10Maya", 12);
+    EXPECT_FALSE(openScene(path, error));
+    EXPECT_EQ(error, path + ": not a scene file in the host's ASCII syntax (a binary file)");
+    std::ofstream(path, std::ios::binary) << std::string("createNode transform -n \"a\0\";\n", 29);
+    EXPECT_FALSE(openScene(path, error));
+    EXPECT_EQ(scene().settings().sceneName, "");
+}
+
+TEST_F(SceneReading, SceneOpenedByARelativeNameReportsItsFullPath) {
+    orvex_test::TempDirectory dir;
+    orvex_test::writeFileBytes(dir.path() + "/scenes/level.ma", "createNode transform -n \"a\";\n");
+    orvex_test::ScopedWorkingDirectory cwd(dir.path());
+    std::string error;
+    ASSERT_TRUE(openScene("scenes/../scenes/level.ma", error)) << error;
+    EXPECT_EQ(scene().settings().sceneName,
+              std::filesystem::path(dir.path() + "/scenes/level.ma").lexically_normal().generic_string());
 }
 
 TEST_F(SceneReading, ElementsLeftOutOfPayloadArraysHaveOneBudgetPerFile) {

@@ -396,6 +396,39 @@ TEST_F(SceneReading, UnknownTypesAttributesAndCommandsGiveOneNoticeEach) {
     EXPECT_EQ(c[1].dst, (PlugAddress{ai2.findAttribute("value"), {3}}));
 }
 
+TEST_F(SceneReading, EveryNodeHasTheCommonPlugsAndUnknownValuesAreNotUserAttributes) {
+    read("createNode lambert -n \"mat\";\n"
+         "createNode shadingEngine -n \"matSG\";\n"
+         "\tsetAttr \".ihi\" 0;\n"
+         "createNode aiLocator -n \"marker\";\n"
+         "\tsetAttr \".size\" 2;\n"
+         "connectAttr \"mat.msg\" \"matSG.message\";\n"
+         "connectAttr \"marker.msg\" \"mat.bnm\";\n");
+    EXPECT_EQ(noticesContaining("has no attribute"), 0u);
+    EXPECT_EQ(scene().connections().size(), 2u);
+    EXPECT_EQ(held<long long>(value("matSG", "isHistoricallyInteresting")), 0LL);
+
+    // The host keeps the values of a type it does not model, but they are
+    // the type's own: nothing a user added.
+    Node& marker = node("marker");
+    MFnDependencyNode fn(ObjectAccess::fromNode(&marker));
+    EXPECT_EQ(fn.attributeClass(fn.attribute("size")), MFnDependencyNode::kNormalAttr);
+}
+
+TEST_F(SceneReading, MeshesBuiltByModellingHistoryAreNotedOnce) {
+    read("createNode transform -n \"box\";\n"
+         "createNode mesh -n \"boxShape\" -p \"box\";\n"
+         "createNode transform -n \"flat\";\n"
+         "createNode mesh -n \"flatShape\" -p \"flat\";\n"
+         "\tsetAttr -s 3 \".vt[0:2]\" 0 0 0 1 0 0 0 1 0;\n"
+         "createNode polyCube -n \"polyCube1\";\n"
+         "createNode polySmoothFace -n \"polySmooth1\";\n"
+         "connectAttr \"polyCube1.out\" \"polySmooth1.ip\";\n"
+         "connectAttr \"polySmooth1.out\" \"boxShape.i\";\n");
+    EXPECT_EQ(noticesContaining("mesh \"boxShape\" is built by modelling history"), 1u);
+    EXPECT_EQ(noticesContaining("flatShape"), 0u);
+}
+
 TEST_F(SceneReading, DefaultNodesCreatedAgainAreReused) {
     read("createNode displayLayerManager -n \"layerManager\";\n"
          "createNode renderLayer -n \"defaultRenderLayer\";\n"

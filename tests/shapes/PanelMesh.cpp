@@ -7,17 +7,17 @@
 namespace orvex_test {
 
 MeshSpec panelMesh() {
-    MeshSpec spec;
-    spec.points = {{0, 0, 0},   {1, 0, 0},   {1, 1, 0}, {0, 1, 0}, {2, 0, 0}, {3, 0, 0}, {3.5, 1, 0},
-                   {2.5, 2, 0}, {1.5, 1, 0}, {4, 0, 0}, {8, 2, 0}, {4, 4, 0}, {5, 2, 0}};
-    spec.faces = {{0, 1, 2, 3}, {4, 5, 6, 7, 8}, {9, 10, 11, 12}};
+    MeshSpec layout;
+    layout.points = {{0, 0, 0},   {1, 0, 0},   {1, 1, 0}, {0, 1, 0}, {2, 0, 0}, {3, 0, 0}, {3.5, 1, 0},
+                     {2.5, 2, 0}, {1.5, 1, 0}, {4, 0, 0}, {8, 2, 0}, {4, 4, 0}, {5, 2, 0}};
+    layout.faces = {{0, 1, 2, 3}, {4, 5, 6, 7, 8}, {9, 10, 11, 12}};
     MeshSpec::UvSet map1{"map1", {}, {}}, second{"second", {}, {}};
     MeshSpec::ColorSet paint{"paint", {}, {}};
-    for (size_t f = 0, id = 0; f < spec.faces.size(); ++f) {
+    for (size_t f = 0, id = 0; f < layout.faces.size(); ++f) {
         map1.ids.emplace_back();
         second.ids.emplace_back();
         paint.ids.emplace_back();
-        for (int v : spec.faces[f]) {
+        for (int v : layout.faces[f]) {
             map1.uvs.push_back({float(id) / 16, 0.5f});
             second.uvs.push_back({0.25f, float(v) / 16});
             paint.colors.push_back({float(f) / 4, 0.5f, float(v) / 16, 1.0f});
@@ -27,12 +27,12 @@ MeshSpec panelMesh() {
             ++id;
         }
     }
-    spec.uvSets = {map1, second};
-    spec.colorSets = {paint};
-    return spec;
+    layout.uvSets = {map1, second};
+    layout.colorSets = {paint};
+    return layout;
 }
 
-void expectPanelBlob(const ParsedShape& shape, const MeshSpec& spec, double scale) {
+void expectPanelBlob(const ParsedShape& shape, const MeshSpec& layout, double scale) {
     EXPECT_EQ(shape.kind, 1u);
     EXPECT_EQ(shape.attachments, 0u);
     const ParsedTriangleSet& set = shape.set;
@@ -56,14 +56,14 @@ void expectPanelBlob(const ParsedShape& shape, const MeshSpec& spec, double scal
     // pentagon as fans, the arrow split off at its convex corner 11.
     const std::vector<int> firstCorner = {0, 4, 9};
     auto corner = [&](int face, int v) {
-        const auto& f = spec.faces[face];
+        const auto& f = layout.faces[face];
         int id = firstCorner[face] + int(std::find(f.begin(), f.end(), v) - f.begin());
-        const auto& p = spec.points[v];
-        const auto& c = spec.colorSets[0].colors[id];
+        const auto& p = layout.points[v];
+        const auto& c = layout.colorSets[0].colors[id];
         return Corner{{float(p[0] * scale), float(p[1] * scale), float(p[2] * scale)},
                       {0, 0, 1},
-                      spec.uvSets[0].uvs[id],
-                      spec.uvSets[1].uvs[id],
+                      layout.uvSets[0].uvs[id],
+                      layout.uvSets[1].uvs[id],
                       {c[0], c[1], c[2]},
                       {},
                       {}};

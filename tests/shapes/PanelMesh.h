@@ -15,6 +15,6 @@ MeshSpec panelMesh();
 // Checks a blob of the panel exported with normals, UVs and colours and
 // positions multiplied by `scale`: flags, counts, subsets, every triangle's
 // corners (worked out from the polygons) and the bounding sphere.
-void expectPanelBlob(const ParsedShape& shape, const MeshSpec& spec, double scale);
+void expectPanelBlob(const ParsedShape& shape, const MeshSpec& layout, double scale);
 
 } // namespace orvex_test

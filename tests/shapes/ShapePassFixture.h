@@ -31,9 +31,9 @@ protected:
         HostSceneTest::TearDown();
     }
 
-    Node* addMesh(const std::string& name, const MeshSpec& spec) {
+    Node* addMesh(const std::string& name, const MeshSpec& layout) {
         Node* m = mesh(name);
-        applyStatements(scene(), *m, meshStatements(spec));
+        applyStatements(scene(), *m, meshStatements(layout));
         return m;
     }
 
@@ -80,10 +80,10 @@ protected:
 };
 
 inline MeshSpec unitQuad() {
-    MeshSpec spec;
-    spec.points = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
-    spec.faces = {{0, 1, 2, 3}};
-    return spec;
+    MeshSpec layout;
+    layout.points = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
+    layout.faces = {{0, 1, 2, 3}};
+    return layout;
 }
 
 } // namespace orvex_test

@@ -19,8 +19,8 @@ using namespace orvex_host;
 using namespace orvex_test;
 
 TEST_F(ShapePass, AMixedMeshBecomesSubsetsOfTheTrianglesItsPolygonsSplitInto) {
-    MeshSpec spec = panelMesh();
-    Node* panel = addMesh("panel", spec);
+    MeshSpec layout = panelMesh();
+    Node* panel = addMesh("panel", layout);
     shadingGroup("redSG");
     shadingGroup("blueSG");
     set(panel, ".iog[0].og[0].gcl", "1 \"f[0]\"", {"componentList"});
@@ -32,7 +32,7 @@ TEST_F(ShapePass, AMixedMeshBecomesSubsetsOfTheTrianglesItsPolygonsSplitInto) {
     ASSERT_EQ(shapes.size(), 1u);
     EXPECT_EQ(shapes[0].name, "panel");
     EXPECT_EQ(shapes[0].shapeId, 7u);
-    expectPanelBlob(shapes[0], spec, 1.0);
+    expectPanelBlob(shapes[0], layout, 1.0);
 }
 
 TEST_F(ShapePass, OnlyListedMeshesThatAreNotIntermediateBecomeBlobsInNodeOrder) {
@@ -66,13 +66,13 @@ TEST_F(ShapePass, OnlyListedMeshesThatAreNotIntermediateBecomeBlobsInNodeOrder) 
 }
 
 TEST_F(ShapePass, AtMostFourUvSetsAreReadInTheirOrder) {
-    MeshSpec spec = unitQuad();
+    MeshSpec layout = unitQuad();
     for (int s = 0; s < 6; ++s) {
-        spec.uvSets.push_back({"set" + std::to_string(s),
-                               {{float(s), 0}, {float(s), 1}, {float(s), 2}, {float(s), 3}},
-                               {{0, 1, 2, 3}}});
+        layout.uvSets.push_back({"set" + std::to_string(s),
+                                 {{float(s), 0}, {float(s), 1}, {float(s), 2}, {float(s), 3}},
+                                 {{0, 1, 2, 3}}});
     }
-    addMesh("six", spec);
+    addMesh("six", layout);
     MeshSpec bare = unitQuad();
     addMesh("bare", bare);
     Switches s;
@@ -88,9 +88,9 @@ TEST_F(ShapePass, AtMostFourUvSetsAreReadInTheirOrder) {
 }
 
 TEST_F(ShapePass, UnassignedColoursSwitchColoursOffWithOneWarningEach) {
-    MeshSpec spec = unitQuad();
-    spec.colorSets = {{"paint", {{1, 0, 0, 1}}, {{0, -1, -1, -1}}}};
-    addMesh("patchy", spec);
+    MeshSpec layout = unitQuad();
+    layout.colorSets = {{"paint", {{1, 0, 0, 1}}, {{0, -1, -1, -1}}}};
+    addMesh("patchy", layout);
     Switches s;
     s.colors = true;
     auto shapes = run(idsFor({{"patchy", 1}}), s);
@@ -135,9 +135,9 @@ TEST_F(ShapePass, AFailedQuerySwitchesItsFeatureOffForThatMeshOnly) {
 }
 
 TEST_F(ShapePass, FailedPolygonQueriesLeaveTrianglesOutAndColoursAtTheFirstElement) {
-    MeshSpec spec = unitQuad();
-    spec.colorSets = {{"paint", {{0.25f, 0.5f, 0.75f, 1}, {1, 1, 1, 1}}, {{1, 0, 0, 0}}}};
-    addMesh("quad", spec);
+    MeshSpec layout = unitQuad();
+    layout.colorSets = {{"paint", {{0.25f, 0.5f, 0.75f, 1}, {1, 1, 1, 1}}, {{1, 0, 0, 0}}}};
+    addMesh("quad", layout);
     Switches s;
     s.colors = true;
     s.uvs = true;

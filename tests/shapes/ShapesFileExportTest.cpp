@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -28,10 +29,10 @@ namespace {
 const char* const kHeader = "//Maya ASCII 2014 scene\n"
                             "requires maya \"2014\";\n";
 
-std::string meshNode(const std::string& transform, const std::string& shape, const MeshSpec& spec,
+std::string meshNode(const std::string& transform, const std::string& shape, const MeshSpec& layout,
                      const std::string& extra = "") {
     return "createNode transform -n \"" + transform + "\";\n" + "createNode mesh -n \"" + shape + "\" -p \"" +
-           transform + "\";\n" + "\tsetAttr -k off \".v\";\n" + sceneText(meshStatements(spec)) + extra;
+           transform + "\";\n" + "\tsetAttr -k off \".v\";\n" + sceneText(meshStatements(layout)) + extra;
 }
 
 std::string shadingGroup(const std::string& material, const std::string& group) {
@@ -283,17 +284,87 @@ TEST_F(ShapesFileExport, AFailingShapePassWritesNoFile) {
               (std::vector<std::string>{"orvexExport: NurbsCurve can't get CVs (openShape)"}));
 }
 
-TEST_F(ShapesFileExport, TheExampleSceneWritesACubeThatParsesBack) {
+// The bundled example level, exported with the flags of the README's demo:
+// every mesh and the patrol path come back from the side file in node order,
+// with the counts their geometry implies.
+TEST_F(ShapesFileExport, TheExampleLevelWritesEveryMeshAndThePathThatParseBack) {
     std::string error;
     ASSERT_TRUE(orvex_host::openScene(std::string(ORVEX_SOURCE_DIR) + "/examples/level.ma", error)) << error;
-    ASSERT_EQ(exportWith("-shap -n -uvs -l -cams -f \"D:/out/level.xml\""), MS::kSuccess);
+    ASSERT_EQ(exportWith("-shap -n -uvs -c -sw -nc -l -cams -an -ps -ua -rp -f \"D:/out/level.xml\""),
+              MS::kSuccess);
+    const std::string document = readFile("D:/out/level.xml");
+    std::smatch emitter;
+    ASSERT_TRUE(std::regex_search(document, emitter, std::regex("emitterShapeId=\"([0-9]+)\"")));
+
+    struct Expected {
+        std::string name;
+        uint32_t shapeId, triangles, vertices, flags, subsets;
+    };
+    // Hard-edged boxes keep four corners per side (24 vertices); the floor's
+    // smooth grid shares its nine; the body's sides share their middle ring.
+    // Flags: 0x01 normals, 0x02 UVs, 0x20 colours, 0x40 skin, 0x80 tangents
+    // (the crate material has a normal map).
+    const std::vector<Expected> meshes = {
+        {"floorShape", shapeIdIn(document, "floor"), 8, 9, 0x23, 1},
+        {"crateShape1", shapeIdIn(document, "crate1"), 12, 24, 0x83, 1},
+        {"crateShape2", shapeIdIn(document, "crate2"), 12, 24, 0x83, 1},
+        {"pillarShape", shapeIdIn(document, "pillar"), 12, 24, 0x03, 2},
+        {"lantern|lanternShape", shapeIdIn(document, "lantern"), 12, 24, 0x03, 1},
+        {"bodyShape", shapeIdIn(document, "body"), 20, 32, 0x43, 1},
+        {"sparkEmitterPlaneShape", static_cast<uint32_t>(std::stoul(emitter[1])), 2, 4, 0x03, 1},
+    };
     ParsedSideFile file = sideFile();
-    ASSERT_EQ(file.shapes.size(), 1u);
-    const ParsedShape& crate = file.shapes[0];
-    EXPECT_EQ(crate.name, "crateShape1");
-    // Six quads: twelve triangles; hard edges and UV seams keep the four
-    // corners of every side apart.
-    EXPECT_EQ(crate.set.numIndices, 36u);
-    EXPECT_EQ(crate.set.numVertices, 24u);
-    EXPECT_EQ(crate.set.flags, 0x03u);
+    ASSERT_EQ(file.shapes.size(), meshes.size() + 1);
+    for (size_t i = 0; i < meshes.size(); ++i) {
+        const ParsedShape& shape = file.shapes[i];
+        SCOPED_TRACE(meshes[i].name);
+        EXPECT_EQ(shape.kind, 1u);
+        EXPECT_EQ(shape.name, meshes[i].name);
+        EXPECT_EQ(shape.shapeId, meshes[i].shapeId);
+        EXPECT_EQ(shape.set.numIndices, 3 * meshes[i].triangles);
+        EXPECT_EQ(shape.set.numVertices, meshes[i].vertices);
+        EXPECT_EQ(shape.set.flags, meshes[i].flags);
+        EXPECT_EQ(shape.set.numSubsets, meshes[i].subsets);
+    }
+    // The instanced lantern shares its shape, and so its one blob.
+    EXPECT_EQ(shapeIdIn(document, "lantern1"), shapeIdIn(document, "lantern"));
+
+    // The pillar's two face sets: four stone sides, two brass caps.
+    const ParsedTriangleSet& pillar = file.shapes[3].set;
+    ASSERT_EQ(pillar.subsets.size(), 2u);
+    EXPECT_EQ(pillar.subsets[0].numIndices + pillar.subsets[1].numIndices, 36u);
+    EXPECT_EQ(std::min(pillar.subsets[0].numIndices, pillar.subsets[1].numIndices), 12u);
+
+    // The floor's locked normals point up; its colour set darkens the rim.
+    const ParsedTriangleSet& floor = file.shapes[0].set;
+    for (uint32_t v = 0; v < floor.numVertices; ++v) {
+        EXPECT_EQ(floor.normals[3 * v + 1], 1.0f);
+        const bool centre = floor.positions[3 * v] == 0.0f && floor.positions[3 * v + 2] == 0.0f;
+        EXPECT_EQ(floor.colors[3 * v], centre ? 1.0f : 0.7f);
+    }
+
+    // The body's rings are bound to hips, hips and spine, spine and head.
+    const ParsedTriangleSet& body = file.shapes[5].set;
+    const std::map<float, std::pair<std::vector<int>, std::vector<float>>> byRing = {
+        {0.85f, {{0, 0, 0, 0}, {1.0f, 0.0f, 0.0f, 0.0f}}},
+        {1.45f, {{1, 0, 0, 0}, {0.6f, 0.4f, 0.0f, 0.0f}}},
+        {2.1f, {{2, 1, 0, 0}, {0.75f, 0.25f, 0.0f, 0.0f}}},
+    };
+    for (uint32_t v = 0; v < body.numVertices; ++v) {
+        auto ring = byRing.find(body.positions[3 * v + 1]);
+        ASSERT_NE(ring, byRing.end()) << body.positions[3 * v + 1];
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(body.skinIndices[4 * v + k], ring->second.first[k]);
+            EXPECT_FLOAT_EQ(body.skinWeights[4 * v + k], ring->second.second[k]);
+        }
+    }
+
+    // The periodic patrol loop keeps its eight points of eleven.
+    const ParsedShape& path = file.shapes.back();
+    EXPECT_EQ(path.kind, 2u);
+    EXPECT_EQ(path.name, "patrolPathShape");
+    EXPECT_EQ(path.shapeId, shapeIdIn(document, "patrolPath"));
+    EXPECT_EQ(path.closed, 1u);
+    ASSERT_EQ(path.points.size(), 24u);
+    EXPECT_EQ(path.points[5], float(-6.6491651253263274));
 }

@@ -154,6 +154,28 @@ TEST_F(SkinAndCurveExport, InfluencesBeyondTheLastByteAreLeftOutWithOneWarning) 
     EXPECT_EQ(envelopeOf(cluster), 1.0);
 }
 
+TEST_F(SkinAndCurveExport, OnlyVerticesThatLoseOneOfTheirFourCountAsLosingAWideInfluence) {
+    Node* cluster = skinnedQuad(301, 1.0);
+    // Bone 300 would be the fifth influence of vertex 0 (it keeps its four
+    // anyway) but the fourth of vertex 1.
+    weights(cluster, 0, "[0:3] 0.4 0.3 0.2 0.1");
+    weights(cluster, 0, "[300] 0.05");
+    weights(cluster, 1, "[0:2] 0.4 0.3 0.2");
+    weights(cluster, 1, "[300] 0.1");
+    weights(cluster, 2, "[0] 1");
+    weights(cluster, 3, "[0] 1");
+    Switches s;
+    s.skinWeights = true;
+    auto shapes = run(idsFor({{"bodyShape", 1}}), s);
+    ASSERT_EQ(shapes.size(), 1u);
+    const ParsedTriangleSet& set = shapes[0].set;
+    EXPECT_EQ(bonesOf(set, vertexAt(set, 0, 0)), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(bonesOf(set, vertexAt(set, 1, 0)), (std::vector<int>{0, 1, 2, 0}));
+    EXPECT_EQ(warnings(),
+              (std::vector<std::string>{
+                  "orvexExport: Skin influences beyond bone 255 left out of 1 vertices (bodyShape)"}));
+}
+
 TEST_F(SkinAndCurveExport, PositionsAndControlPointsAreScaledToTheUiUnit) {
     addMesh("quad", unitQuad());
     Node* curve = create("nurbsCurve", "curveShape", create("transform", "curve"));

@@ -92,13 +92,17 @@ TEST_F(UserAttributesSection, SupportedKindsWithTheirValues) {
     add(box, "big", AttrType::Float, 1500000.0);
     add(box, "third", AttrType::Float, 1.0 / 3.0);
     add(box, "precise", AttrType::Double, 0.1234567891);
+    // Read in double precision this would print as 1; its nearest float
+    // prints as 1.00001.
+    add(box, "nearly", AttrType::Double, 1.00000499);
     add(box, "title", AttrType::String, std::string("Front door"));
     add(box, "onCreate", AttrType::String, std::string("spawn()"));
     add(box, "OnCreate", AttrType::String, std::string("other()"));
     EXPECT_EQ(attributes(), line("isDoor", "boolean", "true") + line("isWall", "boolean", "false") +
                                 line("score", "integer", "-5") + line("level", "integer", "7") +
                                 line("big", "float", "1.5e+06") + line("third", "float", "0.333333") +
-                                line("precise", "float", "0.123457") + line("title", "string", "Front door") +
+                                line("precise", "float", "0.123457") + line("nearly", "float", "1.00001") +
+                                line("title", "string", "Front door") +
                                 line("onCreate", "scriptCallback", "spawn()") +
                                 line("OnCreate", "string", "other()"));
     EXPECT_TRUE(messages().empty());

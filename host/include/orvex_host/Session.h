@@ -94,8 +94,9 @@ MStatus runScript(const std::string& text, const std::string& sourceName);
 bool isCommandRegistered(const std::string& name);
 
 // ---- Fault switches --------------------------------------------------------
-// Names: "registerCommand", "deregisterCommand", "MItDag", "MItDependencyNodes"
-// (every filter) or "MItDependencyNodes:<kind name>" (one filter),
+// Names: "registerCommand", "deregisterCommand" (and "throw:registerCommand",
+// "throw:deregisterCommand", which make the call throw std::bad_alloc),
+// "MItDag", "MItDependencyNodes" (every filter) or "MItDependencyNodes:<kind name>" (one filter),
 // "MItDependencyGraph", "executeCommand:<command text>", the geometry
 // queries "MItMeshPolygon", "MItGeometry", "MFnNurbsCurve" (attaching the
 // set), "getPoints", "getNormals", "getUVSetNames", "getConnectedShaders",

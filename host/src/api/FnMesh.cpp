@@ -81,12 +81,8 @@ MStatus MFnMesh::getNormals(MFloatVectorArray& normals, MSpace::Space) const {
     if (!mesh || queryFaulted("getNormals")) {
         return MS::kFailure;
     }
-    const std::vector<float>& corners = mesh->cornerNormals();
-    auto& items = normals.items();
-    items.resize(corners.size() / 3);
-    for (size_t c = 0; c < items.size(); ++c) {
-        items[c] = MFloatVector(corners[3 * c], corners[3 * c + 1], corners[3 * c + 2]);
-    }
+    // The mesh keeps its normals: the array shares them instead of copying them.
+    normals.share(mesh->cornerNormals());
     return MS::kSuccess;
 }
 

@@ -124,7 +124,7 @@ MFnDependencyNode::MAttrClass MFnDependencyNode::attributeClass(const MObject& a
         return kInvalidAttr;
     }
     setStatus(status, true);
-    if (owner->isDynamic(attr)) {
+    if (owner->isDynamic(attr) && !owner->attribute(attr).placeholder) {
         return owner == n ? kLocalDynamicAttr : kInvalidAttr;
     }
     return kNormalAttr;

@@ -1,6 +1,7 @@
 // MGlobal and MFnPlugin.
 
 #include "api/Access.h"
+#include "session/GeometryQueries.h"
 #include "session/SessionState.h"
 
 #include <orvex_host/Session.h>
@@ -78,7 +79,7 @@ MFnPlugin::MFnPlugin(MObject&, const char* vendor, const char* version, const ch
 
 MStatus MFnPlugin::registerCommand(const MString& commandName, MCreatorFunction creatorFunction,
                                    MCreateSyntaxFunction) {
-    if (faultActive("registerCommand") || !creatorFunction || commandName.length() == 0 ||
+    if (queryFaulted("registerCommand") || !creatorFunction || commandName.length() == 0 ||
         isCommandRegistered(commandName.str())) {
         return MS::kFailure;
     }
@@ -87,7 +88,7 @@ MStatus MFnPlugin::registerCommand(const MString& commandName, MCreatorFunction 
 }
 
 MStatus MFnPlugin::deregisterCommand(const MString& commandName) {
-    if (faultActive("deregisterCommand") || !isCommandRegistered(commandName.str())) {
+    if (queryFaulted("deregisterCommand") || !isCommandRegistered(commandName.str())) {
         return MS::kFailure;
     }
     commandTable().erase(commandName.str());

@@ -69,7 +69,7 @@ uint32_t nextInLoop(const MeshData& mesh, uint32_t face, uint32_t corner) {
     return begin + (local + 1 < loopEnd ? local + 1 : loopBegin);
 }
 
-void computeNormals(const MeshData& mesh, std::vector<float>& normals) {
+void computeNormals(const MeshData& mesh, CornerNormalList& normals) {
     const uint32_t corners = mesh.cornerCount();
     std::vector<uint32_t> faceOf(corners);
     for (uint32_t f = 0; f < mesh.faceCount(); ++f) {
@@ -101,8 +101,9 @@ void computeNormals(const MeshData& mesh, std::vector<float>& normals) {
             }
         }
     }
-    std::vector<double> faceNormals(3 * size_t(mesh.faceCount()));
-    for (uint32_t f = 0; f < mesh.faceCount(); ++f) {
+    const uint32_t faces = mesh.faceCount();
+    std::vector<double> faceNormals(3 * size_t(faces), 0.0);
+    for (uint32_t f = 0; f < faces; ++f) {
         areaNormal(mesh, f, &faceNormals[3 * size_t(f)]);
     }
     std::vector<double> sums(3 * size_t(corners), 0.0);
@@ -112,22 +113,23 @@ void computeNormals(const MeshData& mesh, std::vector<float>& normals) {
             sums[3 * size_t(r) + k] += faceNormals[3 * size_t(faceOf[c]) + k];
         }
     }
-    normals.assign(3 * size_t(corners), 0.0f);
+    normals.assign(corners, MFloatVector());
     for (uint32_t c = 0; c < corners; ++c) {
         const double* s = &sums[3 * size_t(groups.root(c))];
         double length = std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
         if (length > 0.0) {
-            for (int k = 0; k < 3; ++k) {
-                normals[3 * size_t(c) + k] = static_cast<float>(s[k] / length);
-            }
+            normals[c] = MFloatVector(static_cast<float>(s[0] / length), static_cast<float>(s[1] / length),
+                                      static_cast<float>(s[2] / length));
         }
     }
 }
 
-bool isSet(const std::vector<float>& stored, uint32_t corner) {
-    size_t i = 3 * size_t(corner);
-    return i + 2 < stored.size() && stored[i] < kUnsetNormal && stored[i + 1] < kUnsetNormal &&
-           stored[i + 2] < kUnsetNormal;
+bool isSet(const CornerNormalList& stored, uint32_t corner) {
+    if (corner >= stored.size()) {
+        return false;
+    }
+    const MFloatVector& n = stored[corner];
+    return n.x < kUnsetNormal && n.y < kUnsetNormal && n.z < kUnsetNormal;
 }
 
 } // namespace
@@ -203,28 +205,36 @@ std::string currentSetName(const Node* mesh, const char* attribute) {
     return text ? *text : std::string();
 }
 
-const std::vector<float>& MeshData::cornerNormals() const {
-    if (normalsReady_) {
-        return *normals_;
+CornerNormalList& MeshData::writableStoredNormals() {
+    if (storedNormals.use_count() > 1) {
+        storedNormals = std::make_shared<CornerNormalList>(*storedNormals);
+    }
+    return *storedNormals;
+}
+
+std::shared_ptr<const CornerNormalList> MeshData::cornerNormals() const {
+    if (normals_) {
+        return normals_;
     }
     const uint32_t corners = cornerCount();
-    bool allStored = true;
+    const CornerNormalList& stored = *storedNormals;
+    bool allStored = stored.size() == corners;
     for (uint32_t c = 0; c < corners && allStored; ++c) {
-        allStored = isSet(storedNormals, c);
+        allStored = isSet(stored, c);
     }
-    if (allStored && storedNormals.size() == 3 * size_t(corners)) {
-        normals_ = &storedNormals; // the file locks every normal: nothing to compute or copy
-    } else {
-        computeNormals(*this, computedNormals_);
-        for (uint32_t c = 0; c < corners; ++c) {
-            if (isSet(storedNormals, c)) {
-                std::copy_n(&storedNormals[3 * size_t(c)], 3, &computedNormals_[3 * size_t(c)]);
-            }
+    if (allStored) {
+        normals_ = storedNormals; // the file locks every normal: nothing to compute or copy
+        return normals_;
+    }
+    auto computed = std::make_shared<CornerNormalList>();
+    computeNormals(*this, *computed);
+    for (uint32_t c = 0; c < corners; ++c) {
+        if (isSet(stored, c)) {
+            (*computed)[c] = stored[c];
         }
-        normals_ = &computedNormals_;
     }
-    normalsReady_ = true;
-    return *normals_;
+    normals_ = std::move(computed);
+    return normals_;
 }
 
 const MeshData* meshGeometry(const Scene& scene, const Node* mesh) {

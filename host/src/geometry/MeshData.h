@@ -7,8 +7,11 @@
 
 #include "graph/Node.h"
 
+#include <maya/MFloatVector.h>
+
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,10 +19,18 @@ namespace orvex_host {
 
 class Scene;
 
+// Vertex ids are never negative, which leaves the top bit of the end for the
+// smooth flag: 8 bytes an edge (a big mesh has millions of them).
 struct MeshEdge {
-    int start = 0;
-    int end = 0;
-    bool smooth = true;
+    MeshEdge() : start(0), end(0), smooth(1) {}
+    MeshEdge(int startVertex, int endVertex, bool isSmooth)
+        : start(startVertex), end(static_cast<unsigned>(endVertex)), smooth(isSmooth ? 1 : 0) {}
+
+    int endVertex() const { return static_cast<int>(end); }
+
+    int start;
+    unsigned end : 31;
+    unsigned smooth : 1;
 };
 
 // Per corner ids into a list of UVs or colours. The id list may be shorter
@@ -51,6 +62,9 @@ struct ColorSetData {
 // A stored normal component of this size or more means "not set".
 constexpr float kUnsetNormal = 1e19f;
 
+// One normal per corner.
+using CornerNormalList = std::vector<MFloatVector>;
+
 struct MeshData : Payload {
     MeshData() = default;
     MeshData(const MeshData&) = delete;
@@ -69,7 +83,9 @@ struct MeshData : Payload {
     // hole loop begins.
     std::map<uint32_t, std::vector<uint32_t>> holeStarts;
 
-    std::vector<float> storedNormals;           // x, y, z per corner (.n); kUnsetNormal where not set
+    // Per corner (.n), kUnsetNormal components where not set. Shared with the normal
+    // arrays handed out while all of them are set; write through writableStoredNormals.
+    std::shared_ptr<CornerNormalList> storedNormals = std::make_shared<CornerNormalList>();
     std::map<unsigned, UvSetData> uvSets;       // by logical index, in set order
     std::map<unsigned, ColorSetData> colorSets; // by logical index
 
@@ -92,17 +108,20 @@ struct MeshData : Payload {
     const UvSetData* findUvSet(const std::string* name, const std::string& current) const;
     const ColorSetData* findColorSet(const std::string* name, const std::string& current) const;
 
+    // The stored normals for writing: copied first when a handed-out normal array
+    // still shares them, so that the array keeps what it was given.
+    CornerNormalList& writableStoredNormals();
+
     // One normal per corner: the stored one where the file sets it, else the
     // computed one (faces' area-weighted normals averaged across smooth
-    // edges, split at hard edges). Computed once.
-    const std::vector<float>& cornerNormals() const;
+    // edges, split at hard edges). Computed once; when the file sets every
+    // normal, the stored list itself.
+    std::shared_ptr<const CornerNormalList> cornerNormals() const;
     // Forgets computed data after the geometry changed.
-    void invalidate() { normalsReady_ = false; }
+    void invalidate() { normals_.reset(); }
 
 private:
-    mutable bool normalsReady_ = false;
-    mutable const std::vector<float>* normals_ = nullptr;
-    mutable std::vector<float> computedNormals_;
+    mutable std::shared_ptr<const CornerNormalList> normals_;
 };
 
 // The text of a mesh node's "currentUVSet" or "currentColorSet".

@@ -5,6 +5,7 @@
 #include "graph/Scene.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 namespace orvex_host {
@@ -39,16 +40,20 @@ bool readPoints(SetAttrRequest& request, std::vector<float>& array) {
                             [&](size_t e, const double* v) { return storeFloatGroup(array, e, v, 3, 0.0f); });
 }
 
+// A vertex id of an edge: a whole number from 0 up.
+bool isVertexId(double value) {
+    return value >= 0.0 && value <= 2147483647.0 && std::floor(value) == value;
+}
+
 bool readEdges(SetAttrRequest& request, MeshData& mesh) {
     if (request.size > 0 && size_t(request.size) < kMaxElementGap) {
         mesh.edges.reserve(size_t(request.size));
     }
-    return readNumberGroups(request, elementRange(request.path[0]), 3, [&](size_t e, const double* v) {
-        for (int k = 0; k < 2; ++k) {
-            if (!(v[k] >= 0.0 && v[k] <= 2147483647.0)) { // also NaN
-                request.error = "edge " + std::to_string(e) + " names no vertex index";
-                return false;
-            }
+    std::string badEdge;
+    bool ok = readNumberGroups(request, elementRange(request.path[0]), 3, [&](size_t e, const double* v) {
+        if (!isVertexId(v[0]) || !isVertexId(v[1])) {
+            badEdge = "edge " + std::to_string(e) + " does not name two vertex ids";
+            return false;
         }
         if (!elementFits(e, mesh.edges.size())) {
             return false;
@@ -56,15 +61,30 @@ bool readEdges(SetAttrRequest& request, MeshData& mesh) {
         if (mesh.edges.size() <= e) {
             mesh.edges.resize(e + 1);
         }
-        mesh.edges[e] = {static_cast<int>(v[0]), static_cast<int>(v[1]), v[2] != 0.0};
+        mesh.edges[e] = MeshEdge(static_cast<int>(v[0]), static_cast<int>(v[1]), v[2] != 0.0);
         return true;
     });
+    if (!badEdge.empty()) {
+        request.error = badEdge;
+    }
+    return ok;
 }
 
 bool readNormals(SetAttrRequest& request, MeshData& mesh) {
-    reserveFor(request, mesh.storedNormals, 3);
+    CornerNormalList& normals = mesh.writableStoredNormals();
+    if (request.size > 0 && size_t(request.size) < kMaxElementGap) {
+        normals.reserve(size_t(request.size));
+    }
     return readNumberGroups(request, elementRange(request.path[0]), 3, [&](size_t e, const double* v) {
-        return storeFloatGroup(mesh.storedNormals, e, v, 3, 1e20f);
+        if (!elementFits(e, normals.size())) {
+            return false;
+        }
+        if (normals.size() <= e) {
+            normals.resize(e + 1, MFloatVector(1e20f, 1e20f, 1e20f));
+        }
+        normals[e] =
+            MFloatVector(static_cast<float>(v[0]), static_cast<float>(v[1]), static_cast<float>(v[2]));
+        return true;
     });
 }
 
@@ -157,7 +177,7 @@ private:
                             ", which the mesh does not have");
             }
             const MeshEdge& e = mesh_.edges[index];
-            mesh_.cornerVertex.push_back(edge < 0 ? e.end : e.start);
+            mesh_.cornerVertex.push_back(edge < 0 ? e.endVertex() : e.start);
             mesh_.cornerEdge.push_back(static_cast<int>(edge));
             ++mesh_.faceStart.back();
         }

@@ -40,8 +40,8 @@ inline bool elementFits(size_t index, size_t size) {
 
 // Reads `width` numbers for each element of the range and calls
 // store(element, values), which returns false for an element it cannot
-// take (saying why in request.error, or leaving it to this reader). An open range takes whole groups until
-// the values end. False with request.error set when the values do not fit the range.
+// take. An open range takes whole groups until the values end. False with
+// request.error set when the values do not fit the range.
 template <class Store>
 bool readNumberGroups(SetAttrRequest& request, const ElementRange& range, size_t width, Store store) {
     double values[8];
@@ -57,10 +57,7 @@ bool readNumberGroups(SetAttrRequest& request, const ElementRange& range, size_t
             }
         }
         if (!store(range.first + i, values)) {
-            if (request.error.empty()) {
-                request.error =
-                    "element " + std::to_string(range.first + i) + " lies too far beyond the array";
-            }
+            request.error = "element " + std::to_string(range.first + i) + " lies too far beyond the array";
             return false;
         }
     }

@@ -57,6 +57,10 @@ struct AttrDef {
     std::vector<int> children; // indices of the children of a compound
     Value defaultValue;
     bool dynamic = false; // added to one node rather than defined by its type
+    // Kept by the scene reader for an attribute of a node type the host does
+    // not model: stored on the node like a dynamic attribute, but it belongs
+    // to the node's (unknown) type and was never added by a user.
+    bool placeholder = false;
 };
 
 } // namespace orvex_host

@@ -60,12 +60,6 @@ int NodeTypeBuilder::attr(const std::string& longName, const std::string& shortN
                           bool array, int parent) {
     AttrDef a = makeAttr(longName, shortName, type, std::move(def), array);
     a.parent = parent;
-    int existing = type_.find(longName);
-    if (existing >= 0 && type_.attrs[existing].shortName == a.shortName &&
-        type_.attrs[existing].type == type && type_.attrs[existing].parent == parent &&
-        type_.attrs[existing].array == array) {
-        return existing; // already there (every type has "message" from the start)
-    }
     int index = static_cast<int>(type_.attrs.size());
     type_.attrs.push_back(std::move(a));
     type_.byName[longName] = index;
@@ -121,6 +115,21 @@ TypeRegistry::TypeRegistry() {
     registerBaseTypes(*this);
 }
 
+namespace {
+
+// The attributes every dependency node of the host has, whatever its type;
+// scene files connect and set them on nodes of any kind.
+void addDependencyNodeAttributes(NodeType& type) {
+    NodeTypeBuilder b(type);
+    b.attr("message", "msg", AttrType::Message);
+    b.attr("caching", "cch", AttrType::Bool, false);
+    b.attr("isHistoricallyInteresting", "ihi", AttrType::Byte, 2LL);
+    b.attr("nodeState", "nds", AttrType::Enum, 0LL);
+    b.attr("binMembership", "bnm", AttrType::String, std::string());
+}
+
+} // namespace
+
 NodeType& TypeRegistry::define(const std::string& name, MFn::Type kind, const std::string& baseName,
                                bool dag) {
     auto type = std::make_unique<NodeType>();
@@ -138,14 +147,7 @@ NodeType& TypeRegistry::define(const std::string& name, MFn::Type kind, const st
         type->makePayload = base->makePayload;
         type->setAttrHook = base->setAttrHook;
     } else {
-        // The attributes every node has. Files connect the message to sets,
-        // poses, layers and lists ("joint1.msg" -> "bindPose1.m[0]") and set
-        // the others on all kinds of nodes.
-        NodeTypeBuilder common(*type);
-        common.attr("message", "msg", AttrType::Message);
-        common.attr("caching", "cch", AttrType::Bool, false);
-        common.attr("isHistoricallyInteresting", "ihi", AttrType::Byte, 2LL);
-        common.attr("nodeState", "nds", AttrType::Enum, 0LL);
+        addDependencyNodeAttributes(*type);
     }
     NodeType& ref = *type;
     types_[name] = std::move(type);
@@ -155,6 +157,14 @@ NodeType& TypeRegistry::define(const std::string& name, MFn::Type kind, const st
 const NodeType* TypeRegistry::find(const std::string& name) const {
     auto it = types_.find(name);
     return it == types_.end() ? nullptr : it->second.get();
+}
+
+std::vector<std::string> TypeRegistry::typeNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : types_) {
+        names.push_back(entry.first);
+    }
+    return names;
 }
 
 } // namespace orvex_host

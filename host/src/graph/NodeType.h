@@ -77,6 +77,8 @@ public:
     // a copy of the base's attributes.
     NodeType& define(const std::string& name, MFn::Type kind, const std::string& baseName, bool dag);
     const NodeType* find(const std::string& name) const;
+    // The names of all registered types, in ascending byte order.
+    std::vector<std::string> typeNames() const;
 
     // The kind hierarchy behind MObject::hasFn.
     static MFn::Type parentKind(MFn::Type kind);

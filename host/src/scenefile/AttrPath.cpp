@@ -93,6 +93,7 @@ int childNamed(const Node& node, int parent, const std::string& name) {
 int addGeneric(Node& node, const AttrPathPart& part, int parent, bool array) {
     AttrDef def = makeAttr(part.name, part.name, AttrType::Generic, {}, array);
     def.parent = parent;
+    def.placeholder = true;
     return node.addDynamic(std::move(def));
 }
 

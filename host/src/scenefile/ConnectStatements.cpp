@@ -1,7 +1,6 @@
 // connectAttr and disconnectAttr: plugs named "node.attr[i].child", with
 // DAG nodes named by their shortest unique path.
 
-#include "geometry/MeshData.h"
 #include "scenefile/AttrPath.h"
 #include "scenefile/Selection.h"
 #include "scenefile/Statements.h"
@@ -125,20 +124,7 @@ void readConnectAttr(ReaderContext& ctx, ValueCursor& cursor) {
     }
     if (TypeRegistry::kindIs(dst.node->kind(), MFn::kMesh) &&
         dst.node->attribute(dst.address.attr).longName == "inMesh") {
-        ctx.geometryInputConnected(*dst.node, *src.node, plugs[1]->at);
-    }
-}
-
-void noticeUnevaluatedHistory(ReaderContext& ctx) {
-    for (const ReaderContext::GeometryInput& input : ctx.geometryInputs()) {
-        const MeshData* geometry = meshGeometry(ctx.scene(), input.mesh);
-        if (geometry && geometry->storesGeometry()) {
-            continue;
-        }
-        ctx.noticeOnceAtLine("history " + input.mesh->name, input.line,
-                             "mesh \"" + input.mesh->name + "\" takes its geometry from \"" + input.source +
-                                 "\" (construction history, which the host does not evaluate); it has no "
-                                 "polygons");
+        ctx.geometryInputConnected(*dst.node, plugs[1]->at);
     }
 }
 

@@ -43,11 +43,10 @@ public:
     // file, when it is known whether the mesh got geometry by other means.
     struct GeometryInput {
         Node* mesh;
-        std::string source; // the node that feeds it
         int line;
     };
-    void geometryInputConnected(Node& mesh, const Node& source, const char* at) {
-        geometryInputs_.push_back({&mesh, source.name, lineAt(at)});
+    void geometryInputConnected(Node& mesh, const char* at) {
+        geometryInputs_.push_back({&mesh, lineAt(at)});
     }
     const std::vector<GeometryInput>& geometryInputs() const { return geometryInputs_; }
 

@@ -4,6 +4,7 @@
 
 #include "scenefile/SceneReader.h"
 
+#include "scenefile/ModellingHistory.h"
 #include "scenefile/ReaderContext.h"
 #include "scenefile/Statements.h"
 
@@ -104,7 +105,7 @@ bool readSceneText(Scene& scene, const std::string& text, const std::string& fil
         if (r == StatementScanner::Result::Error) {
             ctx.fail(at, expected);
         }
-        noticeUnevaluatedHistory(ctx);
+        noteMeshesBuiltByHistory(ctx);
         return true;
     } catch (const SceneFileError& e) {
         error = e.what();

@@ -21,10 +21,4 @@ void readFile(ReaderContext& ctx, ValueCursor& cursor);
 void readCurrentUnit(ReaderContext& ctx, ValueCursor& cursor);
 void readFileInfo(ReaderContext& ctx, ValueCursor& cursor);
 
-// Once the whole file is read: a notice for each mesh whose geometry input
-// is connected but that has no geometry, neither its own nor through a
-// deformer chain from an original mesh (the host does not evaluate
-// modelling history such as polyCube1.out -> pCubeShape1.inMesh).
-void noticeUnevaluatedHistory(ReaderContext& ctx);
-
 } // namespace orvex_host

@@ -38,7 +38,7 @@ std::vector<Word> readWords(ValueCursor& cursor) {
 
 const ParsedFlag* ParsedWords::find(const char* shortName) const {
     for (auto it = flags.rbegin(); it != flags.rend(); ++it) {
-        if (it->spec && std::strcmp(it->spec->shortName, shortName) == 0) {
+        if (it->definition && std::strcmp(it->definition->shortName, shortName) == 0) {
             return &*it;
         }
     }
@@ -58,14 +58,14 @@ ParsedWords parseWords(const std::vector<Word>& words, const std::vector<FlagSpe
         ParsedFlag flag;
         flag.flag = &w;
         const char* name = w.text.c_str() + 1;
-        for (const FlagSpec& spec : specs) {
-            if (std::strcmp(spec.shortName, name) == 0 || std::strcmp(spec.longName, name) == 0) {
-                flag.spec = &spec;
+        for (const FlagSpec& definition : specs) {
+            if (std::strcmp(definition.shortName, name) == 0 || std::strcmp(definition.longName, name) == 0) {
+                flag.definition = &definition;
                 break;
             }
         }
         bool wantsArgument =
-            flag.spec ? flag.spec->takesArgument : i + 1 < words.size() && !words[i + 1].isFlag();
+            flag.definition ? flag.definition->takesArgument : i + 1 < words.size() && !words[i + 1].isFlag();
         if (wantsArgument) {
             if (i + 1 >= words.size() || words[i + 1].isFlag()) {
                 missingArgument = &w;

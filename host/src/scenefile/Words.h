@@ -35,7 +35,7 @@ struct FlagSpec {
 };
 
 struct ParsedFlag {
-    const FlagSpec* spec = nullptr; // null for a flag the command does not know
+    const FlagSpec* definition = nullptr; // null for a flag the command does not know
     const Word* flag = nullptr;
     const Word* argument = nullptr; // null when the flag takes none
 };

@@ -16,6 +16,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -79,6 +80,15 @@ bool readWholeFile(const std::string& path, std::string& text, std::string& erro
     return true;
 }
 
+// Scenes saved in the host's binary format begin with an IFF group tag;
+// other binary data holds NUL bytes early on. Neither is read as text.
+bool looksBinary(const std::string& text) {
+    if (text.compare(0, 4, "FOR4") == 0 || text.compare(0, 4, "FOR8") == 0) {
+        return true;
+    }
+    return text.find('\0', 0) < std::min<size_t>(text.size(), 4096);
+}
+
 } // namespace
 
 bool openScene(const std::string& path, std::string& error) {
@@ -87,7 +97,23 @@ bool openScene(const std::string& path, std::string& error) {
         newScene(true);
         return false;
     }
-    return openSceneText(text, path, error, true);
+    if (looksBinary(text)) {
+        newScene(true);
+        error = path + ": not a scene file in the host's ASCII syntax (a binary file)";
+        return false;
+    }
+    if (!openSceneText(text, path, error, true)) {
+        return false;
+    }
+    // The host reports a scene opened from a file by its full path, however
+    // the file was named when it was opened; messages above keep the name
+    // as given.
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(path, ec);
+    if (!ec) {
+        setSceneName(sceneNameFor(full.lexically_normal().generic_string()));
+    }
+    return true;
 }
 
 // ---- Plug-ins ----------------------------------------------------------------

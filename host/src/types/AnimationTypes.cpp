@@ -73,7 +73,6 @@ void defineCurves(TypeRegistry& registry) {
 void defineCharacter(TypeRegistry& registry) {
     NodeType& character = registry.define("character", MFn::kCharacter, "objectSet", false);
     NodeTypeBuilder b(character);
-    b.attr("message", "msg", AttrType::Message);
     b.attr("linearValues", "lv", AttrType::Distance, 0.0, true);
     b.attr("angularValues", "av", AttrType::Angle, 0.0, true);
     b.attr("unitlessValues", "uv", AttrType::Double, 0.0, true);
@@ -85,7 +84,6 @@ void defineCharacter(TypeRegistry& registry) {
 void defineClips(TypeRegistry& registry) {
     NodeType& library = registry.define("clipLibrary", MFn::kClipLibrary, "", false);
     NodeTypeBuilder lb(library);
-    lb.attr("message", "msg", AttrType::Message);
     lb.attr("character", "cha", AttrType::Message);
     lb.attr("sourceClip", "sc", AttrType::Message, {}, true);
     int evalList = lb.attr("clipEvalList", "cel", AttrType::Compound, {}, true);
@@ -95,7 +93,6 @@ void defineClips(TypeRegistry& registry) {
     library.setAttrHook = clipLibrarySetAttr;
 
     NodeTypeBuilder cb(registry.define("animClip", MFn::kClip, "", false));
-    cb.attr("message", "msg", AttrType::Message);
     cb.attr("clip", "cl", AttrType::Message);
     cb.attr("sourceStart", "ss", AttrType::Time, 0.0);
     cb.attr("sourceEnd", "se", AttrType::Time, 0.0);

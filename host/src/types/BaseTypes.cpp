@@ -35,19 +35,23 @@ void addDagNodeAttributes(NodeTypeBuilder& b) {
     b.attr("objectGrpColor", "gco", AttrType::Short, 0LL, false, og);
 }
 
+// `valueShort` is the short name of the value compound as scene files spell
+// it: the rotation and scale ones break the pattern of the rest
+// (minRotLimit is "mnrl" where minTransLimit is "mtl").
 void addLimit(NodeTypeBuilder& b, const std::string& minMax, const std::string& what,
-              const std::string& whatShort, const std::string& mm, AttrType valueType, double def) {
-    // e.g. minRotLimit (mrl) with minRotXLimit (mrxl), and
+              const std::string& whatShort, const std::string& mm, const std::string& valueShort,
+              AttrType valueType, double def) {
+    // e.g. minRotLimit (mnrl) with minRotXLimit (mrxl), and
     // minRotLimitEnable (mrle) with minRotXLimitEnable (mrxe).
-    std::vector<std::string> valueLong, valueShort, enableLong, enableShort;
+    std::vector<std::string> valueLong, valueShorts, enableLong, enableShort;
     for (const char* axis : {"X", "Y", "Z"}) {
         std::string a = axis, lower(1, static_cast<char>(axis[0] - 'A' + 'a'));
         valueLong.push_back(minMax + what + a + "Limit");
-        valueShort.push_back(mm + whatShort + lower + "l");
+        valueShorts.push_back(mm + whatShort + lower + "l");
         enableLong.push_back(minMax + what + a + "LimitEnable");
         enableShort.push_back(mm + whatShort + lower + "e");
     }
-    b.triple(minMax + what + "Limit", mm + whatShort + "l", valueLong, valueShort, valueType, def);
+    b.triple(minMax + what + "Limit", valueShort, valueLong, valueShorts, valueType, def);
     b.triple(minMax + what + "LimitEnable", mm + whatShort + "le", enableLong, enableShort, AttrType::Bool,
              0);
 }
@@ -72,12 +76,12 @@ void defineTransform(TypeRegistry& registry) {
     b.attr("displayScalePivot", "dsp", AttrType::Bool, false);
     b.attr("displayLocalAxis", "dla", AttrType::Bool, false);
     b.triple("selectHandle", "hdl", "xyz", AttrType::Distance, 0.0);
-    addLimit(b, "min", "Trans", "t", "m", AttrType::Distance, -1.0);
-    addLimit(b, "max", "Trans", "t", "x", AttrType::Distance, 1.0);
-    addLimit(b, "min", "Rot", "r", "m", AttrType::Angle, -6.283185307179586);
-    addLimit(b, "max", "Rot", "r", "x", AttrType::Angle, 6.283185307179586);
-    addLimit(b, "min", "Scale", "s", "m", AttrType::Double, -1.0);
-    addLimit(b, "max", "Scale", "s", "x", AttrType::Double, 1.0);
+    addLimit(b, "min", "Trans", "t", "m", "mtl", AttrType::Distance, -1.0);
+    addLimit(b, "max", "Trans", "t", "x", "xtl", AttrType::Distance, 1.0);
+    addLimit(b, "min", "Rot", "r", "m", "mnrl", AttrType::Angle, -6.283185307179586);
+    addLimit(b, "max", "Rot", "r", "x", "mxrl", AttrType::Angle, 6.283185307179586);
+    addLimit(b, "min", "Scale", "s", "m", "mnsl", AttrType::Double, -1.0);
+    addLimit(b, "max", "Scale", "s", "x", "mxsl", AttrType::Double, 1.0);
 }
 
 } // namespace
@@ -97,11 +101,10 @@ void registerBaseTypes(TypeRegistry& registry) {
     registry.define("unknownDag", MFn::kUnknownDag, "dagNode", true);
     registry.define("unknownTransform", MFn::kUnknownTransform, "transform", true);
 
-    // The scene's time node: files connect its outTime to every animation
-    // curve's input and set both times.
     NodeTypeBuilder timeBuilder(registry.define("time", MFn::kTime, "", false));
     timeBuilder.attr("outTime", "o", AttrType::Time, 0.0);
     timeBuilder.attr("unwarpedTime", "unw", AttrType::Time, 0.0);
+    timeBuilder.attr("enableTimewarp", "etw", AttrType::Bool, false);
     NodeTypeBuilder(registry.define("partition", MFn::kPartition, "", false))
         .attr("sets", "st", AttrType::Message, {}, true);
     NodeType& set = registry.define("objectSet", MFn::kSet, "", false);
@@ -110,8 +113,15 @@ void registerBaseTypes(TypeRegistry& registry) {
     setBuilder.attr("dnSetMembers", "dnsm", AttrType::Message, {}, true);
     setBuilder.attr("memberWireframeColor", "mwc", AttrType::Short, -1LL);
     setBuilder.attr("partition", "pa", AttrType::Message, {}, true);
-    // The group-id nodes of face sets and deformer sets ("groupId3.msg").
+    setBuilder.attr("annotation", "an", AttrType::String, std::string());
+    setBuilder.attr("isLayer", "il", AttrType::Bool, false);
+    setBuilder.attr("verticesOnlySet", "vo", AttrType::Bool, false);
+    setBuilder.attr("edgesOnlySet", "eo", AttrType::Bool, false);
+    setBuilder.attr("facetsOnlySet", "fo", AttrType::Bool, false);
+    setBuilder.attr("editPointsOnlySet", "ep", AttrType::Bool, false);
+    setBuilder.attr("renderableOnlySet", "ro", AttrType::Bool, false);
     setBuilder.attr("groupNodes", "gn", AttrType::Message, {}, true);
+    setBuilder.attr("usedBy", "ub", AttrType::Message, {}, true);
 
     // The families of node types the exporter reads.
     registerTransformTypes(registry);

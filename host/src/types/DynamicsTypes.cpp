@@ -9,7 +9,8 @@
 //   emitter.output[i]        -> particle.newParticles[j]  (emitter feeds the particles)
 //   mesh.worldMesh[0]        -> geoConnector.localGeometry (surface emission only)
 //   mesh.worldMatrix[0]      -> geoConnector.worldMatrix
-//   geoConnector.sweptGeometry -> emitter.sweptGeometry   (and the owner data plugs)
+//   geoConnector.sweptGeometry -> emitter.sweptGeometry
+//   geoConnector.ownerPositions -> emitter.ownerPosData  (pos -> opd; vel -> ovd alike)
 //   particle.fieldData       -> field.inputData[i]        (the particles feed each field)
 //   field.outputForce[i]     -> particle.inputForce[j]
 //   particle.instObjGroups[0] -> shadingEngine.dagSetMembers[k]
@@ -75,7 +76,8 @@ void defineEmitter(TypeRegistry& registry) {
     e.attr("directionX", "dx", AttrType::Double, 1.0);
     e.attr("directionY", "dy", AttrType::Double, 0.0);
     e.attr("directionZ", "dz", AttrType::Double, 0.0);
-    e.attr("spread", "sp", AttrType::Double, 0.0);
+    // "sp" is the transform's scalePivot, so the spread goes by "spr".
+    e.attr("spread", "spr", AttrType::Double, 0.0);
     e.attr("speed", "spd", AttrType::Double, 1.0); // internal length per second
     e.attr("speedRandom", "srnd", AttrType::Double, 0.0);
     e.attr("tangentSpeed", "tspd", AttrType::Double, 0.0);
@@ -97,8 +99,8 @@ void defineGeoConnector(TypeRegistry& registry) {
     g.attr("owner", "own", AttrType::Message);
     g.attr("currentTime", "ct", AttrType::Time, 0.0);
     g.attr("sweptGeometry", "swg", AttrType::Generic);
-    g.attr("ownerPositions", "opos", AttrType::Generic);
-    g.attr("ownerVelocities", "ovel", AttrType::Generic);
+    g.attr("ownerPositions", "pos", AttrType::Generic);
+    g.attr("ownerVelocities", "vel", AttrType::Generic);
     g.attr("ownerCentroid", "ocd", AttrType::Generic);
     g.attr("ownerCentroidLocal", "ocl", AttrType::Generic);
     g.attr("resilience", "res", AttrType::Double, 1.0);

@@ -25,6 +25,7 @@ void registerMeshTypes(TypeRegistry& registry) {
     b.attr("doubleSided", "ds", AttrType::Bool, true);
     b.attr("opposite", "op", AttrType::Bool, false);
     b.attr("displayColors", "dcol", AttrType::Bool, false);
+    b.attr("displayColorChannel", "dcc", AttrType::String, std::string("Ambient+Diffuse"));
     b.attr("currentUVSet", "cuvs", AttrType::String, std::string("map1"));
     b.attr("currentColorSet", "ccls", AttrType::String, std::string());
     // Geometry statements go to the payload; these give them their names.

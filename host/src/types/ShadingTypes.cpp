@@ -9,11 +9,19 @@ namespace orvex_host {
 
 namespace {
 
+// A colour whose children's short names are not the parent's short name
+// followed by r, g and b (ambientColor "ambc" has "acr", "acg", "acb").
+void colorNamed(NodeTypeBuilder& b, const std::string& longName, const std::string& shortName,
+                const std::string& childPrefix, double def) {
+    b.triple(longName, shortName, {longName + "R", longName + "G", longName + "B"},
+             {childPrefix + "r", childPrefix + "g", childPrefix + "b"}, AttrType::Float, def);
+}
+
 // The colour outputs every surface material has.
 void addSurfaceOutputs(NodeTypeBuilder& b) {
     b.color("outColor", "oc", 0.0);
     b.color("outTransparency", "ot", 0.0);
-    b.color("outGlowColor", "ogc", 0.0);
+    colorNamed(b, "outGlowColor", "ogc", "og", 0.0);
     b.color("outMatteOpacity", "omo", 1.0);
 }
 
@@ -21,8 +29,8 @@ void defineLambert(TypeRegistry& registry) {
     NodeTypeBuilder b(registry.define("lambert", MFn::kLambert, "", false));
     b.color("color", "c", 0.5);
     b.color("transparency", "it", 0.0);
-    b.color("ambientColor", "ambc", 0.0);
-    b.color("incandescence", "ic", 0.0);
+    colorNamed(b, "ambientColor", "ambc", "ac", 0.0);
+    colorNamed(b, "incandescence", "ic", "i", 0.0);
     b.attr("diffuse", "dc", AttrType::Float, 0.8);
     b.attr("translucence", "tc", AttrType::Float, 0.0);
     b.attr("translucenceDepth", "trsd", AttrType::Float, 0.5);
@@ -45,9 +53,9 @@ void defineLambert(TypeRegistry& registry) {
 // A lambert kind with a specular highlight and reflections.
 NodeTypeBuilder defineReflecting(TypeRegistry& registry, const std::string& name, MFn::Type kind) {
     NodeTypeBuilder b(registry.define(name, kind, "lambert", false));
-    b.color("specularColor", "sc", 0.5);
+    colorNamed(b, "specularColor", "sc", "s", 0.5);
     b.attr("reflectivity", "rfl", AttrType::Float, 0.5);
-    b.color("reflectedColor", "rc", 0.0);
+    colorNamed(b, "reflectedColor", "rc", "r", 0.0);
     b.attr("reflectionSpecularity", "rsp", AttrType::Float, 1.0);
     return b;
 }

@@ -25,6 +25,8 @@ void defineJoint(TypeRegistry& registry) {
     joint.attr("side", "sd", AttrType::Enum, 0LL);
     joint.attr("type", "typ", AttrType::Enum, 0LL);
     joint.attr("otherType", "otp", AttrType::String, std::string("jointN"));
+    // Skinning: the influence's lock flag, which skin clusters connect to.
+    joint.attr("lockInfluenceWeights", "liw", AttrType::Bool, false);
 }
 
 void defineDagPose(TypeRegistry& registry) {
