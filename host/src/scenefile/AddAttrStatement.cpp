@@ -27,6 +27,7 @@ const KindName kAttributeTypes[] = {
     {"double", AttrType::Double},
     {"double2", AttrType::Double2},
     {"double3", AttrType::Double3},
+    {"double4", AttrType::Compound}, // its four children follow (-p), as for quaternions
     {"float2", AttrType::Float2},
     {"float3", AttrType::Float3},
     {"long2", AttrType::Long2},
