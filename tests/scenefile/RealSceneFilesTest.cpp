@@ -310,6 +310,9 @@ TEST_F(SceneReading, ACharacterSceneAsTheHostWritesItReadsWhole) {
               (std::vector<double>{0, 1, 1}));
     EXPECT_EQ(sourceOf(s, "geoLayer", "id"), "layerManager.dli[1]");
 
+    // The default nodes made current with "select -ne" are not selected.
+    EXPECT_TRUE(s.selection().empty());
+
     // One notice per kind; the history notice names the mesh without
     // geometry, not the skinned one.
     EXPECT_EQ(noticesContaining("references are not followed"), 1u);

@@ -386,12 +386,17 @@ void readDamagedCopies(const std::string& sample, unsigned seed, int rounds) {
     }
 }
 
-std::string withCrLf(const std::string& text) {
+// The text with each '\n' written as `lineEnd`.
+std::string withLineEnds(const std::string& text, const std::string& lineEnd) {
     std::string out;
     for (char c : text) {
-        out += c == '\n' ? "\r\n" : std::string(1, c);
+        out += c == '\n' ? lineEnd : std::string(1, c);
     }
     return out;
+}
+
+std::string withCrLf(const std::string& text) {
+    return withLineEnds(text, "\r\n");
 }
 
 } // namespace
@@ -411,6 +416,12 @@ TEST_F(SceneReading, EmptyFilesAndLineEndsOfEveryKind) {
     EXPECT_EQ(node("bodyShapeOrig").payloadAs<MeshData>()->faceCount(), 1u);
     EXPECT_EQ(readFailing(withCrLf(std::string(kHeader) + "setAttr \".tx\"\n\tabc;\n")),
               "bad.ma:5: expected a number for \".tx\"");
+    // So do old Mac ones: a comment ends at a lone '\r'.
+    read(withLineEnds(std::string("//Maya ASCII 2014 scene\n") + kPayloadSample, "\r"));
+    EXPECT_EQ(node("bodyShapeOrig").payloadAs<MeshData>()->faceCount(), 1u);
+    EXPECT_EQ(
+        readFailing(withLineEnds("// header\n" + std::string(kHeader) + "setAttr \".tx\"\n\tabc;\n", "\r")),
+        "bad.ma:6: expected a number for \".tx\"");
     EXPECT_EQ(readFailing(std::string(4096, '\0')), "bad.ma:1: expected ';' at the end of the statement");
     EXPECT_EQ(readFailing(std::string(kHeader) + std::string(64, '\0') + ";\n"),
               "bad.ma:4: expected a command name at the start of the statement");

@@ -140,7 +140,13 @@ void readSelect(ReaderContext& ctx, ValueCursor& cursor) {
     for (size_t i : args.names) {
         named.emplace_back(&ctx.node(words[i].text, words[i].at), words[i].text);
     }
-    applySelection(ctx.scene(), args, named);
+    // Files write "select -ne NODE" only to make a (default) node current
+    // for the setAttr statements after it, and the host ends the opening of
+    // a file with nothing of that selected; "select -r" and the other modes
+    // (in scenes written by hand) set the active selection.
+    if (!args.noExpand) {
+        applySelection(ctx.scene(), args, named);
+    }
     // The setAttr statements that follow apply to the node named last.
     if (!named.empty()) {
         ctx.setCurrent(named.back().first);

@@ -33,7 +33,9 @@ SelectArgs parseSelectArgs(const std::vector<std::string>& words) {
             args.mode = SelectArgs::Mode::Deselect;
         } else if (w == "-tgl" || w == "-toggle") {
             args.mode = SelectArgs::Mode::Toggle;
-        } else if (w == "-r" || w == "-replace" || w == "-ne" || w == "-noExpand") {
+        } else if (w == "-ne" || w == "-noExpand") {
+            args.noExpand = true;
+        } else if (w == "-r" || w == "-replace") {
             continue;
         } else {
             args.names.push_back(i);

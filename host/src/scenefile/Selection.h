@@ -18,12 +18,13 @@ struct SelectArgs {
     enum class Mode { Replace, Add, Deselect, Toggle };
     Mode mode = Mode::Replace;
     bool clear = false;        // -cl
+    bool noExpand = false;     // -ne
     std::vector<size_t> names; // positions of the names among the words
 };
 
 // Sorts select's words (without the command name) into its mode and names;
-// -ne (the node itself rather than a set's members) and -r change nothing
-// here, as the host keeps no set expansion.
+// -ne (the node itself rather than a set's members) is only noted and -r
+// changes nothing, as the host keeps no set expansion.
 SelectArgs parseSelectArgs(const std::vector<std::string>& words);
 
 // Applies the named nodes (each with the name it was written with) to the

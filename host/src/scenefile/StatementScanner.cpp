@@ -21,8 +21,14 @@ const std::array<bool, 256> kSpecial = [] {
     return table;
 }();
 
+// Lines end at '\n', "\r\n" or a lone '\r' (old Mac text): a comment must
+// not swallow the statements that follow it in a file of either kind.
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
+
 const char* lineEnd(const char* p, const char* end) {
-    return std::find(p, end, '\n');
+    return std::find_if(p, end, isLineEnd);
 }
 
 } // namespace
@@ -98,7 +104,7 @@ std::string withoutComments(const StatementText& statement) {
             const char* e = quotedStringEnd(text.data() + i, text.data() + text.size());
             i = e ? static_cast<size_t>(e - text.data()) - 1 : text.size();
         } else if (text[i] == '/' && i + 1 < text.size() && text[i + 1] == '/') {
-            for (; i < text.size() && text[i] != '\n'; ++i) {
+            for (; i < text.size() && !isLineEnd(text[i]); ++i) {
                 text[i] = ' ';
             }
         }
@@ -111,8 +117,14 @@ int LineCounter::lineAt(const char* p) {
         last_ = begin_;
         lastLine_ = 1;
     }
-    lastLine_ += static_cast<int>(std::count(last_, p, '\n'));
-    last_ = p;
+    // A '\r' not followed by '\n' ends a line of its own; one just before
+    // `p` is counted once the character after it is known.
+    const char* stop = p > last_ && p[-1] == '\r' ? p - 1 : p;
+    lastLine_ += static_cast<int>(std::count(last_, stop, '\n'));
+    for (const char* cr = std::find(last_, stop, '\r'); cr != stop; cr = std::find(cr + 1, stop, '\r')) {
+        lastLine_ += cr[1] != '\n';
+    }
+    last_ = stop;
     return lastLine_;
 }
 
