@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 
 #include "api/Access.h"
 
@@ -96,6 +97,63 @@ TEST_F(HostGraph, PartialPathNamesAreTheShortestUniqueSuffix) {
     EXPECT_EQ(scene().find("|pCube1"), top);
     EXPECT_EQ(scene().find("group2|pCube1"), c2);
     EXPECT_EQ(scene().find("pCube1"), nullptr); // ambiguous
+}
+
+namespace {
+
+// The rule written out directly: the shortest run of trailing names that no
+// other DAG path ends in, else the full path.
+std::string literalPartialName(const DagChain& path, const std::vector<DagChain>& all) {
+    for (size_t k = 1; k <= path.size(); ++k) {
+        bool shared = false;
+        for (const DagChain& other : all) {
+            if (other == path || other.size() < k) {
+                continue;
+            }
+            bool same = true;
+            for (size_t i = 1; i <= k && same; ++i) {
+                same = other[other.size() - i]->name == path[path.size() - i]->name;
+            }
+            shared = shared || same;
+        }
+        if (!shared) {
+            std::string text;
+            for (size_t i = path.size() - k; i < path.size(); ++i) {
+                text += (text.empty() ? "" : "|") + path[i]->name;
+            }
+            return text;
+        }
+    }
+    return Scene::fullPathName(path);
+}
+
+} // namespace
+
+TEST_F(HostGraph, PartialPathNamesFollowTheRuleInCrowdedHierarchies) {
+    // Few names, deep nesting and instances: many paths share long tails.
+    std::mt19937 random(7);
+    std::vector<Node*> made;
+    const char* names[] = {"a", "b", "c"};
+    for (int i = 0; i < 300; ++i) {
+        Node* parent = made.empty() || random() % 5 == 0 ? nullptr : made[random() % made.size()];
+        made.push_back(transform(names[random() % 3], parent));
+    }
+    std::string error;
+    for (int i = 0; i < 20; ++i) {
+        Node* child = made[random() % made.size()];
+        Node* parent = made[random() % made.size()];
+        scene().parent(child, parent, true, error); // cycles are refused, which is fine
+    }
+    std::vector<DagChain> all;
+    for (Node* n : made) {
+        for (const DagChain& p : scene().pathsOf(n)) {
+            all.push_back(p);
+        }
+    }
+    ASSERT_GT(all.size(), made.size());
+    for (const DagChain& p : all) {
+        EXPECT_EQ(scene().partialPathName(p), literalPartialName(p, all)) << Scene::fullPathName(p);
+    }
 }
 
 TEST_F(HostGraph, InstancesShareOneNodeAndUseTheFirstPath) {

@@ -366,6 +366,7 @@ void Scene::buildPathCache() const {
         return;
     }
     pathsByLeafName_.clear();
+    partialNames_.clear();
     // Walk the DAG from the world, so every instance path is listed once.
     std::vector<DagChain> stack;
     for (auto it = world_->children.rbegin(); it != world_->children.rend(); ++it) {
@@ -387,36 +388,67 @@ void Scene::buildPathCache() const {
 
 // The shortest run of trailing components that no other DAG path ends
 // with; the anchored full path when every unanchored run is shared.
+// Every path of the group shares its leaf name. A path's partial name is its
+// shortest run of trailing components that no other path of the scene ends
+// in: the paths are laid into a tree of their names read from the leaf
+// upward, counting at every tree node how many paths pass through it; the
+// first node on a path's way that only it passes through gives the length.
+// A path no run of which is its own (another path ends in the whole of it)
+// keeps its full name.
+void Scene::namePathsEndingIn(const std::string& leafName) const {
+    struct TreeNode {
+        std::map<std::string, size_t> next;
+        size_t count = 0;
+    };
+    const std::vector<DagChain>& paths = pathsByLeafName_[leafName];
+    std::vector<TreeNode> tree(1);
+    std::vector<std::vector<size_t>> walks(paths.size());
+    for (size_t p = 0; p < paths.size(); ++p) {
+        size_t at = 0;
+        for (size_t i = paths[p].size(); i-- > 0;) {
+            auto found = tree[at].next.find(paths[p][i]->name);
+            size_t next = 0;
+            if (found == tree[at].next.end()) {
+                next = tree.size();
+                tree[at].next.emplace(paths[p][i]->name, next);
+                tree.emplace_back();
+            } else {
+                next = found->second;
+            }
+            at = next;
+            ++tree[at].count;
+            walks[p].push_back(at);
+        }
+    }
+    for (size_t p = 0; p < paths.size(); ++p) {
+        const DagChain& path = paths[p];
+        std::string name;
+        for (size_t k = 1; k <= path.size(); ++k) {
+            if (tree[walks[p][k - 1]].count == 1) {
+                for (size_t i = path.size() - k; i < path.size(); ++i) {
+                    name += (name.empty() ? "" : "|") + path[i]->name;
+                }
+                break;
+            }
+        }
+        partialNames_[path] = name.empty() ? fullPathName(path) : name;
+    }
+}
+
 std::string Scene::partialPathName(const DagChain& path) const {
     if (path.empty()) {
         return std::string();
     }
     buildPathCache();
-    const auto& candidates = pathsByLeafName_[path.back()->name];
-    for (size_t k = 1; k <= path.size(); ++k) {
-        bool shared = false;
-        for (const DagChain& other : candidates) {
-            if (other == path || other.size() < k) {
-                continue;
-            }
-            bool same = true;
-            for (size_t i = 1; i <= k && same; ++i) {
-                same = other[other.size() - i]->name == path[path.size() - i]->name;
-            }
-            if (same) {
-                shared = true;
-                break;
-            }
-        }
-        if (!shared) {
-            std::string text;
-            for (size_t i = path.size() - k; i < path.size(); ++i) {
-                text += (text.empty() ? "" : "|") + path[i]->name;
-            }
-            return text;
+    auto known = partialNames_.find(path);
+    if (known == partialNames_.end()) {
+        namePathsEndingIn(path.back()->name);
+        known = partialNames_.find(path);
+        if (known == partialNames_.end()) {
+            return fullPathName(path); // not a path of this scene
         }
     }
-    return fullPathName(path);
+    return known->second;
 }
 
 } // namespace orvex_host

@@ -109,6 +109,10 @@ private:
 
     mutable bool pathCacheValid_ = false;
     mutable std::map<std::string, std::vector<DagChain>> pathsByLeafName_;
+    // Partial path names, filled for all paths of one leaf name at once the
+    // first time one of them is asked for; cleared with the path cache.
+    mutable std::map<DagChain, std::string> partialNames_;
+    void namePathsEndingIn(const std::string& leafName) const;
 };
 
 } // namespace orvex_host
