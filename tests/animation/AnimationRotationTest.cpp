@@ -5,6 +5,7 @@
 #include "animation/AnimationScene.h"
 
 #include "export/AnimationExporter.h"
+#include "support/RowVectorRotation.h"
 
 #include <orvex_host/Session.h>
 
@@ -16,55 +17,16 @@
 
 using namespace orvex_host;
 using orvex_test::AnimationScene;
+using namespace orvex_test;
 
 namespace {
 
 constexpr double kDegree = 3.14159265358979323846 / 180.0;
 
-using Matrix3 = std::array<std::array<double, 3>, 3>;
-
-Matrix3 multiply(const Matrix3& a, const Matrix3& b) {
-    Matrix3 m{};
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            for (int k = 0; k < 3; ++k) {
-                m[i][j] += a[i][k] * b[k][j];
-            }
-        }
-    }
-    return m;
-}
-
-// Row-vector rotation about one axis (0 x, 1 y, 2 z).
-Matrix3 axisRotation(int axis, double radians) {
-    const double c = std::cos(radians), s = std::sin(radians);
-    const int u = (axis + 1) % 3, v = (axis + 2) % 3;
-    Matrix3 m{};
-    m[axis][axis] = 1;
-    m[u][u] = c;
-    m[u][v] = s;
-    m[v][u] = -s;
-    m[v][v] = c;
-    return m;
-}
-
-// Euler XYZ: about X first, then Y, then Z.
-Matrix3 euler(double x, double y, double z) {
-    return multiply(multiply(axisRotation(0, x), axisRotation(1, y)), axisRotation(2, z));
-}
-
 MQuaternion axisQuaternion(int axis, double radians) {
     double q[3] = {0, 0, 0};
     q[axis] = std::sin(radians / 2);
     return MQuaternion(q[0], q[1], q[2], std::cos(radians / 2));
-}
-
-void expectNear(const Matrix3& actual, const Matrix3& expected, const std::string& what) {
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            EXPECT_NEAR(actual[i][j], expected[i][j], 1e-5) << what << " [" << i << "][" << j << "]";
-        }
-    }
 }
 
 class AnimationRotation : public ::testing::Test {
@@ -123,9 +85,10 @@ TEST_F(AnimationRotation, JointKeysFoldInRotateAxisAndJointOrient) {
     const Matrix3 orient = axisRotation(2, 30 * kDegree);
     for (int k = 0; k < 2; ++k) {
         const Matrix3 expected = multiply(
-            multiply(axis, euler(keys[k][0] * kDegree, keys[k][1] * kDegree, keys[k][2] * kDegree)), orient);
+            multiply(axis, eulerXYZ(keys[k][0] * kDegree, keys[k][1] * kDegree, keys[k][2] * kDegree)),
+            orient);
         const Matrix3 actual =
-            euler(written[k][0] * kDegree, written[k][1] * kDegree, written[k][2] * kDegree);
+            eulerXYZ(written[k][0] * kDegree, written[k][1] * kDegree, written[k][2] * kDegree);
         expectNear(actual, expected, "key " + std::to_string(k));
     }
 }
@@ -137,9 +100,9 @@ TEST_F(AnimationRotation, EveryKeyedNodeIsCorrectedNotOnlyJoints) {
     correction.preRotation = axisQuaternion(1, -60 * kDegree);
     auto written = exportRotations("pCube1", {0, 0, 0}, {30, 0, 0});
     ASSERT_EQ(written.size(), 2u);
-    expectNear(euler(written[0][0] * kDegree, written[0][1] * kDegree, written[0][2] * kDegree),
+    expectNear(eulerXYZ(written[0][0] * kDegree, written[0][1] * kDegree, written[0][2] * kDegree),
                axisRotation(1, -60 * kDegree), "rest");
-    expectNear(euler(written[1][0] * kDegree, written[1][1] * kDegree, written[1][2] * kDegree),
+    expectNear(eulerXYZ(written[1][0] * kDegree, written[1][1] * kDegree, written[1][2] * kDegree),
                multiply(axisRotation(1, -60 * kDegree), axisRotation(0, 30 * kDegree)), "keyed");
 }
 

@@ -4,6 +4,7 @@
 #include "scene/SceneFixture.h"
 
 #include "export/SceneExporter.h"
+#include "support/RowVectorRotation.h"
 
 #include <array>
 #include <cmath>
@@ -15,35 +16,6 @@ using orvex_host::MessageKind;
 using orvex_host::TransformData;
 
 namespace {
-
-using Matrix3 = std::array<std::array<double, 3>, 3>;
-
-Matrix3 multiply(const Matrix3& a, const Matrix3& b) {
-    Matrix3 m{};
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            for (int k = 0; k < 3; ++k) {
-                m[i][j] += a[i][k] * b[k][j];
-            }
-        }
-    }
-    return m;
-}
-
-// The row-vector matrix of an XYZ rotation: about X first, then Y, then Z.
-Matrix3 eulerXYZ(double x, double y, double z) {
-    Matrix3 rx{{{1, 0, 0}, {0, std::cos(x), std::sin(x)}, {0, -std::sin(x), std::cos(x)}}};
-    Matrix3 ry{{{std::cos(y), 0, -std::sin(y)}, {0, 1, 0}, {std::sin(y), 0, std::cos(y)}}};
-    Matrix3 rz{{{std::cos(z), std::sin(z), 0}, {-std::sin(z), std::cos(z), 0}, {0, 0, 1}}};
-    return multiply(multiply(rx, ry), rz);
-}
-
-// XYZ angles (degrees) of a row-vector rotation matrix, y within ±90.
-std::array<double, 3> anglesOf(const Matrix3& m) {
-    const double toDegrees = 180.0 / 3.14159265358979323846;
-    return {std::atan2(m[1][2], m[2][2]) * toDegrees, std::asin(-m[0][2]) * toDegrees,
-            std::atan2(m[0][1], m[0][0]) * toDegrees};
-}
 
 std::array<double, 3> parseTriple(const std::string& text, const std::string& attribute) {
     size_t p = text.find(" " + attribute + "=\"");

@@ -74,36 +74,32 @@ bool ValueCursor::nextWord(std::string_view& word) {
     return true;
 }
 
-bool ValueCursor::nextDouble(double& value) {
-    skipSpace();
-    const char* start = p_;
-    if (start < end_ && *start == '+') {
-        ++start;
-    }
-    double v = 0.0;
-    auto result = std::from_chars(start, end_, v);
-    if (result.ec != std::errc() || (result.ptr < end_ && !isSceneSpace(*result.ptr))) {
+namespace {
+
+// One number that fills the word starting at `p` (a leading '+' allowed);
+// `p` moves past it only when it was read.
+template <class T> bool readWholeNumber(const char*& p, const char* end, T& value) {
+    const char* start = p < end && *p == '+' ? p + 1 : p;
+    T v{};
+    auto result = std::from_chars(start, end, v);
+    if (result.ec != std::errc() || (result.ptr < end && !isSceneSpace(*result.ptr))) {
         return false;
     }
     value = v;
-    p_ = result.ptr;
+    p = result.ptr;
     return true;
+}
+
+} // namespace
+
+bool ValueCursor::nextDouble(double& value) {
+    skipSpace();
+    return readWholeNumber(p_, end_, value);
 }
 
 bool ValueCursor::nextInt(long long& value) {
     skipSpace();
-    const char* start = p_;
-    if (start < end_ && *start == '+') {
-        ++start;
-    }
-    long long v = 0;
-    auto result = std::from_chars(start, end_, v);
-    if (result.ec != std::errc() || (result.ptr < end_ && !isSceneSpace(*result.ptr))) {
-        return false;
-    }
-    value = v;
-    p_ = result.ptr;
-    return true;
+    return readWholeNumber(p_, end_, value);
 }
 
 bool ValueCursor::nextBool(bool& value) {
