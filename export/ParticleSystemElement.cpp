@@ -1,6 +1,7 @@
 #include "export/ParticleSystemElement.h"
 
 #include "export/AttributeHelpers.h"
+#include "export/SceneText.h"
 #include "plugin/XmlEscape.h"
 
 namespace {
@@ -23,10 +24,6 @@ float readFloat(const MFnDependencyNode& node, const char* attributeName, float 
     float value = preset;
     getFloatAttribute(node, attributeName, value);
     return value;
-}
-
-const char* boolText(bool value) {
-    return value ? "true" : "false";
 }
 
 void writeVector(const MVector& v, std::ostream& out) {

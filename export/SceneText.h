@@ -1,5 +1,5 @@
 #pragma once
-// Small pieces of text shared by the writers of the Scene section.
+// Small pieces of text shared by the section writers.
 
 #include "plugin/XmlEscape.h"
 
