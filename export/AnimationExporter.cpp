@@ -3,7 +3,7 @@
 
 #include "export/AnimationExporter.h"
 
-#include "plugin/XmlEscape.h"
+#include "export/XmlEscape.h"
 
 #include <maya/MDistance.h>
 #include <maya/MFnAttribute.h>

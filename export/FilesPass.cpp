@@ -6,7 +6,7 @@
 #include "export/AttributeHelpers.h"
 #include "export/CustomShaderSettings.h"
 #include "export/FileExportContext.h"
-#include "plugin/XmlEscape.h"
+#include "export/XmlEscape.h"
 
 #include <maya/MGlobal.h>
 #include <maya/MItDependencyNodes.h>

@@ -5,7 +5,7 @@
 #include "export/AttributeHelpers.h"
 #include "export/CustomShaderSettings.h"
 #include "export/FileExportContext.h"
-#include "plugin/XmlEscape.h"
+#include "export/XmlEscape.h"
 
 #include <maya/MFnBlinnShader.h>
 #include <maya/MFnPhongShader.h>

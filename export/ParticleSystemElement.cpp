@@ -2,7 +2,7 @@
 
 #include "export/AttributeHelpers.h"
 #include "export/SceneText.h"
-#include "plugin/XmlEscape.h"
+#include "export/XmlEscape.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Small pieces of text shared by the section writers.
 
-#include "plugin/XmlEscape.h"
+#include "export/XmlEscape.h"
 
 #include <maya/MString.h>
 

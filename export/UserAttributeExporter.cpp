@@ -2,7 +2,7 @@
 
 #include "core/StringHelpers.h"
 #include "export/UserAttributeValue.h"
-#include "plugin/XmlEscape.h"
+#include "export/XmlEscape.h"
 
 #include <maya/MFnTransform.h>
 #include <maya/MGlobal.h>

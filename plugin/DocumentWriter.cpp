@@ -1,9 +1,9 @@
 #include "plugin/DocumentWriter.h"
 
+#include "export/XmlEscape.h"
 #include "plugin/ExportPaths.h"
 #include "plugin/PendingFile.h"
 #include "plugin/ShapesSideFile.h"
-#include "plugin/XmlEscape.h"
 
 #include <maya/MGlobal.h>
 

@@ -3,7 +3,7 @@
 #include "core/BigEndian.h"
 #include "core/FileLoaderRegistry.h"
 #include "core/PathHelpers.h"
-#include "plugin/XmlEscape.h"
+#include "export/XmlEscape.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 #include "plugin/ExportPaths.h"
-#include "plugin/XmlEscape.h"
+#include "export/XmlEscape.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "plugin/XmlEscape.h"
+#include "export/XmlEscape.h"
 
 namespace {
 
