@@ -11,6 +11,10 @@ else()
 endif()
 option(ORVEX_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" ${_orvex_sanitize_default})
 
+# Unity builds compile several sources of a library as one, which cuts the
+# build's time a good deal; switch them off to find a file's own errors.
+option(ORVEX_UNITY_BUILD "Compile the libraries as unity builds" ON)
+
 add_library(orvex_options INTERFACE)
 target_compile_options(orvex_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor)
 if(ORVEX_WERROR)

@@ -1,6 +1,6 @@
 #pragma once
-// What the launcher and the runners of orvex-batch share: the exit codes,
-// the usage text, the --api option and where the program lies.
+// The exit codes and usage text of orvex-batch, its --api option and
+// where the program lies.
 
 #include <unistd.h>
 
@@ -82,7 +82,7 @@ inline bool findApiOption(int argc, char** argv, std::string& api, std::string& 
     return true;
 }
 
-// The folder of the running program (plug-in builds and runners lie beside
+// The folder of the running program (the plug-in builds lie beside
 // it).
 inline std::string ownFolder() {
     std::vector<char> buffer(4096);

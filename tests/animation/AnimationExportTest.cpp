@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
-#include <regex>
 
 using namespace orvex_test;
 using orvex_host::MessageKind;
@@ -271,11 +271,28 @@ TEST_F(AnimationExport, ExtremeNumbersInTheSceneNeverCrashTheSection) {
                                     "1e308", "-1e308", "5e-324",     "18"};
     const std::string sample = kHeroScene;
     std::vector<std::pair<size_t, size_t>> numbers; // position and length
-    // Numbers standing alone or as indices, not the digits of names.
-    const std::regex number("[ \\t\\[:](-?[0-9]+(\\.[0-9]+)?)(?=[ \\t\\];:\\n])");
-    for (auto it = std::sregex_iterator(sample.begin(), sample.end(), number); it != std::sregex_iterator();
-         ++it) {
-        numbers.emplace_back(static_cast<size_t>(it->position(1)), static_cast<size_t>(it->length(1)));
+    // Numbers standing alone or as indices, not the digits of names: behind a
+    // blank, '[' or ':' and before a blank, ']', ';', ':' or a line end.
+    auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    for (size_t at = 1; at < sample.size(); ++at) {
+        if (!std::strchr(" \t[:", sample[at - 1])) {
+            continue;
+        }
+        size_t end = at + (sample[at] == '-' ? 1 : 0);
+        const size_t digits = end;
+        while (end < sample.size() && isDigit(sample[end])) {
+            ++end;
+        }
+        if (end == digits) {
+            continue;
+        }
+        if (end + 1 < sample.size() && sample[end] == '.' && isDigit(sample[end + 1])) {
+            for (++end; end < sample.size() && isDigit(sample[end]); ++end) {
+            }
+        }
+        if (end < sample.size() && std::strchr(" \t];:\n", sample[end])) {
+            numbers.emplace_back(at, end - at);
+        }
     }
     std::mt19937 random(1119);
     int exported = 0;

@@ -2,6 +2,7 @@
 // statements, evaluation, and the ties between characters, clips and curves.
 
 #include "animation/AnimationScene.h"
+#include "support/Angles.h"
 
 #include "api/Access.h"
 #include "api/TimeUnits.h"
@@ -26,7 +27,7 @@ using orvex_test::SceneBuilder;
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+using orvex_test::kPi;
 
 class AnimationHost : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 // have stored.
 
 #include "animation/AnimationScene.h"
+#include "support/Angles.h"
 
 #include "export/AnimationExporter.h"
 #include "support/ExportHarness.h"
@@ -22,7 +23,7 @@ using orvex_test::messagesOf;
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+using orvex_test::kPi;
 
 const char* const kHead = "  <Animation>\n    <AnimationSets>\n";
 const char* const kTail = "    </AnimationSets>\n  </Animation>\n";

@@ -2,6 +2,7 @@
 // commands, its messages, its exit status and the versions it loads.
 
 #include "materials/FileReferences.h"
+#include "support/DocumentSections.h"
 #include "support/SideFileReader.h"
 #include "support/TempDirectory.h"
 
@@ -13,7 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -289,9 +289,10 @@ TEST_F(BatchProgram, TheReadmeDemoExportsEverySectionOfTheExampleLevel) {
         << error;
     EXPECT_EQ(side.shapes.size(), 8u);
     std::set<uint32_t> named, written;
-    const std::regex shapeId("[sS]hapeId=\"([0-9]+)\"");
-    for (std::sregex_iterator m(document.begin(), document.end(), shapeId), end; m != end; ++m) {
-        named.insert(static_cast<uint32_t>(std::stoul((*m)[1])));
+    for (const char* attribute : {"shapeId", "emitterShapeId"}) {
+        for (const std::string& id : orvex_test::attributeValues(document, attribute)) {
+            named.insert(static_cast<uint32_t>(std::stoul(id)));
+        }
     }
     for (const orvex_test::ParsedShape& shape : side.shapes) {
         written.insert(shape.shapeId);

@@ -299,10 +299,10 @@ TEST_F(DynamicsSection, MissingSettingsTakeTheHostsDefaults) {
     // An emitter and a particle shape whose types lack every setting.
     TypeRegistry& registry = TypeRegistry::instance();
     if (!registry.find("bareEmitter")) {
-        registry.define("bareEmitter", MFn::kEmitter, "transform", true);
+        registry.define("bareEmitter", Kind::Emitter, "transform", true);
     }
     if (!registry.find("bareParticle")) {
-        NodeTypeBuilder bareParticles(registry.define("bareParticle", MFn::kParticle, "shape", true));
+        NodeTypeBuilder bareParticles(registry.define("bareParticle", Kind::Particle, "shape", true));
         bareParticles.attr("particleRenderType", "prt", AttrType::Enum, 5LL);
         bareParticles.attr("newParticles", "npt", AttrType::Generic, {}, true);
     }

@@ -2,6 +2,7 @@
 // kinds, DAG paths and their partial names, plugs, elements, connections and
 // the iteration orders.
 
+#include "api/ApiKinds.h"
 #include "graph/Scene.h"
 
 #include <orvex_host/Session.h>
@@ -44,21 +45,43 @@ protected:
 } // namespace
 
 TEST_F(HostGraph, KindsFollowTheHostHierarchy) {
-    EXPECT_TRUE(TypeRegistry::kindIs(MFn::kJoint, MFn::kTransform));
-    EXPECT_TRUE(TypeRegistry::kindIs(MFn::kEmitter, MFn::kTransform));
-    EXPECT_TRUE(TypeRegistry::kindIs(MFn::kGravity, MFn::kTransform));
-    EXPECT_TRUE(TypeRegistry::kindIs(MFn::kSpotLight, MFn::kNonExtendedLight));
-    EXPECT_FALSE(TypeRegistry::kindIs(MFn::kAreaLight, MFn::kNonExtendedLight));
-    EXPECT_FALSE(TypeRegistry::kindIs(MFn::kAmbientLight, MFn::kNonAmbientLight));
-    EXPECT_TRUE(TypeRegistry::kindIs(MFn::kBlinn, MFn::kLambert));
-    EXPECT_TRUE(TypeRegistry::kindIs(MFn::kPsdFileTexture, MFn::kFileTexture));
-    EXPECT_FALSE(TypeRegistry::kindIs(MFn::kWorld, MFn::kTransform));
-    EXPECT_FALSE(TypeRegistry::kindIs(MFn::kMesh, MFn::kInvalid));
+    EXPECT_TRUE(kindIs(Kind::Joint, Kind::Transform));
+    EXPECT_TRUE(kindIs(Kind::Emitter, Kind::Transform));
+    EXPECT_TRUE(kindIs(Kind::Gravity, Kind::Transform));
+    EXPECT_TRUE(kindIs(Kind::SpotLight, Kind::NonExtendedLight));
+    EXPECT_FALSE(kindIs(Kind::AreaLight, Kind::NonExtendedLight));
+    EXPECT_FALSE(kindIs(Kind::AmbientLight, Kind::NonAmbientLight));
+    EXPECT_TRUE(kindIs(Kind::Blinn, Kind::Lambert));
+    EXPECT_TRUE(kindIs(Kind::PsdFileTexture, Kind::FileTexture));
+    EXPECT_FALSE(kindIs(Kind::World, Kind::Transform));
+    EXPECT_FALSE(kindIs(Kind::Mesh, Kind::Invalid));
     // Every kind has a name, so none is missing from the table.
-    for (int k = MFn::kBase; k < MFn::kLast; ++k) {
-        EXPECT_STRNE(TypeRegistry::kindName(static_cast<MFn::Type>(k)), "kInvalid") << k;
+    for (int k = static_cast<int>(Kind::Base); k < static_cast<int>(Kind::Last); ++k) {
+        EXPECT_STRNE(kindName(static_cast<Kind>(k)), "kInvalid") << k;
     }
     EXPECT_STREQ(object(transform("a")).apiTypeStr(), "kTransform");
+}
+
+TEST_F(HostGraph, TheApiNumbersKindsAsTheVersionItAnswersAs) {
+    // This test program is built against the default version: its MFn
+    // numbers are those the host hands out by default.
+    EXPECT_EQ(apiVersion(), kDefaultApiVersion);
+    EXPECT_EQ(apiTypeOf(Kind::Mesh), MFn::kMesh);
+    EXPECT_EQ(kindOf(MFn::kTransform), Kind::Transform);
+    EXPECT_EQ(object(transform("a")).apiType(), MFn::kTransform);
+    EXPECT_TRUE(object(transform("b")).hasFn(MFn::kDagNode));
+    // Every version numbers them apart, and each number reads back.
+    for (int version = kFirstApiVersion; version <= kLastApiVersion; ++version) {
+        ASSERT_TRUE(setApiVersion(version));
+        EXPECT_EQ(apiTypeOf(Kind::Invalid), MFn::kInvalid);
+        EXPECT_EQ(kindOf(MFn::kInvalid), Kind::Invalid);
+        for (int k = static_cast<int>(Kind::Base); k < static_cast<int>(Kind::Last); ++k) {
+            EXPECT_EQ(kindOf(apiTypeOf(static_cast<Kind>(k))), static_cast<Kind>(k)) << version << " " << k;
+        }
+        EXPECT_EQ(version == 2014, apiTypeOf(Kind::Mesh) == MFn::kMesh) << version;
+    }
+    EXPECT_FALSE(setApiVersion(2009));
+    ASSERT_TRUE(setApiVersion(kDefaultApiVersion));
 }
 
 TEST_F(HostGraph, NoTypeGivesOneNameToTwoAttributes) {

@@ -92,8 +92,9 @@ connectAttr "used.oc" "usedSG.ss";
 connectAttr "shadedShape.iog" "usedSG.dsm" -na;
 )";
 
-const char kUnsupported[] = "Unsupported shader type (only lambert and phong supported): phongE1 is of type "
-                            "kPhongExplorer";
+const char kPhongExplorerWarning[] =
+    "Unsupported shader type (only lambert and phong supported): phongE1 is of type "
+    "kPhongExplorer";
 
 class MaterialSceneFiles : public ExportTest {
 protected:
@@ -152,7 +153,7 @@ TEST_F(MaterialSceneFiles, TexturedSceneInAProjectWithRelativePaths) {
     EXPECT_EQ(messagesOf(MessageKind::Warning),
               (std::vector<std::string>{"Blinn shader type is not directly supported, approximating to phong "
                                         "shader (only lambert and phong supported): metal",
-                                        kUnsupported}));
+                                        kPhongExplorerWarning}));
 
     const FileReferences refs = fileReferences(document);
     ASSERT_TRUE(refs.wellFormed);
@@ -170,7 +171,7 @@ TEST_F(MaterialSceneFiles, WithTheShapesFlagOnlyWhatTheSceneUsesIsWritten) {
               "  </Files>\n"
               "  <Materials>\n"
               "  </Materials>\n");
-    EXPECT_EQ(messagesOf(MessageKind::Warning), (std::vector<std::string>{kUnsupported}));
+    EXPECT_EQ(messagesOf(MessageKind::Warning), (std::vector<std::string>{kPhongExplorerWarning}));
     EXPECT_TRUE(unlistedIds(fileReferences(document)).empty());
 }
 

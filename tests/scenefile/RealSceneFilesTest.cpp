@@ -5,6 +5,7 @@
 // with the right nodes, values and connections and one notice per kind.
 
 #include "scenefile/SceneReaderSupport.h"
+#include "support/Angles.h"
 
 #include "geometry/MeshData.h"
 #include "geometry/SkinWeights.h"
@@ -16,7 +17,7 @@ using orvex_test::SceneReading;
 
 namespace {
 
-const double kPi = 3.14159265358979323846;
+using orvex_test::kPi;
 
 const char* const kCharacterScene = R"ma(//Maya ASCII 2014 scene
 //Name: character.ma

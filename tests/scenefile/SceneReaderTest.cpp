@@ -3,6 +3,7 @@
 // beyond what the host models.
 
 #include "scenefile/SceneReaderSupport.h"
+#include "support/Angles.h"
 
 #include "api/Access.h"
 #include "scenefile/SetAttrRequest.h"
@@ -17,7 +18,7 @@ using orvex_test::SceneReading;
 
 namespace {
 
-const double kPi = 3.14159265358979323846;
+using orvex_test::kPi;
 
 // The value as the alternative the test expects; a default one (and a
 // failure) when it holds another.
@@ -376,8 +377,8 @@ TEST_F(SceneReading, UnknownTypesAttributesAndCommandsGiveOneNoticeEach) {
               "test.ma:2: node type \"transform\" has no attribute \"fancy\"; its values are skipped");
 
     // Unknown nodes keep their values and take part in connections.
-    EXPECT_EQ(node("ai1").kind(), MFn::kUnknown);
-    EXPECT_EQ(node("skyShape").kind(), MFn::kUnknownDag);
+    EXPECT_EQ(node("ai1").kind(), Kind::Unknown);
+    EXPECT_EQ(node("skyShape").kind(), Kind::UnknownDag);
     EXPECT_EQ(node("skyShape").parents.at(0), &node("t"));
     EXPECT_DOUBLE_EQ(number("ai1", "Kd"), 0.7);
     EXPECT_EQ(doubles(value("ai1", "KdColor")), (std::vector<double>{1, 0.5, 0.25}));
@@ -464,7 +465,7 @@ struct PointsPayload : Payload {
 
 const NodeType& hookedType() {
     static const NodeType* type = [] {
-        NodeType& t = TypeRegistry::instance().define("readerTestPoints", MFn::kUnknown, "", false);
+        NodeType& t = TypeRegistry::instance().define("readerTestPoints", Kind::Unknown, "", false);
         NodeTypeBuilder(t).attr("label", "lb", AttrType::String);
         t.makePayload = [] { return std::make_unique<PointsPayload>(); };
         t.setAttrHook = [](Scene&, Node& node, SetAttrRequest& request) {
@@ -547,11 +548,11 @@ TEST_F(SceneReading, UnknownNodesThatGetChildrenAreTransforms) {
          "// parent \"loose\" \"notes\";\n"
          "parent \"loose\" \"rig\";\n"
          "createNode pluginNote -n \"notes\";\n");
-    EXPECT_EQ(node("Reference").kind(), MFn::kUnknownTransform);
-    EXPECT_EQ(node("Hips").kind(), MFn::kUnknownTransform);
-    EXPECT_EQ(node("lightShape").kind(), MFn::kUnknownDag);
-    EXPECT_EQ(node("rig").kind(), MFn::kUnknownTransform);
-    EXPECT_EQ(node("notes").kind(), MFn::kUnknown); // named as a parent only in a comment
+    EXPECT_EQ(node("Reference").kind(), Kind::UnknownTransform);
+    EXPECT_EQ(node("Hips").kind(), Kind::UnknownTransform);
+    EXPECT_EQ(node("lightShape").kind(), Kind::UnknownDag);
+    EXPECT_EQ(node("rig").kind(), Kind::UnknownTransform);
+    EXPECT_EQ(node("notes").kind(), Kind::Unknown); // named as a parent only in a comment
     EXPECT_FALSE(node("grip").underworld);
     EXPECT_EQ(node("loose").parents.at(0), &node("rig"));
 }

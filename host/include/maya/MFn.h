@@ -4,97 +4,30 @@
 // The numeric values are deliberately different in every API version: code
 // must always compare against the enumerators, never against numbers.
 
-#ifndef MAYA_API_VERSION
-#error "MAYA_API_VERSION must be defined (for example 201400)"
-#endif
+#include <maya/MFnTypeList.h>
+
+#if defined(ORVEX_VERSION_NEUTRAL)
+
+// Code compiled once for every API version (the host library, and the
+// plug-in's code that names no kind) sees no kind but kInvalid, so that
+// naming one there fails to compile rather than taking one version's number.
+// The host library converts with the numbers of the version it answers as.
+class MFn {
+public:
+    enum Type : int { kInvalid = 0 };
+};
+
+#elif defined(MAYA_API_VERSION)
 
 #define ORVEX_MFN_BASE (((MAYA_API_VERSION / 100) - 2010) * 17 + 5)
 
 class MFn {
 public:
-    enum Type {
-        kInvalid = 0,
-        kBase = ORVEX_MFN_BASE,
-        kDependencyNode,
-        kDagNode,
-        kWorld,
-        kTransform,
-        kJoint,
-        kIkHandle,
-        kIkEffector,
-        kDynBase,
-        kEmitter,
-        kField,
-        kGravity,
-        kAir,
-        kShape,
-        kMesh,
-        kNurbsCurve,
-        kLight,
-        kAmbientLight,
-        kNonAmbientLight,
-        kAreaLight,
-        kNonExtendedLight,
-        kDirectionalLight,
-        kPointLight,
-        kSpotLight,
-        kVolumeLight,
-        kCamera,
-        kParticle,
-        kTexture2d,
-        kFileTexture,
-        kPsdFileTexture,
-        kTextureEnv,
-        kEnvSphere,
-        kBump,
-        kLayeredTexture,
-        kChecker,
-        kLambert,
-        kReflect,
-        kPhong,
-        kBlinn,
-        kPhongExplorer,
-        kSurfaceShader,
-        kSet,
-        kShadingEngine,
-        kCharacter,
-        kGeometryFilt,
-        kWeightGeometryFilt,
-        kSkinClusterFilter,
-        kTweak,
-        kGroupParts,
-        kGroupId,
-        kGeoConnector,
-        kDagPose,
-        kClip,
-        kClipLibrary,
-        kAnimCurve,
-        kAnimCurveTimeToDistance,
-        kAnimCurveTimeToAngular,
-        kAnimCurveTimeToUnitless,
-        kAnimCurveUnitlessToDistance,
-        kAnimCurveTimeToTime,
-        kAnimCurveUnitlessToAngular,
-        kAnimCurveUnitlessToUnitless,
-        kAnimCurveUnitlessToTime,
-        kTime,
-        kPartition,
-        kUnknown,
-        kUnknownDag,
-        kUnknownTransform,
-        kAttribute,
-        kNumericAttribute,
-        kTypedAttribute,
-        kCompoundAttribute,
-        kMessageAttribute,
-        kEnumAttribute,
-        kUnitAttribute,
-        kMatrixAttribute,
-        kGenericAttribute,
-        kData,
-        kMatrixData,
-        kComponent,
-        kMeshVertComponent,
-        kLast
-    };
+#define ORVEX_MFN_ENUMERATOR(name, parent) k##name,
+    enum Type { kInvalid = 0, kBase = ORVEX_MFN_BASE, ORVEX_MFN_TYPES(ORVEX_MFN_ENUMERATOR) kLast };
+#undef ORVEX_MFN_ENUMERATOR
 };
+
+#else
+#error "MAYA_API_VERSION must be defined (for example 201400)"
+#endif

@@ -9,7 +9,7 @@ public:
     MFnAirField() = default;
     MFnAirField(const MObject& object, MStatus* status = NULL);
     MFnAirField(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kAir; }
+    MFn::Type type() const override;
 
     // The direction the air blows in (not normalised).
     MVector direction(MStatus* status = NULL) const;

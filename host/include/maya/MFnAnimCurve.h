@@ -36,7 +36,7 @@ public:
 
     MFnAnimCurve() = default;
     MFnAnimCurve(const MObject& object, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kAnimCurve; }
+    MFn::Type type() const override;
 
     AnimCurveType animCurveType(MStatus* status = NULL) const;
     // Whether the curve's input is time (driven-key curves take a number).

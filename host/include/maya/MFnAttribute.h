@@ -8,7 +8,7 @@ class MFnAttribute : public MFnBase {
 public:
     MFnAttribute() = default;
     MFnAttribute(const MObject& attribute, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kAttribute; }
+    MFn::Type type() const override;
 
     // The attribute's long and short names.
     MString name(MStatus* status = NULL) const;

@@ -10,7 +10,7 @@ public:
     MFnBase() = default;
     virtual ~MFnBase() = default;
 
-    virtual MFn::Type type() const { return MFn::kBase; }
+    virtual MFn::Type type() const;
     bool hasObj(MFn::Type type) const;
     bool hasObj(const MObject& object) const;
     MObject object(MStatus* status = NULL) const;

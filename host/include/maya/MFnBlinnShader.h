@@ -7,7 +7,7 @@ class MFnBlinnShader : public MFnReflectShader {
 public:
     MFnBlinnShader() = default;
     MFnBlinnShader(const MObject& object, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kBlinn; }
+    MFn::Type type() const override;
 
     float eccentricity(MStatus* status = NULL) const;
     float specularRollOff(MStatus* status = NULL) const;

@@ -8,7 +8,7 @@ public:
     MFnCamera() = default;
     MFnCamera(const MObject& object, MStatus* status = NULL);
     MFnCamera(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kCamera; }
+    MFn::Type type() const override;
 
     // Radians, from the focal length (millimetres) and the horizontal film
     // aperture (inches).

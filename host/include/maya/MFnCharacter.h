@@ -7,7 +7,7 @@ class MFnCharacter : public MFnDependencyNode {
 public:
     MFnCharacter() = default;
     MFnCharacter(const MObject& object, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kCharacter; }
+    MFn::Type type() const override;
 
     int getSourceClipCount(MStatus* status = NULL) const;
     MObject getSourceClip(unsigned int index, MStatus* status = NULL) const;

@@ -11,7 +11,7 @@ class MFnClip : public MFnDependencyNode {
 public:
     MFnClip() = default;
     MFnClip(const MObject& object, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kClip; }
+    MFn::Type type() const override;
 
     // The clip's member curves and, in parallel, the attribute each one is
     // associated with.

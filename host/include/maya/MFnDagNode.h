@@ -9,7 +9,7 @@ public:
     MFnDagNode() = default;
     MFnDagNode(const MObject& object, MStatus* status = NULL);
     MFnDagNode(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kDagNode; }
+    MFn::Type type() const override;
     MStatus setObject(const MObject& object) override;
     MStatus setObject(const MDagPath& path);
 

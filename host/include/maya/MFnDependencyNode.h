@@ -13,7 +13,7 @@ public:
 
     MFnDependencyNode() = default;
     MFnDependencyNode(const MObject& object, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kDependencyNode; }
+    MFn::Type type() const override;
 
     MString name(MStatus* status = NULL) const;
     MString typeName(MStatus* status = NULL) const;

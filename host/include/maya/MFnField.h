@@ -8,7 +8,7 @@ public:
     MFnField() = default;
     MFnField(const MObject& object, MStatus* status = NULL);
     MFnField(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kField; }
+    MFn::Type type() const override;
 
     double magnitude(MStatus* status = NULL) const;
 };

@@ -7,7 +7,7 @@ class MFnGeometryFilter : public MFnDependencyNode {
 public:
     MFnGeometryFilter() = default;
     MFnGeometryFilter(const MObject& object, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kGeometryFilt; }
+    MFn::Type type() const override;
 
     // Index of `shape` among the deformer's output shapes.
     unsigned int indexForOutputShape(const MObject& shape, MStatus* status = NULL) const;

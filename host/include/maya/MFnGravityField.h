@@ -9,7 +9,7 @@ public:
     MFnGravityField() = default;
     MFnGravityField(const MObject& object, MStatus* status = NULL);
     MFnGravityField(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kGravity; }
+    MFn::Type type() const override;
 
     // The direction of the pull (not normalised).
     MVector direction(MStatus* status = NULL) const;

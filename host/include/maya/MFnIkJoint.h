@@ -8,7 +8,7 @@ public:
     MFnIkJoint() = default;
     MFnIkJoint(const MObject& object, MStatus* status = NULL);
     MFnIkJoint(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kJoint; }
+    MFn::Type type() const override;
 
     // The joint orientation (XYZ angles) as a quaternion; the identity when
     // the joint has none.

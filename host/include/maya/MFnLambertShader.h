@@ -8,7 +8,7 @@ class MFnLambertShader : public MFnDependencyNode {
 public:
     MFnLambertShader() = default;
     MFnLambertShader(const MObject& object, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kLambert; }
+    MFn::Type type() const override;
 
     // Colours are read as red, green and blue with an alpha of 1.
     MColor color(MStatus* status = NULL) const;

@@ -9,7 +9,7 @@ public:
     MFnLight() = default;
     MFnLight(const MObject& object, MStatus* status = NULL);
     MFnLight(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kLight; }
+    MFn::Type type() const override;
 
     MColor color(MStatus* status = NULL) const;
     float intensity(MStatus* status = NULL) const;

@@ -9,7 +9,7 @@ class MFnMatrixData : public MFnBase {
 public:
     MFnMatrixData() = default;
     MFnMatrixData(const MObject& object, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kMatrixData; }
+    MFn::Type type() const override;
 
     // The data's parts; the identity transformation when the set is not
     // attached.

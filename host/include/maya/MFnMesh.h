@@ -17,7 +17,7 @@ public:
     MFnMesh() = default;
     MFnMesh(const MObject& object, MStatus* status = NULL);
     MFnMesh(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kMesh; }
+    MFn::Type type() const override;
 
     int numVertices(MStatus* status = NULL) const;
     int numPolygons(MStatus* status = NULL) const;

@@ -9,7 +9,7 @@ public:
     MFnNonAmbientLight() = default;
     MFnNonAmbientLight(const MObject& object, MStatus* status = NULL);
     MFnNonAmbientLight(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kNonAmbientLight; }
+    MFn::Type type() const override;
 
     // 0 none, 1 linear, 2 quadratic, 3 cubic.
     short decayRate(MStatus* status = NULL) const;

@@ -9,7 +9,7 @@ public:
     MFnNonExtendedLight() = default;
     MFnNonExtendedLight(const MObject& object, MStatus* status = NULL);
     MFnNonExtendedLight(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kNonExtendedLight; }
+    MFn::Type type() const override;
 
     bool useDepthMapShadows(MStatus* status = NULL) const;
     float depthMapBias(MStatus* status = NULL) const;

@@ -8,7 +8,7 @@ class MFnNumericAttribute : public MFnAttribute {
 public:
     MFnNumericAttribute() = default;
     MFnNumericAttribute(const MObject& attribute, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kNumericAttribute; }
+    MFn::Type type() const override;
 
     MFnNumericData::Type unitType(MStatus* status = NULL) const;
 };

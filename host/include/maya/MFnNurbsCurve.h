@@ -12,7 +12,7 @@ public:
     MFnNurbsCurve() = default;
     MFnNurbsCurve(const MObject& object, MStatus* status = NULL);
     MFnNurbsCurve(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kNurbsCurve; }
+    MFn::Type type() const override;
 
     int degree(MStatus* status = NULL) const;
     Form form(MStatus* status = NULL) const;

@@ -22,7 +22,7 @@ public:
     MFnParticleSystem() = default;
     MFnParticleSystem(const MObject& object, MStatus* status = NULL);
     MFnParticleSystem(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kParticle; }
+    MFn::Type type() const override;
 
     RenderType renderType(MStatus* status = NULL) const;
 };

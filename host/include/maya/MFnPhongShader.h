@@ -7,7 +7,7 @@ class MFnPhongShader : public MFnReflectShader {
 public:
     MFnPhongShader() = default;
     MFnPhongShader(const MObject& object, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kPhong; }
+    MFn::Type type() const override;
 
     float cosPower(MStatus* status = NULL) const;
 };

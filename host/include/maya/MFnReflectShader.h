@@ -7,7 +7,7 @@ class MFnReflectShader : public MFnLambertShader {
 public:
     MFnReflectShader() = default;
     MFnReflectShader(const MObject& object, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kReflect; }
+    MFn::Type type() const override;
 
     MColor specularColor(MStatus* status = NULL) const;
 };

@@ -9,7 +9,7 @@ class MFnSkinCluster : public MFnGeometryFilter {
 public:
     MFnSkinCluster() = default;
     MFnSkinCluster(const MObject& object, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kSkinClusterFilter; }
+    MFn::Type type() const override;
 
     // One weight per influence (in the order of the "matrix" elements) for
     // the component's vertex.

@@ -8,7 +8,7 @@ public:
     MFnSpotLight() = default;
     MFnSpotLight(const MObject& object, MStatus* status = NULL);
     MFnSpotLight(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kSpotLight; }
+    MFn::Type type() const override;
 
     // Angles in radians.
     double coneAngle(MStatus* status = NULL) const;

@@ -36,7 +36,7 @@ public:
     MFnTransform() = default;
     MFnTransform(const MObject& object, MStatus* status = NULL);
     MFnTransform(const MDagPath& path, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kTransform; }
+    MFn::Type type() const override;
 
     // The local translation in internal length.
     MVector translation(MSpace::Space space, MStatus* status = NULL) const;

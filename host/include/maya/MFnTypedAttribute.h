@@ -8,7 +8,7 @@ class MFnTypedAttribute : public MFnAttribute {
 public:
     MFnTypedAttribute() = default;
     MFnTypedAttribute(const MObject& attribute, MStatus* status = NULL);
-    MFn::Type type() const override { return MFn::kTypedAttribute; }
+    MFn::Type type() const override;
 
     MFnData::Type attrType(MStatus* status = NULL) const;
 };

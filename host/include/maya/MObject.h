@@ -15,7 +15,7 @@ class MObject {
 public:
     MObject() = default;
 
-    bool isNull() const { return kind_ == Kind::Null; }
+    bool isNull() const { return holds_ == Holds::Nothing; }
     MFn::Type apiType() const;
     bool hasFn(MFn::Type type) const;
     const char* apiTypeStr() const;
@@ -27,8 +27,8 @@ public:
 
 private:
     friend struct orvex_host::ObjectAccess;
-    enum class Kind { Null, Node, Attribute, Data };
-    Kind kind_ = Kind::Null;
+    enum class Holds { Nothing, Node, Attribute, Data };
+    Holds holds_ = Holds::Nothing;
     orvex_host::Node* node_ = nullptr;
     int attr_ = -1;
     std::shared_ptr<const orvex_host::DataObject> data_;

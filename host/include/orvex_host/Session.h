@@ -93,6 +93,18 @@ MStatus runCommand(const std::string& line);
 MStatus runScript(const std::string& text, const std::string& sourceName);
 bool isCommandRegistered(const std::string& name);
 
+// ---- Host version -----------------------------------------------------------
+
+// The host API versions this host can answer as. It numbers MFn::Type as the
+// version it answers as does, and follows that version's behaviour where
+// versions differ, so a plug-in must be built for the same version.
+constexpr int kFirstApiVersion = 2010;
+constexpr int kLastApiVersion = 2014;
+constexpr int kDefaultApiVersion = 2014;
+// False, changing nothing, for a version outside the range.
+bool setApiVersion(int version);
+int apiVersion();
+
 // ---- Fault switches --------------------------------------------------------
 // Names: "registerCommand", "deregisterCommand" (and "throw:registerCommand",
 // "throw:deregisterCommand", which make the call throw std::bad_alloc),

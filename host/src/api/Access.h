@@ -1,6 +1,8 @@
 #pragma once
 // Conversions between the host API's value types and the graph behind them.
 
+#include "api/ApiKinds.h"
+#include "api/ReportStatus.h"
 #include "graph/Scene.h"
 
 #include <maya/MDagPath.h>
@@ -15,24 +17,25 @@ namespace orvex_host {
 
 // A data object handed out through MObject (matrix data, components...).
 struct DataObject {
-    explicit DataObject(MFn::Type k) : kind(k) {}
+    explicit DataObject(Kind k) : kind(k) {}
     virtual ~DataObject() = default;
-    MFn::Type kind;
+    Kind kind;
 };
 
 // Transformation data read from a pose element.
 struct MatrixDataObject : DataObject {
-    MatrixDataObject() : DataObject(MFn::kMatrixData) {}
+    MatrixDataObject() : DataObject(Kind::MatrixData) {}
     TransformData data;
 };
 
 // A component naming one mesh vertex (what MItGeometry hands out).
 struct VertexComponentObject : DataObject {
-    explicit VertexComponentObject(unsigned v) : DataObject(MFn::kMeshVertComponent), vertex(v) {}
+    explicit VertexComponentObject(unsigned v) : DataObject(Kind::MeshVertComponent), vertex(v) {}
     unsigned vertex;
 };
 
 struct ObjectAccess {
+    static Kind kind(const MObject& object); // the node's, attribute's or data's kind
     static MObject fromNode(Node* node);
     static MObject fromAttribute(Node* node, int attr);
     static MObject fromData(std::shared_ptr<const DataObject> data);
@@ -54,6 +57,6 @@ struct ObjectAccess {
     static const DagChain& chain(const MDagPath& path) { return path.chain_; }
 };
 
-MFn::Type attributeKind(AttrType type);
+Kind attributeKind(AttrType type);
 
 } // namespace orvex_host

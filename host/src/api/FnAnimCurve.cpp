@@ -43,9 +43,9 @@ MFnAnimCurve::InfinityType infinityType(int code) {
                : MFnAnimCurve::kConstant;
 }
 
-bool timeInput(MFn::Type kind) {
-    return kind == MFn::kAnimCurveTimeToDistance || kind == MFn::kAnimCurveTimeToAngular ||
-           kind == MFn::kAnimCurveTimeToUnitless || kind == MFn::kAnimCurveTimeToTime;
+bool timeInput(Kind kind) {
+    return kind == Kind::AnimCurveTimeToDistance || kind == Kind::AnimCurveTimeToAngular ||
+           kind == Kind::AnimCurveTimeToUnitless || kind == Kind::AnimCurveTimeToTime;
 }
 
 double keyMilliseconds(const AnimCurveData& data, const AnimKey& key) {
@@ -60,22 +60,22 @@ MFnAnimCurve::MFnAnimCurve(const MObject& object, MStatus* status) {
 
 MFnAnimCurve::AnimCurveType MFnAnimCurve::animCurveType(MStatus* status) const {
     reportStatus(status, attached());
-    switch (obj().apiType()) {
-    case MFn::kAnimCurveTimeToAngular:
+    switch (ObjectAccess::kind(obj())) {
+    case Kind::AnimCurveTimeToAngular:
         return kAnimCurveTA;
-    case MFn::kAnimCurveTimeToDistance:
+    case Kind::AnimCurveTimeToDistance:
         return kAnimCurveTL;
-    case MFn::kAnimCurveTimeToTime:
+    case Kind::AnimCurveTimeToTime:
         return kAnimCurveTT;
-    case MFn::kAnimCurveTimeToUnitless:
+    case Kind::AnimCurveTimeToUnitless:
         return kAnimCurveTU;
-    case MFn::kAnimCurveUnitlessToAngular:
+    case Kind::AnimCurveUnitlessToAngular:
         return kAnimCurveUA;
-    case MFn::kAnimCurveUnitlessToDistance:
+    case Kind::AnimCurveUnitlessToDistance:
         return kAnimCurveUL;
-    case MFn::kAnimCurveUnitlessToTime:
+    case Kind::AnimCurveUnitlessToTime:
         return kAnimCurveUT;
-    case MFn::kAnimCurveUnitlessToUnitless:
+    case Kind::AnimCurveUnitlessToUnitless:
         return kAnimCurveUU;
     default:
         return kAnimCurveUnknown;
@@ -84,7 +84,7 @@ MFnAnimCurve::AnimCurveType MFnAnimCurve::animCurveType(MStatus* status) const {
 
 bool MFnAnimCurve::isTimeInput(MStatus* status) const {
     reportStatus(status, attached());
-    return timeInput(obj().apiType());
+    return timeInput(ObjectAccess::kind(obj()));
 }
 
 bool MFnAnimCurve::isWeighted(MStatus* status) const {
@@ -112,7 +112,7 @@ MTime MFnAnimCurve::time(unsigned int index, MStatus* status) const {
     const AnimKey* key = keyAt(obj(), index);
     // A driven key's input is no time: it is handed out as a time in the
     // curve's unit, with failure.
-    reportStatus(status, key && timeInput(obj().apiType()));
+    reportStatus(status, key && timeInput(ObjectAccess::kind(obj())));
     return key ? MTime(key->input, curveData(obj())->timeUnit) : MTime(0.0, MTime::uiUnit());
 }
 
@@ -136,7 +136,7 @@ MFnAnimCurve::TangentType MFnAnimCurve::outTangentType(unsigned int index, MStat
 
 MStatus MFnAnimCurve::evaluate(const MTime& atTime, double& result) const {
     const AnimCurveData* data = curveData(obj());
-    if (!data || data->keys().empty() || !timeInput(obj().apiType())) {
+    if (!data || data->keys().empty() || !timeInput(ObjectAccess::kind(obj()))) {
         return MS::kFailure;
     }
     const std::vector<AnimKey>& keys = data->keys();

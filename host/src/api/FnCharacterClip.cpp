@@ -23,8 +23,8 @@ using namespace orvex_host;
 
 namespace {
 
-bool isKind(const Node* node, MFn::Type kind) {
-    return node && TypeRegistry::kindIs(node->kind(), kind);
+bool isKind(const Node* node, Kind kind) {
+    return node && kindIs(node->kind(), kind);
 }
 
 void appendOnce(std::vector<Node*>& nodes, Node* node) {
@@ -35,7 +35,7 @@ void appendOnce(std::vector<Node*>& nodes, Node* node) {
 
 // The nodes of a kind connected directly to `node`, in either direction, in
 // connection order.
-std::vector<Node*> connectedOfKind(const Scene& scene, const Node* node, MFn::Type kind) {
+std::vector<Node*> connectedOfKind(const Scene& scene, const Node* node, Kind kind) {
     std::vector<Node*> found;
     for (const Connection& c : scene.connections()) {
         if (c.srcNode == node && isKind(c.dstNode, kind)) {
@@ -68,9 +68,9 @@ std::vector<std::pair<unsigned, Node*>> elementSources(const Scene& scene, const
 
 std::vector<Node*> sourceClipsOf(const Scene& scene, const Node* character) {
     std::vector<Node*> clips;
-    for (Node* library : connectedOfKind(scene, character, MFn::kClipLibrary)) {
+    for (Node* library : connectedOfKind(scene, character, Kind::ClipLibrary)) {
         for (const auto& element : elementSources(scene, library, "sourceClip", {})) {
-            if (isKind(element.second, MFn::kClip)) {
+            if (isKind(element.second, Kind::Clip)) {
                 appendOnce(clips, element.second);
             }
         }
@@ -81,7 +81,7 @@ std::vector<Node*> sourceClipsOf(const Scene& scene, const Node* character) {
 // The library a clip is a source clip of, and its index there.
 bool libraryOf(const Scene& scene, const Node* clip, Node*& library, unsigned& index) {
     for (const Connection& c : scene.connections()) {
-        if (c.srcNode == clip && isKind(c.dstNode, MFn::kClipLibrary) && c.dst.indices.size() == 1 &&
+        if (c.srcNode == clip && isKind(c.dstNode, Kind::ClipLibrary) && c.dst.indices.size() == 1 &&
             c.dst.attr == c.dstNode->findAttribute("sourceClip")) {
             library = c.dstNode;
             index = c.dst.indices[0];
@@ -108,7 +108,7 @@ std::string memberPlugText(const Scene& scene, Node* library, unsigned clip, uns
         return std::string();
     }
     int position = indexMap->second[member];
-    for (Node* character : connectedOfKind(scene, library, MFn::kCharacter)) {
+    for (Node* character : connectedOfKind(scene, library, Kind::Character)) {
         const CharacterData* own = character->payloadAs<CharacterData>();
         if (own && position >= 0 && static_cast<size_t>(position) < own->mapping.size()) {
             return own->mapping[static_cast<size_t>(position)].plug;
@@ -190,7 +190,7 @@ MStatus MFnClip::getMemberAnimCurves(MObjectArray& curves, MPlugArray& associate
     // A member whose attribute is not named, or names nothing in the scene,
     // is left out.
     for (const auto& element : elementSources(scene, library, "clipEvalRaw", {index})) {
-        if (!isKind(element.second, MFn::kAnimCurve)) {
+        if (!isKind(element.second, Kind::AnimCurve)) {
             continue;
         }
         Node* target = nullptr;

@@ -1,6 +1,7 @@
 // The light and camera function sets: readers over the stored attributes
 // of light and camera shapes.
 
+#include "api/Access.h"
 #include "api/FnReads.h"
 
 #include <maya/MFnCamera.h>
@@ -49,7 +50,7 @@ bool MFnLight::lightDiffuse(MStatus* status) const {
 
 bool MFnLight::lightSpecular(MStatus* status) const {
     reportStatus(status, attached());
-    bool ambient = object().apiType() == MFn::kAmbientLight;
+    bool ambient = ObjectAccess::kind(object()) == Kind::AmbientLight;
     return readNamedValue(*this, "emitSpecular", !ambient, nullptr);
 }
 

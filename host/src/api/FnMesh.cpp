@@ -14,12 +14,6 @@ using namespace orvex_host;
 
 namespace {
 
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
-
 const MeshData* geometryOf(const MObject& object) {
     Node* node = ObjectAccess::node(object);
     return node ? meshGeometry(currentScene(), node) : nullptr;
@@ -43,19 +37,19 @@ MFnMesh::MFnMesh(const MDagPath& path, MStatus* status) {
 
 int MFnMesh::numVertices(MStatus* status) const {
     const MeshData* mesh = geometryOf(obj());
-    setStatus(status, mesh != nullptr);
+    reportStatus(status, mesh != nullptr);
     return mesh ? static_cast<int>(mesh->pointCount()) : 0;
 }
 
 int MFnMesh::numPolygons(MStatus* status) const {
     const MeshData* mesh = geometryOf(obj());
-    setStatus(status, mesh != nullptr);
+    reportStatus(status, mesh != nullptr);
     return mesh ? static_cast<int>(mesh->faceCount()) : 0;
 }
 
 int MFnMesh::numFaceVertices(MStatus* status) const {
     const MeshData* mesh = geometryOf(obj());
-    setStatus(status, mesh != nullptr);
+    reportStatus(status, mesh != nullptr);
     return mesh ? static_cast<int>(mesh->cornerCount()) : 0;
 }
 
@@ -98,7 +92,7 @@ MStatus MFnMesh::getPolygonVertices(int polygonId, MIntArray& vertexList) const 
 
 int MFnMesh::numUVSets(MStatus* status) const {
     const MeshData* mesh = geometryOf(obj());
-    setStatus(status, mesh != nullptr);
+    reportStatus(status, mesh != nullptr);
     return mesh ? static_cast<int>(mesh->uvSets.size()) : 0;
 }
 

@@ -9,16 +9,6 @@
 
 using namespace orvex_host;
 
-namespace {
-
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
-
-} // namespace
-
 // ---- MFnBase ---------------------------------------------------------------
 
 bool MFnBase::hasObj(MFn::Type kind) const {
@@ -30,7 +20,7 @@ bool MFnBase::hasObj(const MObject& object) const {
 }
 
 MObject MFnBase::object(MStatus* status) const {
-    setStatus(status, attached());
+    reportStatus(status, attached());
     return object_;
 }
 
@@ -57,13 +47,13 @@ MFnDependencyNode::MFnDependencyNode(const MObject& object, MStatus* status) {
 
 MString MFnDependencyNode::name(MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
-    setStatus(status, n != nullptr);
+    reportStatus(status, n != nullptr);
     return n ? MString(n->name) : MString();
 }
 
 MString MFnDependencyNode::typeName(MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
-    setStatus(status, n != nullptr);
+    reportStatus(status, n != nullptr);
     return n ? MString(n->type->name) : MString();
 }
 
@@ -76,7 +66,7 @@ MPlug MFnDependencyNode::findPlug(const MString& attrName, MStatus* status) cons
         }
         return MPlug();
     }
-    setStatus(status, true);
+    reportStatus(status, true);
     return ObjectAccess::plug(n, {attr, {}});
 }
 
@@ -86,7 +76,7 @@ MPlug MFnDependencyNode::findPlug(const MString& attrName, bool, MStatus* status
 
 MPlug MFnDependencyNode::findPlug(const MObject& attribute, MStatus* status) const {
     MPlug plug(obj(), attribute);
-    setStatus(status, !plug.isNull());
+    reportStatus(status, !plug.isNull());
     return plug;
 }
 
@@ -97,20 +87,20 @@ MPlug MFnDependencyNode::findPlug(const MObject& attribute, bool, MStatus* statu
 MObject MFnDependencyNode::attribute(const MString& attrName, MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
     int attr = n ? n->findAttribute(attrName.str()) : -1;
-    setStatus(status, attr >= 0);
+    reportStatus(status, attr >= 0);
     return ObjectAccess::fromAttribute(n, attr);
 }
 
 MObject MFnDependencyNode::attribute(unsigned int index, MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
     bool ok = n && index < static_cast<unsigned int>(n->attributeCount());
-    setStatus(status, ok);
+    reportStatus(status, ok);
     return ok ? ObjectAccess::fromAttribute(n, static_cast<int>(index)) : MObject();
 }
 
 unsigned int MFnDependencyNode::attributeCount(MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
-    setStatus(status, n != nullptr);
+    reportStatus(status, n != nullptr);
     return n ? static_cast<unsigned int>(n->attributeCount()) : 0;
 }
 
@@ -120,10 +110,10 @@ MFnDependencyNode::MAttrClass MFnDependencyNode::attributeClass(const MObject& a
     Node* owner = ObjectAccess::attributeNode(attribute);
     int attr = ObjectAccess::attribute(attribute);
     if (!n || !owner || attr < 0 || n->type != owner->type) {
-        setStatus(status, false);
+        reportStatus(status, false);
         return kInvalidAttr;
     }
-    setStatus(status, true);
+    reportStatus(status, true);
     if (owner->isDynamic(attr) && !owner->attribute(attr).placeholder) {
         return owner == n ? kLocalDynamicAttr : kInvalidAttr;
     }
@@ -132,13 +122,13 @@ MFnDependencyNode::MAttrClass MFnDependencyNode::attributeClass(const MObject& a
 
 bool MFnDependencyNode::hasAttribute(const MString& attrName, MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
-    setStatus(status, n != nullptr);
+    reportStatus(status, n != nullptr);
     return n && n->findAttribute(attrName.str()) >= 0;
 }
 
 bool MFnDependencyNode::isDefaultNode(MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
-    setStatus(status, n != nullptr);
+    reportStatus(status, n != nullptr);
     return n && n->isDefault;
 }
 
@@ -211,27 +201,27 @@ MStatus MFnDagNode::attachDag(const MObject& object) {
 
 unsigned int MFnDagNode::childCount(MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
-    setStatus(status, n != nullptr);
+    reportStatus(status, n != nullptr);
     return n ? static_cast<unsigned int>(n->children.size()) : 0;
 }
 
 MObject MFnDagNode::child(unsigned int index, MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
     bool ok = n && index < n->children.size();
-    setStatus(status, ok);
+    reportStatus(status, ok);
     return ok ? ObjectAccess::fromNode(n->children[index]) : MObject();
 }
 
 unsigned int MFnDagNode::parentCount(MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
-    setStatus(status, n != nullptr);
+    reportStatus(status, n != nullptr);
     return n ? static_cast<unsigned int>(n->parents.size()) : 0;
 }
 
 MObject MFnDagNode::parent(unsigned int index, MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
     bool ok = n && index < n->parents.size();
-    setStatus(status, ok);
+    reportStatus(status, ok);
     return ok ? ObjectAccess::fromNode(n->parents[index]) : MObject();
 }
 
@@ -244,17 +234,17 @@ MStatus MFnDagNode::getPath(MDagPath& path) const {
 }
 
 MDagPath MFnDagNode::dagPath(MStatus* status) const {
-    setStatus(status, attached());
+    reportStatus(status, attached());
     return path_;
 }
 
 MString MFnDagNode::fullPathName(MStatus* status) const {
-    setStatus(status, attached());
+    reportStatus(status, attached());
     return attached() ? MString(Scene::fullPathName(ObjectAccess::chain(path_))) : MString();
 }
 
 MString MFnDagNode::partialPathName(MStatus* status) const {
-    setStatus(status, attached());
+    reportStatus(status, attached());
     return attached() ? MString(currentScene().partialPathName(ObjectAccess::chain(path_))) : MString();
 }
 
@@ -267,13 +257,13 @@ bool MFnDagNode::isIntermediateObject(MStatus* status) const {
 
 bool MFnDagNode::inUnderWorld(MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
-    setStatus(status, n != nullptr);
+    reportStatus(status, n != nullptr);
     return n && n->underworld;
 }
 
 bool MFnDagNode::isInstanced(bool indirect, MStatus* status) const {
     Node* n = ObjectAccess::node(obj());
-    setStatus(status, n != nullptr);
+    reportStatus(status, n != nullptr);
     if (!n) {
         return false;
     }

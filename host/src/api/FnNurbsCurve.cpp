@@ -10,12 +10,6 @@ using namespace orvex_host;
 
 namespace {
 
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
-
 const CurveData* curveOf(const MObject& object) {
     Node* node = ObjectAccess::node(object);
     return node ? node->payloadAs<CurveData>() : nullptr;
@@ -39,13 +33,13 @@ MFnNurbsCurve::MFnNurbsCurve(const MDagPath& path, MStatus* status) {
 
 int MFnNurbsCurve::degree(MStatus* status) const {
     const CurveData* curve = curveOf(obj());
-    setStatus(status, curve != nullptr);
+    reportStatus(status, curve != nullptr);
     return curve ? curve->degree : 0;
 }
 
 MFnNurbsCurve::Form MFnNurbsCurve::form(MStatus* status) const {
     const CurveData* curve = curveOf(obj());
-    setStatus(status, curve != nullptr);
+    reportStatus(status, curve != nullptr);
     if (!curve) {
         return kInvalid;
     }
@@ -54,7 +48,7 @@ MFnNurbsCurve::Form MFnNurbsCurve::form(MStatus* status) const {
 
 int MFnNurbsCurve::numCVs(MStatus* status) const {
     const CurveData* curve = curveOf(obj());
-    setStatus(status, curve != nullptr);
+    reportStatus(status, curve != nullptr);
     return curve ? static_cast<int>(curve->cvCount()) : 0;
 }
 

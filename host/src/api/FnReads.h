@@ -2,16 +2,12 @@
 // Reading stored attribute values by name, for function sets whose getters
 // are thin readers over a node's attributes.
 
+#include "api/ReportStatus.h"
+
 #include <maya/MFnDependencyNode.h>
 #include <maya/MPlug.h>
 
 namespace orvex_host {
-
-inline void reportStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
 
 // The value of the named attribute, or `fallback` (with a failed status)
 // when the node lacks it or it cannot be read as T.

@@ -15,12 +15,6 @@ using namespace orvex_host;
 
 namespace {
 
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
-
 // The logical indices of the deformer's outputGeometry elements, in order.
 std::vector<unsigned> outputIndices(const Node* node) {
     std::vector<unsigned> result;
@@ -52,12 +46,12 @@ unsigned int MFnGeometryFilter::indexForOutputShape(const MObject& shape, MStatu
     if (node && wanted && !queryFaulted("indexForOutputShape")) {
         for (unsigned index : outputIndices(node)) {
             if (shapeAtOutput(node, index) == wanted) {
-                setStatus(status, true);
+                reportStatus(status, true);
                 return index;
             }
         }
     }
-    setStatus(status, false);
+    reportStatus(status, false);
     return 0;
 }
 
@@ -74,7 +68,7 @@ MStatus MFnGeometryFilter::getPathAtIndex(unsigned int index, MDagPath& path) co
 float MFnGeometryFilter::envelope(MStatus* status) const {
     float value = 0.0f;
     MPlug plug = findPlug("envelope");
-    setStatus(status, !plug.isNull() && plug.getValue(value));
+    reportStatus(status, !plug.isNull() && plug.getValue(value));
     return value;
 }
 

@@ -14,12 +14,6 @@ using namespace orvex_host;
 
 namespace {
 
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
-
 // For each node, the nodes one step away in the walk's direction, in
 // connection order.
 using Neighbours = std::map<const Node*, std::vector<Node*>>;
@@ -47,7 +41,7 @@ MItDependencyGraph::MItDependencyGraph(MPlug& rootPlug, MFn::Type filter, Direct
         ready_ = true;
         walk();
     }
-    setStatus(status, ok);
+    reportStatus(status, ok);
 }
 
 MItDependencyGraph::MItDependencyGraph(MObject& rootNode, MFn::Type filter, Direction direction,
@@ -58,7 +52,7 @@ MItDependencyGraph::MItDependencyGraph(MObject& rootNode, MFn::Type filter, Dire
         ready_ = true;
         walk();
     }
-    setStatus(status, ok);
+    reportStatus(status, ok);
 }
 
 void MItDependencyGraph::walk() {
@@ -71,9 +65,8 @@ void MItDependencyGraph::walk() {
     const Scene& scene = currentScene();
     const bool upstream = direction_ == kUpstream;
     const Neighbours next = neighbours(scene, upstream);
-    auto passes = [&](const Node* n) {
-        return filter_ == MFn::kInvalid || TypeRegistry::kindIs(n->kind(), filter_);
-    };
+    const Kind filter = kindOf(filter_);
+    auto passes = [&](const Node* n) { return filter == Kind::Invalid || kindIs(n->kind(), filter); };
 
     // From a plug, the first step follows only that plug's own connections.
     std::vector<Node*> first;
@@ -139,7 +132,7 @@ void MItDependencyGraph::walk() {
 }
 
 bool MItDependencyGraph::isDone(MStatus* status) const {
-    setStatus(status, true);
+    reportStatus(status, true);
     return position_ >= nodes_.size();
 }
 
@@ -158,7 +151,7 @@ MStatus MItDependencyGraph::reset() {
 
 MObject MItDependencyGraph::thisNode(MStatus* status) const {
     bool ok = position_ < nodes_.size();
-    setStatus(status, ok);
+    reportStatus(status, ok);
     return ok ? nodes_[position_] : MObject();
 }
 

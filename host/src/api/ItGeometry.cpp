@@ -12,16 +12,6 @@
 
 using namespace orvex_host;
 
-namespace {
-
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
-
-} // namespace
-
 MItGeometry::MItGeometry(MDagPath& dagPath, MStatus* status) {
     const DagChain& chain = ObjectAccess::chain(dagPath);
     Node* node = chain.empty() ? nullptr : chain.back();
@@ -34,11 +24,11 @@ MItGeometry::MItGeometry(MDagPath& dagPath, MStatus* status) {
             count_ = static_cast<int>(curve->cvCount());
         }
     }
-    setStatus(status, geometry_ != nullptr);
+    reportStatus(status, geometry_ != nullptr);
 }
 
 bool MItGeometry::isDone(MStatus* status) const {
-    setStatus(status, geometry_ != nullptr);
+    reportStatus(status, geometry_ != nullptr);
     return index_ >= count_;
 }
 
@@ -56,25 +46,25 @@ MStatus MItGeometry::reset() {
 }
 
 int MItGeometry::index(MStatus* status) const {
-    setStatus(status, index_ < count_);
+    reportStatus(status, index_ < count_);
     return index_;
 }
 
 int MItGeometry::count(MStatus* status) const {
-    setStatus(status, geometry_ != nullptr);
+    reportStatus(status, geometry_ != nullptr);
     return count_;
 }
 
 MObject MItGeometry::component(MStatus* status) {
     bool ok = index_ < count_;
-    setStatus(status, ok);
+    reportStatus(status, ok);
     return ok ? ObjectAccess::fromData(std::make_shared<VertexComponentObject>(static_cast<unsigned>(index_)))
               : MObject();
 }
 
 MPoint MItGeometry::position(MSpace::Space, MStatus* status) const {
     bool ok = index_ < count_;
-    setStatus(status, ok);
+    reportStatus(status, ok);
     if (!ok) {
         return MPoint();
     }

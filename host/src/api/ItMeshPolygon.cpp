@@ -11,24 +11,14 @@
 
 using namespace orvex_host;
 
-namespace {
-
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
-
-} // namespace
-
 MItMeshPolygon::MItMeshPolygon(const MObject& polyObject, MStatus* status) {
     Node* node = ObjectAccess::node(polyObject);
-    if (node && TypeRegistry::kindIs(node->kind(), MFn::kMesh) && !queryFaulted("MItMeshPolygon")) {
+    if (node && kindIs(node->kind(), Kind::Mesh) && !queryFaulted("MItMeshPolygon")) {
         data_ = meshGeometry(currentScene(), node);
         currentUvSet_ = currentSetName(node, "currentUVSet");
         currentColorSet_ = currentSetName(node, "currentColorSet");
     }
-    setStatus(status, data_ != nullptr);
+    reportStatus(status, data_ != nullptr);
 }
 
 MItMeshPolygon::MItMeshPolygon(const MDagPath& polyObject, const MObject&, MStatus* status)
@@ -39,7 +29,7 @@ bool MItMeshPolygon::valid() const {
 }
 
 bool MItMeshPolygon::isDone(MStatus* status) {
-    setStatus(status, data_ != nullptr);
+    reportStatus(status, data_ != nullptr);
     return !valid();
 }
 
@@ -57,18 +47,18 @@ MStatus MItMeshPolygon::reset() {
 }
 
 unsigned int MItMeshPolygon::index(MStatus* status) {
-    setStatus(status, valid());
+    reportStatus(status, valid());
     return polygon_;
 }
 
 unsigned int MItMeshPolygon::polygonVertexCount(MStatus* status) {
-    setStatus(status, valid());
+    reportStatus(status, valid());
     return valid() ? data_->faceSize(polygon_) : 0;
 }
 
 int MItMeshPolygon::vertexIndex(int index, MStatus* status) {
     bool ok = valid() && index >= 0 && static_cast<uint32_t>(index) < data_->faceSize(polygon_);
-    setStatus(status, ok);
+    reportStatus(status, ok);
     return ok ? data_->cornerVertex[data_->faceStart[polygon_] + index] : -1;
 }
 
@@ -131,7 +121,7 @@ MStatus MItMeshPolygon::getTriangle(int localTriIndex, MPointArray& points, MInt
 int MItMeshPolygon::normalIndex(int localVertexIndex, MStatus* status) const {
     bool ok = valid() && localVertexIndex >= 0 &&
               static_cast<uint32_t>(localVertexIndex) < data_->faceSize(polygon_);
-    setStatus(status, ok);
+    reportStatus(status, ok);
     return ok ? static_cast<int>(data_->faceStart[polygon_]) + localVertexIndex : -1;
 }
 

@@ -11,23 +11,14 @@
 
 using namespace orvex_host;
 
-namespace {
-
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
-
-} // namespace
-
-MItDag::MItDag(TraversalType, MFn::Type filter, MStatus* status) {
+MItDag::MItDag(TraversalType, MFn::Type apiFilter, MStatus* status) {
+    const Kind filter = kindOf(apiFilter);
     if (faultActive("MItDag")) {
-        setStatus(status, false);
+        reportStatus(status, false);
         return;
     }
     Scene& scene = currentScene();
-    auto accept = [&](Node* n) { return filter == MFn::kInvalid || TypeRegistry::kindIs(n->kind(), filter); };
+    auto accept = [&](Node* n) { return filter == Kind::Invalid || kindIs(n->kind(), filter); };
     if (accept(scene.world())) {
         entries_.push_back({MDagPath(), ObjectAccess::fromNode(scene.world()), 0});
     }
@@ -54,11 +45,11 @@ MItDag::MItDag(TraversalType, MFn::Type filter, MStatus* status) {
             stack.push_back({std::move(child)});
         }
     }
-    setStatus(status, true);
+    reportStatus(status, true);
 }
 
 bool MItDag::isDone(MStatus* status) const {
-    setStatus(status, true);
+    reportStatus(status, true);
     return position_ >= entries_.size();
 }
 
@@ -77,7 +68,7 @@ MStatus MItDag::reset() {
 
 MObject MItDag::item(MStatus* status) const {
     bool ok = position_ < entries_.size();
-    setStatus(status, ok);
+    reportStatus(status, ok);
     return ok ? entries_[position_].node : MObject();
 }
 
@@ -91,14 +82,15 @@ MStatus MItDag::getPath(MDagPath& path) const {
 
 unsigned int MItDag::depth(MStatus* status) const {
     bool ok = position_ < entries_.size();
-    setStatus(status, ok);
+    reportStatus(status, ok);
     return ok ? entries_[position_].depth : 0;
 }
 
-MItDependencyNodes::MItDependencyNodes(MFn::Type filter, MStatus* status) {
+MItDependencyNodes::MItDependencyNodes(MFn::Type apiFilter, MStatus* status) {
+    const Kind filter = kindOf(apiFilter);
     if (faultActive("MItDependencyNodes") ||
-        faultActive(std::string("MItDependencyNodes:") + TypeRegistry::kindName(filter))) {
-        setStatus(status, false);
+        faultActive(std::string("MItDependencyNodes:") + kindName(filter))) {
+        reportStatus(status, false);
         return;
     }
     Scene& scene = currentScene();
@@ -106,15 +98,15 @@ MItDependencyNodes::MItDependencyNodes(MFn::Type filter, MStatus* status) {
         if (node.get() == scene.world()) {
             continue;
         }
-        if (filter == MFn::kInvalid || TypeRegistry::kindIs(node->kind(), filter)) {
+        if (filter == Kind::Invalid || kindIs(node->kind(), filter)) {
             nodes_.push_back(ObjectAccess::fromNode(node.get()));
         }
     }
-    setStatus(status, true);
+    reportStatus(status, true);
 }
 
 bool MItDependencyNodes::isDone(MStatus* status) const {
-    setStatus(status, true);
+    reportStatus(status, true);
     return position_ >= nodes_.size();
 }
 
@@ -133,6 +125,6 @@ MStatus MItDependencyNodes::reset() {
 
 MObject MItDependencyNodes::item(MStatus* status) const {
     bool ok = position_ < nodes_.size();
-    setStatus(status, ok);
+    reportStatus(status, ok);
     return ok ? nodes_[position_] : MObject();
 }

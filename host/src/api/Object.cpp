@@ -1,42 +1,47 @@
 #include "api/Access.h"
+#include "api/ApiKinds.h"
 
 #include <maya/MObject.h>
 
-using orvex_host::TypeRegistry;
+using namespace orvex_host;
 
 const MObject MObject::kNullObj;
 
 MFn::Type MObject::apiType() const {
-    switch (kind_) {
-    case Kind::Node:
-        return node_->kind();
-    case Kind::Attribute:
-        return orvex_host::attributeKind(node_->attribute(attr_).type);
-    case Kind::Data:
-        return data_->kind;
-    default:
-        return MFn::kInvalid;
-    }
+    return apiTypeOf(ObjectAccess::kind(*this));
 }
 
 bool MObject::hasFn(MFn::Type type) const {
-    return TypeRegistry::kindIs(apiType(), type);
+    return kindIs(ObjectAccess::kind(*this), kindOf(type));
 }
 
 const char* MObject::apiTypeStr() const {
-    return TypeRegistry::kindName(apiType());
+    return kindName(ObjectAccess::kind(*this));
 }
 
 bool MObject::operator==(const MObject& other) const {
-    return kind_ == other.kind_ && node_ == other.node_ && attr_ == other.attr_ && data_ == other.data_;
+    return holds_ == other.holds_ && node_ == other.node_ && attr_ == other.attr_ && data_ == other.data_;
 }
 
 namespace orvex_host {
 
+Kind ObjectAccess::kind(const MObject& o) {
+    switch (o.holds_) {
+    case MObject::Holds::Node:
+        return o.node_->kind();
+    case MObject::Holds::Attribute:
+        return attributeKind(o.node_->attribute(o.attr_).type);
+    case MObject::Holds::Data:
+        return o.data_->kind;
+    default:
+        return Kind::Invalid;
+    }
+}
+
 MObject ObjectAccess::fromNode(Node* n) {
     MObject o;
     if (n) {
-        o.kind_ = MObject::Kind::Node;
+        o.holds_ = MObject::Holds::Node;
         o.node_ = n;
     }
     return o;
@@ -45,7 +50,7 @@ MObject ObjectAccess::fromNode(Node* n) {
 MObject ObjectAccess::fromAttribute(Node* n, int attr) {
     MObject o;
     if (n && attr >= 0 && attr < n->attributeCount()) {
-        o.kind_ = MObject::Kind::Attribute;
+        o.holds_ = MObject::Holds::Attribute;
         o.node_ = n;
         o.attr_ = attr;
     }
@@ -55,26 +60,26 @@ MObject ObjectAccess::fromAttribute(Node* n, int attr) {
 MObject ObjectAccess::fromData(std::shared_ptr<const DataObject> d) {
     MObject o;
     if (d) {
-        o.kind_ = MObject::Kind::Data;
+        o.holds_ = MObject::Holds::Data;
         o.data_ = std::move(d);
     }
     return o;
 }
 
 Node* ObjectAccess::node(const MObject& o) {
-    return o.kind_ == MObject::Kind::Node ? o.node_ : nullptr;
+    return o.holds_ == MObject::Holds::Node ? o.node_ : nullptr;
 }
 
 Node* ObjectAccess::attributeNode(const MObject& o) {
-    return o.kind_ == MObject::Kind::Attribute ? o.node_ : nullptr;
+    return o.holds_ == MObject::Holds::Attribute ? o.node_ : nullptr;
 }
 
 int ObjectAccess::attribute(const MObject& o) {
-    return o.kind_ == MObject::Kind::Attribute ? o.attr_ : -1;
+    return o.holds_ == MObject::Holds::Attribute ? o.attr_ : -1;
 }
 
 const DataObject* ObjectAccess::data(const MObject& o) {
-    return o.kind_ == MObject::Kind::Data ? o.data_.get() : nullptr;
+    return o.holds_ == MObject::Holds::Data ? o.data_.get() : nullptr;
 }
 
 MPlug ObjectAccess::plug(Node* n, const PlugAddress& addr) {
@@ -91,27 +96,27 @@ MDagPath ObjectAccess::path(const DagChain& chain) {
     return p;
 }
 
-MFn::Type attributeKind(AttrType type) {
+Kind attributeKind(AttrType type) {
     if (isNumericType(type)) {
-        return MFn::kNumericAttribute;
+        return Kind::NumericAttribute;
     }
     if (isTypedType(type)) {
-        return MFn::kTypedAttribute;
+        return Kind::TypedAttribute;
     }
     if (isUnitType(type)) {
-        return MFn::kUnitAttribute;
+        return Kind::UnitAttribute;
     }
     switch (type) {
     case AttrType::Compound:
-        return MFn::kCompoundAttribute;
+        return Kind::CompoundAttribute;
     case AttrType::Message:
-        return MFn::kMessageAttribute;
+        return Kind::MessageAttribute;
     case AttrType::Enum:
-        return MFn::kEnumAttribute;
+        return Kind::EnumAttribute;
     case AttrType::PlainMatrix:
-        return MFn::kMatrixAttribute;
+        return Kind::MatrixAttribute;
     default:
-        return MFn::kGenericAttribute;
+        return Kind::GenericAttribute;
     }
 }
 

@@ -16,12 +16,6 @@ using namespace orvex_host;
 
 namespace {
 
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
-
 // The stored value of a plug that can hold a simple value, or null when the
 // plug is null, an array plug, a compound or a message.
 const Value* readable(Node* node, int attr, const std::vector<unsigned>& indices, Value& fallback) {
@@ -87,22 +81,22 @@ MPlug::MPlug(const MObject& node, const MObject& attribute) {
 }
 
 bool MPlug::isNull(MStatus* status) const {
-    setStatus(status, true);
+    reportStatus(status, true);
     return node_ == nullptr;
 }
 
 MObject MPlug::node(MStatus* status) const {
-    setStatus(status, node_ != nullptr);
+    reportStatus(status, node_ != nullptr);
     return ObjectAccess::fromNode(node_);
 }
 
 MObject MPlug::attribute(MStatus* status) const {
-    setStatus(status, node_ != nullptr);
+    reportStatus(status, node_ != nullptr);
     return ObjectAccess::fromAttribute(node_, attr_);
 }
 
 MString MPlug::name(MStatus* status) const {
-    setStatus(status, node_ != nullptr);
+    reportStatus(status, node_ != nullptr);
     if (!node_) {
         return MString();
     }
@@ -123,7 +117,7 @@ MString MPlug::name(MStatus* status) const {
 
 MString MPlug::partialName(bool includeNodeName, bool, bool, bool, bool, bool useLongNames,
                            MStatus* status) const {
-    setStatus(status, node_ != nullptr);
+    reportStatus(status, node_ != nullptr);
     if (!node_) {
         return MString();
     }
@@ -209,35 +203,35 @@ MStatus MPlug::getValue(MObject& value, MDGContext&) const {
 bool MPlug::asBool(MDGContext& c, MStatus* status) const {
     bool v = false;
     MStatus s = getValue(v, c);
-    setStatus(status, s);
+    reportStatus(status, s);
     return v;
 }
 
 int MPlug::asInt(MDGContext& c, MStatus* status) const {
     int v = 0;
     MStatus s = getValue(v, c);
-    setStatus(status, s);
+    reportStatus(status, s);
     return v;
 }
 
 float MPlug::asFloat(MDGContext& c, MStatus* status) const {
     float v = 0;
     MStatus s = getValue(v, c);
-    setStatus(status, s);
+    reportStatus(status, s);
     return v;
 }
 
 double MPlug::asDouble(MDGContext& c, MStatus* status) const {
     double v = 0;
     MStatus s = getValue(v, c);
-    setStatus(status, s);
+    reportStatus(status, s);
     return v;
 }
 
 MString MPlug::asString(MDGContext& c, MStatus* status) const {
     MString v;
     MStatus s = getValue(v, c);
-    setStatus(status, s);
+    reportStatus(status, s);
     return v;
 }
 
@@ -272,7 +266,7 @@ MStatus MPlug::setValue(const MString& value) {
 
 bool MPlug::connectedTo(MPlugArray& plugs, bool asDst, bool asSrc, MStatus* status) const {
     plugs.clear();
-    setStatus(status, node_ != nullptr);
+    reportStatus(status, node_ != nullptr);
     if (!node_) {
         return false;
     }
@@ -297,7 +291,7 @@ bool MPlug::connectedTo(MPlugArray& plugs, bool asDst, bool asSrc, MStatus* stat
 }
 
 bool MPlug::isConnected(MStatus* status) const {
-    setStatus(status, node_ != nullptr);
+    reportStatus(status, node_ != nullptr);
     PlugAddress self{attr_, indices_};
     for (const Connection& c : currentScene().connections()) {
         if ((c.dstNode == node_ && c.dst == self) || (c.srcNode == node_ && c.src == self)) {
@@ -308,28 +302,28 @@ bool MPlug::isConnected(MStatus* status) const {
 }
 
 bool MPlug::isArray(MStatus* status) const {
-    setStatus(status, node_ != nullptr);
+    reportStatus(status, node_ != nullptr);
     return node_ && node_->attribute(attr_).array && indices_.size() + 1 == node_->arrayDepth(attr_);
 }
 
 bool MPlug::isElement(MStatus* status) const {
-    setStatus(status, node_ != nullptr);
+    reportStatus(status, node_ != nullptr);
     return node_ && node_->attribute(attr_).array && indices_.size() == node_->arrayDepth(attr_);
 }
 
 bool MPlug::isCompound(MStatus* status) const {
-    setStatus(status, node_ != nullptr);
+    reportStatus(status, node_ != nullptr);
     return node_ && !node_->attribute(attr_).children.empty() && !isArray();
 }
 
 bool MPlug::isChild(MStatus* status) const {
-    setStatus(status, node_ != nullptr);
+    reportStatus(status, node_ != nullptr);
     return node_ && node_->attribute(attr_).parent >= 0;
 }
 
 unsigned int MPlug::numElements(MStatus* status) const {
     bool ok = isArray();
-    setStatus(status, ok);
+    reportStatus(status, ok);
     if (!ok) {
         return 0;
     }
@@ -338,7 +332,7 @@ unsigned int MPlug::numElements(MStatus* status) const {
 }
 
 unsigned int MPlug::numChildren(MStatus* status) const {
-    setStatus(status, node_ != nullptr);
+    reportStatus(status, node_ != nullptr);
     return node_ ? static_cast<unsigned int>(node_->attribute(attr_).children.size()) : 0;
 }
 
@@ -353,7 +347,7 @@ MPlug MPlug::elementByPhysicalIndex(unsigned int physicalIndex, MStatus* status)
             result.indices_.push_back(*element);
         }
     }
-    setStatus(status, result.node_ != nullptr);
+    reportStatus(status, result.node_ != nullptr);
     return result;
 }
 
@@ -363,13 +357,13 @@ MPlug MPlug::elementByLogicalIndex(unsigned int logicalIndex, MStatus* status) c
         result = *this;
         result.indices_.push_back(logicalIndex);
     }
-    setStatus(status, result.node_ != nullptr);
+    reportStatus(status, result.node_ != nullptr);
     return result;
 }
 
 unsigned int MPlug::logicalIndex(MStatus* status) const {
     bool ok = isElement();
-    setStatus(status, ok);
+    reportStatus(status, ok);
     return ok ? indices_.back() : 0;
 }
 
@@ -409,7 +403,7 @@ MPlug MPlug::child(unsigned int index, MStatus* status) const {
             result.attr_ = children[index];
         }
     }
-    setStatus(status, result.node_ != nullptr);
+    reportStatus(status, result.node_ != nullptr);
     return result;
 }
 
@@ -419,7 +413,7 @@ MPlug MPlug::parent(MStatus* status) const {
         result = *this;
         result.attr_ = node_->attribute(attr_).parent;
     }
-    setStatus(status, result.node_ != nullptr);
+    reportStatus(status, result.node_ != nullptr);
     return result;
 }
 
@@ -429,7 +423,7 @@ MPlug MPlug::array(MStatus* status) const {
         result = *this;
         result.indices_.pop_back();
     }
-    setStatus(status, result.node_ != nullptr);
+    reportStatus(status, result.node_ != nullptr);
     return result;
 }
 

@@ -9,49 +9,39 @@
 
 using namespace orvex_host;
 
-namespace {
-
-void setStatus(MStatus* status, bool ok) {
-    if (status) {
-        *status = ok ? MS::kSuccess : MS::kFailure;
-    }
-}
-
-} // namespace
-
 MObject MDagPath::node(MStatus* status) const {
-    setStatus(status, !chain_.empty());
+    reportStatus(status, !chain_.empty());
     return chain_.empty() ? MObject() : ObjectAccess::fromNode(chain_.back());
 }
 
 MObject MDagPath::transform(MStatus* status) const {
     for (auto it = chain_.rbegin(); it != chain_.rend(); ++it) {
-        if (TypeRegistry::kindIs((*it)->kind(), MFn::kTransform)) {
-            setStatus(status, true);
+        if (kindIs((*it)->kind(), Kind::Transform)) {
+            reportStatus(status, true);
             return ObjectAccess::fromNode(*it);
         }
     }
-    setStatus(status, false);
+    reportStatus(status, false);
     return MObject();
 }
 
 unsigned int MDagPath::length(MStatus* status) const {
-    setStatus(status, true);
+    reportStatus(status, true);
     return chain_.empty() ? 0 : static_cast<unsigned int>(chain_.size() - 1);
 }
 
 MString MDagPath::fullPathName(MStatus* status) const {
-    setStatus(status, !chain_.empty());
+    reportStatus(status, !chain_.empty());
     return MString(Scene::fullPathName(chain_));
 }
 
 MString MDagPath::partialPathName(MStatus* status) const {
-    setStatus(status, !chain_.empty());
+    reportStatus(status, !chain_.empty());
     return MString(currentScene().partialPathName(chain_));
 }
 
 bool MDagPath::isValid(MStatus* status) const {
-    setStatus(status, true);
+    reportStatus(status, true);
     return !chain_.empty();
 }
 
@@ -72,7 +62,7 @@ MStatus MSelectionList::add(const MObject& node, bool) {
 }
 
 bool MSelectionList::hasItem(const MDagPath& path, const MObject&, MStatus* status) const {
-    setStatus(status, true);
+    reportStatus(status, true);
     for (const Item& item : items_) {
         if (item.isDag && item.path == path) {
             return true;
@@ -82,7 +72,7 @@ bool MSelectionList::hasItem(const MDagPath& path, const MObject&, MStatus* stat
 }
 
 unsigned int MSelectionList::length(MStatus* status) const {
-    setStatus(status, true);
+    reportStatus(status, true);
     return static_cast<unsigned int>(items_.size());
 }
 

@@ -8,15 +8,15 @@ namespace {
 const int kMaxChain = 64;
 
 bool isShape(const Node* node) {
-    return TypeRegistry::kindIs(node->kind(), MFn::kShape);
+    return kindIs(node->kind(), Kind::Shape);
 }
 
 bool isDeformer(const Node* node) {
-    return TypeRegistry::kindIs(node->kind(), MFn::kGeometryFilt);
+    return kindIs(node->kind(), Kind::GeometryFilt);
 }
 
 bool isGroupParts(const Node* node) {
-    return TypeRegistry::kindIs(node->kind(), MFn::kGroupParts);
+    return kindIs(node->kind(), Kind::GroupParts);
 }
 
 unsigned firstIndex(const PlugAddress& addr) {

@@ -10,7 +10,7 @@ namespace orvex_host {
 namespace {
 
 bool isShadingGroupMembership(const Connection& c) {
-    return TypeRegistry::kindIs(c.dstNode->kind(), MFn::kShadingEngine) &&
+    return kindIs(c.dstNode->kind(), Kind::ShadingEngine) &&
            c.dst.attr == c.dstNode->findAttribute("dagSetMembers");
 }
 

@@ -55,7 +55,7 @@ struct Node {
     std::unique_ptr<Payload> payload;
 
     bool isDag() const { return type->dag; }
-    MFn::Type kind() const { return type->kind; }
+    Kind kind() const { return type->kind; }
 
     int attributeCount() const { return static_cast<int>(type->attrs.size() + dynamicAttrs.size()); }
     const AttrDef& attribute(int index) const;

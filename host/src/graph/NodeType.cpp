@@ -130,8 +130,7 @@ void addDependencyNodeAttributes(NodeType& type) {
 
 } // namespace
 
-NodeType& TypeRegistry::define(const std::string& name, MFn::Type kind, const std::string& baseName,
-                               bool dag) {
+NodeType& TypeRegistry::define(const std::string& name, Kind kind, const std::string& baseName, bool dag) {
     auto type = std::make_unique<NodeType>();
     type->name = name;
     type->kind = kind;

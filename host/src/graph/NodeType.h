@@ -2,8 +2,7 @@
 // Node types of the host's dependency graph and the registry that knows them.
 
 #include "graph/Attribute.h"
-
-#include <maya/MFn.h>
+#include "graph/Kind.h"
 
 #include <functional>
 #include <map>
@@ -24,7 +23,7 @@ struct SetAttrRequest;
 // statements the payload consumes.
 struct NodeType {
     std::string name;
-    MFn::Type kind = MFn::kInvalid;
+    Kind kind = Kind::Invalid;
     const NodeType* base = nullptr;
     bool dag = false;
     std::vector<AttrDef> attrs;
@@ -75,15 +74,10 @@ public:
 
     // Creates a type derived from `baseName` (empty for none): it starts with
     // a copy of the base's attributes.
-    NodeType& define(const std::string& name, MFn::Type kind, const std::string& baseName, bool dag);
+    NodeType& define(const std::string& name, Kind kind, const std::string& baseName, bool dag);
     const NodeType* find(const std::string& name) const;
     // The names of all registered types, in ascending byte order.
     std::vector<std::string> typeNames() const;
-
-    // The kind hierarchy behind MObject::hasFn.
-    static MFn::Type parentKind(MFn::Type kind);
-    static const char* kindName(MFn::Type kind);
-    static bool kindIs(MFn::Type kind, MFn::Type ancestor);
 
 private:
     TypeRegistry();

@@ -90,14 +90,14 @@ Node* Scene::createNode(const NodeType& type, const std::string& name, Node* par
         node->payload = type.makePayload();
     }
     Node* raw = node.get();
-    if (type.dag && type.kind != MFn::kWorld) {
+    if (type.dag && type.kind != Kind::World) {
         Node* p = parentNode ? parentNode : world_;
         raw->name = uniqueName(name, p);
         raw->parents.push_back(p);
         p->children.push_back(raw);
-        raw->underworld = p->underworld || (p != world_ && !TypeRegistry::kindIs(p->kind(), MFn::kTransform));
+        raw->underworld = p->underworld || (p != world_ && !kindIs(p->kind(), Kind::Transform));
     } else {
-        raw->name = type.kind == MFn::kWorld ? name : uniqueName(name, nullptr);
+        raw->name = type.kind == Kind::World ? name : uniqueName(name, nullptr);
     }
     byName_[raw->name].push_back(raw);
     if (!raw->isDag()) {
@@ -130,7 +130,7 @@ bool Scene::parent(Node* child, Node* newParent, bool addInstance, std::string& 
     }
     child->parents.push_back(p);
     p->children.push_back(child);
-    child->underworld = p->underworld || (p != world_ && !TypeRegistry::kindIs(p->kind(), MFn::kTransform));
+    child->underworld = p->underworld || (p != world_ && !kindIs(p->kind(), Kind::Transform));
     invalidatePaths();
     suffixHints_.clear(); // the old parent may have a free name now
     return true;

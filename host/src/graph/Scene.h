@@ -26,7 +26,7 @@ using DagChain = std::vector<Node*>;
 
 struct SceneSettings {
     double linearUnitToCm = 1.0; // internal length of one UI unit
-    double angleUnitToRad = 3.14159265358979323846 / 180.0;
+    double angleUnitToRad = kRadiansPerDegree;
     std::string linearUnitName = "centimeter";
     std::string angleUnitName = "degree";
     std::string timeUnitName = "film";

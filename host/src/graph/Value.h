@@ -8,6 +8,9 @@
 
 namespace orvex_host {
 
+// Angle values are stored in radians.
+constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
+
 // Transformation data as scene files store it for pose elements: scale,
 // rotation (radians, with its order), translation, and the rotate-axis and
 // joint-orient quaternions (x, y, z, w).

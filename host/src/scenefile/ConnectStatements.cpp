@@ -122,8 +122,7 @@ void readConnectAttr(ReaderContext& ctx, ValueCursor& cursor) {
         ctx.noticeOnce("connected " + plugs[1]->text, plugs[1]->at, error + "; the connection is skipped");
         return;
     }
-    if (TypeRegistry::kindIs(dst.node->kind(), MFn::kMesh) &&
-        dst.node->attribute(dst.address.attr).longName == "inMesh") {
+    if (kindIs(dst.node->kind(), Kind::Mesh) && dst.node->attribute(dst.address.attr).longName == "inMesh") {
         ctx.geometryInputConnected(*dst.node, plugs[1]->at);
     }
 }

@@ -21,7 +21,7 @@ Node* sharedNode(Scene& scene, const std::string& name, const Word* parent) {
 const NodeType& typeFor(ReaderContext& ctx, const Word& typeWord, const std::string& name, bool underParent) {
     TypeRegistry& registry = TypeRegistry::instance();
     if (const NodeType* type = registry.find(typeWord.text)) {
-        if (type->kind == MFn::kWorld) {
+        if (type->kind == Kind::World) {
             ctx.fail(typeWord.at, "expected a node type that can be created, found \"world\"");
         }
         return *type;

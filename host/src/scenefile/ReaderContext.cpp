@@ -81,8 +81,8 @@ ParsedWords ReaderContext::readWords(ValueCursor& cursor, const std::vector<Flag
 }
 
 bool ReaderContext::isGeneric(const Node& node) {
-    MFn::Type k = node.kind();
-    return k == MFn::kUnknown || k == MFn::kUnknownDag || k == MFn::kUnknownTransform;
+    Kind k = node.kind();
+    return k == Kind::Unknown || k == Kind::UnknownDag || k == Kind::UnknownTransform;
 }
 
 } // namespace orvex_host

@@ -1,5 +1,7 @@
 #include "scenefile/Units.h"
 
+#include "graph/Value.h"
+
 #include <cctype>
 
 namespace orvex_host {
@@ -37,10 +39,10 @@ bool linearUnit(const std::string& name, double& cmPerUnit, std::string& longNam
 
 bool angleUnit(const std::string& name, double& radPerUnit, std::string& longName) {
     static const UnitName kUnits[] = {
-        {"degree", "deg", 3.14159265358979323846 / 180.0},
+        {"degree", "deg", kRadiansPerDegree},
         {"radian", "rad", 1.0},
-        {"minute", "min", 3.14159265358979323846 / 180.0 / 60.0},
-        {"second", "sec", 3.14159265358979323846 / 180.0 / 3600.0},
+        {"minute", "min", kRadiansPerDegree / 60.0},
+        {"second", "sec", kRadiansPerDegree / 3600.0},
     };
     return lookUp(kUnits, sizeof kUnits / sizeof kUnits[0], name, radPerUnit, longName);
 }

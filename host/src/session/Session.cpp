@@ -17,6 +17,7 @@ struct SessionData {
     std::vector<Message> messages;
     std::set<std::string> faults;
     bool echo = false;
+    int apiVersion = kDefaultApiVersion;
 };
 
 SessionData& session() {
@@ -100,6 +101,18 @@ bool anyFaultActive() {
 
 void clearFaults() {
     session().faults.clear();
+}
+
+bool setApiVersion(int version) {
+    if (version < kFirstApiVersion || version > kLastApiVersion) {
+        return false;
+    }
+    session().apiVersion = version;
+    return true;
+}
+
+int apiVersion() {
+    return session().apiVersion;
 }
 
 std::map<std::string, RegisteredCommand>& commandTable() {

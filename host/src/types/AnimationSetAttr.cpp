@@ -50,11 +50,11 @@ std::string elementText(const AttrPathPart& part) {
 // Internal units per file unit of a curve's output values.
 double outputScale(const Scene& scene, const Node& curve) {
     switch (curve.kind()) {
-    case MFn::kAnimCurveTimeToAngular:
-    case MFn::kAnimCurveUnitlessToAngular:
+    case Kind::AnimCurveTimeToAngular:
+    case Kind::AnimCurveUnitlessToAngular:
         return scene.settings().angleUnitToRad;
-    case MFn::kAnimCurveTimeToDistance:
-    case MFn::kAnimCurveUnitlessToDistance:
+    case Kind::AnimCurveTimeToDistance:
+    case Kind::AnimCurveUnitlessToDistance:
         return scene.settings().linearUnitToCm;
     default:
         return 1.0;

@@ -31,7 +31,7 @@ bool clipLibrarySetAttr(Scene& scene, Node& node, SetAttrRequest& request); // A
 namespace {
 
 void defineCurves(TypeRegistry& registry) {
-    NodeType& curve = registry.define("animCurve", MFn::kAnimCurve, "", false);
+    NodeType& curve = registry.define("animCurve", Kind::AnimCurve, "", false);
     NodeTypeBuilder b(curve);
     b.attr("apply", "a", AttrType::Message);
     b.attr("tangentType", "tan", AttrType::Enum, static_cast<long long>(kDefaultTangentCode));
@@ -46,23 +46,23 @@ void defineCurves(TypeRegistry& registry) {
 
     // Time-based curves (TL, TA, TU, TT), then the driven-key curves whose
     // input is a number rather than time.
-    struct Kind {
+    struct CurveType {
         const char* name;
-        MFn::Type kind;
+        Kind kind;
         AttrType output;
         bool timeInput;
     };
-    const Kind kinds[] = {
-        {"animCurveTL", MFn::kAnimCurveTimeToDistance, AttrType::Distance, true},
-        {"animCurveTA", MFn::kAnimCurveTimeToAngular, AttrType::Angle, true},
-        {"animCurveTU", MFn::kAnimCurveTimeToUnitless, AttrType::Double, true},
-        {"animCurveTT", MFn::kAnimCurveTimeToTime, AttrType::Time, true},
-        {"animCurveUL", MFn::kAnimCurveUnitlessToDistance, AttrType::Distance, false},
-        {"animCurveUA", MFn::kAnimCurveUnitlessToAngular, AttrType::Angle, false},
-        {"animCurveUU", MFn::kAnimCurveUnitlessToUnitless, AttrType::Double, false},
-        {"animCurveUT", MFn::kAnimCurveUnitlessToTime, AttrType::Time, false},
+    const CurveType curveTypes[] = {
+        {"animCurveTL", Kind::AnimCurveTimeToDistance, AttrType::Distance, true},
+        {"animCurveTA", Kind::AnimCurveTimeToAngular, AttrType::Angle, true},
+        {"animCurveTU", Kind::AnimCurveTimeToUnitless, AttrType::Double, true},
+        {"animCurveTT", Kind::AnimCurveTimeToTime, AttrType::Time, true},
+        {"animCurveUL", Kind::AnimCurveUnitlessToDistance, AttrType::Distance, false},
+        {"animCurveUA", Kind::AnimCurveUnitlessToAngular, AttrType::Angle, false},
+        {"animCurveUU", Kind::AnimCurveUnitlessToUnitless, AttrType::Double, false},
+        {"animCurveUT", Kind::AnimCurveUnitlessToTime, AttrType::Time, false},
     };
-    for (const Kind& k : kinds) {
+    for (const CurveType& k : curveTypes) {
         NodeTypeBuilder kb(registry.define(k.name, k.kind, "animCurve", false));
         kb.attr("output", "o", k.output, 0.0);
         // Time-based curves take time1.outTime, driven keys their driver.
@@ -71,7 +71,7 @@ void defineCurves(TypeRegistry& registry) {
 }
 
 void defineCharacter(TypeRegistry& registry) {
-    NodeType& character = registry.define("character", MFn::kCharacter, "objectSet", false);
+    NodeType& character = registry.define("character", Kind::Character, "objectSet", false);
     NodeTypeBuilder b(character);
     b.attr("linearValues", "lv", AttrType::Distance, 0.0, true);
     b.attr("angularValues", "av", AttrType::Angle, 0.0, true);
@@ -82,7 +82,7 @@ void defineCharacter(TypeRegistry& registry) {
 }
 
 void defineClips(TypeRegistry& registry) {
-    NodeType& library = registry.define("clipLibrary", MFn::kClipLibrary, "", false);
+    NodeType& library = registry.define("clipLibrary", Kind::ClipLibrary, "", false);
     NodeTypeBuilder lb(library);
     lb.attr("character", "cha", AttrType::Message);
     lb.attr("sourceClip", "sc", AttrType::Message, {}, true);
@@ -92,7 +92,7 @@ void defineClips(TypeRegistry& registry) {
     library.makePayload = [] { return std::make_unique<ClipLibraryData>(); };
     library.setAttrHook = clipLibrarySetAttr;
 
-    NodeTypeBuilder cb(registry.define("animClip", MFn::kClip, "", false));
+    NodeTypeBuilder cb(registry.define("animClip", Kind::Clip, "", false));
     cb.attr("clip", "cl", AttrType::Message);
     cb.attr("sourceStart", "ss", AttrType::Time, 0.0);
     cb.attr("sourceEnd", "se", AttrType::Time, 0.0);

@@ -57,7 +57,7 @@ void addLimit(NodeTypeBuilder& b, const std::string& minMax, const std::string& 
 }
 
 void defineTransform(TypeRegistry& registry) {
-    NodeType& t = registry.define("transform", MFn::kTransform, "dagNode", true);
+    NodeType& t = registry.define("transform", Kind::Transform, "dagNode", true);
     NodeTypeBuilder b(t);
     b.triple("translate", "t", "xyz", AttrType::Distance, 0.0);
     b.triple("rotate", "r", "xyz", AttrType::Angle, 0.0);
@@ -87,27 +87,27 @@ void defineTransform(TypeRegistry& registry) {
 } // namespace
 
 void registerBaseTypes(TypeRegistry& registry) {
-    NodeType& dag = registry.define("dagNode", MFn::kDagNode, "", true);
+    NodeType& dag = registry.define("dagNode", Kind::DagNode, "", true);
     NodeTypeBuilder dagBuilder(dag);
     addDagNodeAttributes(dagBuilder);
 
-    registry.define("world", MFn::kWorld, "dagNode", true);
+    registry.define("world", Kind::World, "dagNode", true);
     defineTransform(registry);
-    registry.define("shape", MFn::kShape, "dagNode", true);
+    registry.define("shape", Kind::Shape, "dagNode", true);
 
     // Types the host does not model: their nodes are kept with whatever
     // attributes and connections the scene gives them.
-    registry.define("unknown", MFn::kUnknown, "", false);
-    registry.define("unknownDag", MFn::kUnknownDag, "dagNode", true);
-    registry.define("unknownTransform", MFn::kUnknownTransform, "transform", true);
+    registry.define("unknown", Kind::Unknown, "", false);
+    registry.define("unknownDag", Kind::UnknownDag, "dagNode", true);
+    registry.define("unknownTransform", Kind::UnknownTransform, "transform", true);
 
-    NodeTypeBuilder timeBuilder(registry.define("time", MFn::kTime, "", false));
+    NodeTypeBuilder timeBuilder(registry.define("time", Kind::Time, "", false));
     timeBuilder.attr("outTime", "o", AttrType::Time, 0.0);
     timeBuilder.attr("unwarpedTime", "unw", AttrType::Time, 0.0);
     timeBuilder.attr("enableTimewarp", "etw", AttrType::Bool, false);
-    NodeTypeBuilder(registry.define("partition", MFn::kPartition, "", false))
+    NodeTypeBuilder(registry.define("partition", Kind::Partition, "", false))
         .attr("sets", "st", AttrType::Message, {}, true);
-    NodeType& set = registry.define("objectSet", MFn::kSet, "", false);
+    NodeType& set = registry.define("objectSet", Kind::Set, "", false);
     NodeTypeBuilder setBuilder(set);
     setBuilder.attr("dagSetMembers", "dsm", AttrType::Message, {}, true);
     setBuilder.attr("dnSetMembers", "dnsm", AttrType::Message, {}, true);

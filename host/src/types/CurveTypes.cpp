@@ -7,7 +7,7 @@
 namespace orvex_host {
 
 void registerCurveTypes(TypeRegistry& registry) {
-    NodeType& curve = registry.define("nurbsCurve", MFn::kNurbsCurve, "shape", true);
+    NodeType& curve = registry.define("nurbsCurve", Kind::NurbsCurve, "shape", true);
     curve.makePayload = [] { return std::make_unique<CurveData>(); };
     curve.setAttrHook = curveSetAttr;
     NodeTypeBuilder b(curve);

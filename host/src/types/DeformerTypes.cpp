@@ -21,16 +21,16 @@ void addGeometryFilterAttributes(NodeTypeBuilder& b) {
 } // namespace
 
 void registerDeformerTypes(TypeRegistry& registry) {
-    NodeTypeBuilder filter(registry.define("geometryFilter", MFn::kGeometryFilt, "", false));
+    NodeTypeBuilder filter(registry.define("geometryFilter", Kind::GeometryFilt, "", false));
     addGeometryFilterAttributes(filter);
 
     NodeTypeBuilder weighted(
-        registry.define("weightGeometryFilter", MFn::kWeightGeometryFilt, "geometryFilter", false));
+        registry.define("weightGeometryFilter", Kind::WeightGeometryFilt, "geometryFilter", false));
     int weightList = weighted.attr("weightList", "wl", AttrType::Compound, {}, true);
     weighted.attr("weights", "w", AttrType::Double, 1.0, true, weightList);
 
     NodeType& skinType =
-        registry.define("skinCluster", MFn::kSkinClusterFilter, "weightGeometryFilter", false);
+        registry.define("skinCluster", Kind::SkinClusterFilter, "weightGeometryFilter", false);
     skinType.makePayload = [] { return std::make_unique<SkinWeights>(); };
     skinType.setAttrHook = skinClusterSetAttr;
     NodeTypeBuilder skin(skinType);
@@ -50,19 +50,19 @@ void registerDeformerTypes(TypeRegistry& registry) {
     skin.attr("paintTrans", "ptt", AttrType::Message);
     skin.attr("paintWeights", "ptw", AttrType::DoubleArray);
 
-    NodeTypeBuilder tweak(registry.define("tweak", MFn::kTweak, "geometryFilter", false));
+    NodeTypeBuilder tweak(registry.define("tweak", Kind::Tweak, "geometryFilter", false));
     int vlist = tweak.attr("vlist", "vl", AttrType::Compound, {}, true);
     tweak.attr("vertex", "vt", AttrType::Float3, {}, true, vlist);
     tweak.attr("plist", "pl", AttrType::Compound, {}, true);
     tweak.attr("relativeTweak", "rtw", AttrType::Bool, true);
 
-    NodeTypeBuilder parts(registry.define("groupParts", MFn::kGroupParts, "", false));
+    NodeTypeBuilder parts(registry.define("groupParts", Kind::GroupParts, "", false));
     parts.attr("inputGeometry", "ig", AttrType::Generic);
     parts.attr("outputGeometry", "og", AttrType::Generic);
     parts.attr("inputComponents", "ic", AttrType::ComponentList);
     parts.attr("groupId", "gi", AttrType::Int, 0LL);
 
-    NodeTypeBuilder id(registry.define("groupId", MFn::kGroupId, "", false));
+    NodeTypeBuilder id(registry.define("groupId", Kind::GroupId, "", false));
     id.attr("groupId", "id", AttrType::Int, 0LL);
 }
 

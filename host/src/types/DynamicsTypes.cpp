@@ -33,7 +33,7 @@ void setDefault(NodeType& type, const std::string& attrName, Value value) {
 }
 
 void defineParticle(TypeRegistry& registry) {
-    NodeTypeBuilder p(registry.define("particle", MFn::kParticle, "shape", true));
+    NodeTypeBuilder p(registry.define("particle", Kind::Particle, "shape", true));
     p.attr("particleRenderType", "prt", AttrType::Enum, static_cast<long long>(kRenderPoints));
     p.attr("lifespanMode", "lfm", AttrType::Enum, 0LL); // 0: live forever
     p.attr("lifespan", "lfs", AttrType::Double, 1.0);   // seconds
@@ -62,7 +62,7 @@ void defineParticle(TypeRegistry& registry) {
 }
 
 void defineEmitter(TypeRegistry& registry) {
-    NodeTypeBuilder e(registry.define("pointEmitter", MFn::kEmitter, "dynBase", true));
+    NodeTypeBuilder e(registry.define("pointEmitter", Kind::Emitter, "dynBase", true));
     e.attr("emitterType", "emt", AttrType::Enum, static_cast<long long>(kEmitOmni));
     e.attr("rate", "rat", AttrType::Double, 100.0); // particles per second
     e.attr("scaleRateByObjectSize", "sro", AttrType::Bool, true);
@@ -93,7 +93,7 @@ void defineEmitter(TypeRegistry& registry) {
 }
 
 void defineGeoConnector(TypeRegistry& registry) {
-    NodeTypeBuilder g(registry.define("geoConnector", MFn::kGeoConnector, "", false));
+    NodeTypeBuilder g(registry.define("geoConnector", Kind::GeoConnector, "", false));
     g.attr("localGeometry", "lge", AttrType::Generic);
     g.attr("worldMatrix", "wm", AttrType::PlainMatrix);
     g.attr("owner", "own", AttrType::Message);
@@ -110,7 +110,7 @@ void defineGeoConnector(TypeRegistry& registry) {
 
 // The attributes every field has; `magnitude` is the strength of its force.
 void defineFieldBase(TypeRegistry& registry) {
-    NodeTypeBuilder f(registry.define("field", MFn::kField, "dynBase", true));
+    NodeTypeBuilder f(registry.define("field", Kind::Field, "dynBase", true));
     f.attr("magnitude", "mag", AttrType::Double, 1.0);
     f.attr("attenuation", "att", AttrType::Double, 1.0);
     f.attr("useMaxDistance", "umd", AttrType::Bool, false);
@@ -127,7 +127,7 @@ void defineFieldBase(TypeRegistry& registry) {
 }
 
 void defineGravityField(TypeRegistry& registry) {
-    NodeType& type = registry.define("gravityField", MFn::kGravity, "field", true);
+    NodeType& type = registry.define("gravityField", Kind::Gravity, "field", true);
     NodeTypeBuilder(type).triple("direction", "d", "xyz", AttrType::Double, 0.0);
     // Gravity pulls down with Earth's acceleration unless told otherwise.
     setDefault(type, "magnitude", 9.8);
@@ -136,7 +136,7 @@ void defineGravityField(TypeRegistry& registry) {
 }
 
 void defineAirField(TypeRegistry& registry) {
-    NodeType& type = registry.define("airField", MFn::kAir, "field", true);
+    NodeType& type = registry.define("airField", Kind::Air, "field", true);
     NodeTypeBuilder a(type);
     a.triple("direction", "d", "xyz", AttrType::Double, 0.0);
     a.attr("speed", "spd", AttrType::Double, 5.0);
@@ -153,7 +153,7 @@ void defineAirField(TypeRegistry& registry) {
 
 void registerDynamicsTypes(TypeRegistry& registry) {
     // The common base of emitters and fields: a transform.
-    registry.define("dynBase", MFn::kDynBase, "transform", true);
+    registry.define("dynBase", Kind::DynBase, "transform", true);
     defineParticle(registry);
     defineEmitter(registry);
     defineGeoConnector(registry);

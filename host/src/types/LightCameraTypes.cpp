@@ -11,8 +11,6 @@ namespace orvex_host {
 
 namespace {
 
-const double kDegree = 3.14159265358979323846 / 180.0;
-
 void addLightAttributes(NodeTypeBuilder& b) {
     b.triple("color", "cl", {"colorR", "colorG", "colorB"}, {"cr", "cg", "cb"}, AttrType::Float, 1.0);
     b.attr("intensity", "in", AttrType::Float, 1.0);
@@ -49,44 +47,44 @@ void addShadowMapAttributes(NodeTypeBuilder& b) {
 
 void defineLights(TypeRegistry& registry) {
     // Abstract bases: scenes create only the concrete types below.
-    NodeTypeBuilder light(registry.define("light", MFn::kLight, "shape", true));
+    NodeTypeBuilder light(registry.define("light", Kind::Light, "shape", true));
     addLightAttributes(light);
     NodeTypeBuilder nonAmbient(
-        registry.define("nonAmbientLightShapeNode", MFn::kNonAmbientLight, "light", true));
+        registry.define("nonAmbientLightShapeNode", Kind::NonAmbientLight, "light", true));
     addNonAmbientAttributes(nonAmbient);
-    NodeTypeBuilder nonExtended(registry.define("nonExtendedLightShapeNode", MFn::kNonExtendedLight,
+    NodeTypeBuilder nonExtended(registry.define("nonExtendedLightShapeNode", Kind::NonExtendedLight,
                                                 "nonAmbientLightShapeNode", true));
     addShadowMapAttributes(nonExtended);
 
-    NodeTypeBuilder ambient(registry.define("ambientLight", MFn::kAmbientLight, "light", true));
+    NodeTypeBuilder ambient(registry.define("ambientLight", Kind::AmbientLight, "light", true));
     ambient.attr("ambientShade", "as", AttrType::Float, 0.45);
 
-    NodeTypeBuilder area(registry.define("areaLight", MFn::kAreaLight, "nonAmbientLightShapeNode", true));
+    NodeTypeBuilder area(registry.define("areaLight", Kind::AreaLight, "nonAmbientLightShapeNode", true));
     addShadowMapAttributes(area);
 
     NodeTypeBuilder directional(
-        registry.define("directionalLight", MFn::kDirectionalLight, "nonExtendedLightShapeNode", true));
+        registry.define("directionalLight", Kind::DirectionalLight, "nonExtendedLightShapeNode", true));
     directional.attr("lightAngle", "lang", AttrType::Angle, 0.0);
 
-    NodeTypeBuilder point(registry.define("pointLight", MFn::kPointLight, "nonExtendedLightShapeNode", true));
+    NodeTypeBuilder point(registry.define("pointLight", Kind::PointLight, "nonExtendedLightShapeNode", true));
     point.attr("lightRadius", "lr", AttrType::Distance, 0.0);
 
-    NodeTypeBuilder spot(registry.define("spotLight", MFn::kSpotLight, "nonExtendedLightShapeNode", true));
-    spot.attr("coneAngle", "ca", AttrType::Angle, 40.0 * kDegree);
+    NodeTypeBuilder spot(registry.define("spotLight", Kind::SpotLight, "nonExtendedLightShapeNode", true));
+    spot.attr("coneAngle", "ca", AttrType::Angle, 40.0 * kRadiansPerDegree);
     spot.attr("penumbraAngle", "pa", AttrType::Angle, 0.0);
     spot.attr("dropoff", "dro", AttrType::Double, 0.0);
     spot.attr("barnDoors", "bd", AttrType::Bool, false);
     spot.attr("lightRadius", "lr", AttrType::Distance, 0.0);
 
     // A light kind the exporter's type table does not name.
-    NodeTypeBuilder volume(registry.define("volumeLight", MFn::kVolumeLight, "pointLight", true));
+    NodeTypeBuilder volume(registry.define("volumeLight", Kind::VolumeLight, "pointLight", true));
     volume.attr("lightShape", "lis", AttrType::Enum, 0LL);
     volume.attr("volumeLightDir", "vld", AttrType::Enum, 0LL);
-    volume.attr("arc", "ac", AttrType::Angle, 360.0 * kDegree);
+    volume.attr("arc", "ac", AttrType::Angle, 360.0 * kRadiansPerDegree);
 }
 
 void defineCamera(TypeRegistry& registry) {
-    NodeTypeBuilder camera(registry.define("camera", MFn::kCamera, "shape", true));
+    NodeTypeBuilder camera(registry.define("camera", Kind::Camera, "shape", true));
     // The field of view follows from the film back (inches) and the focal
     // length (millimetres).
     camera.compound("cameraAperture", "cap",

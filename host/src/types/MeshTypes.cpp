@@ -8,7 +8,7 @@
 namespace orvex_host {
 
 void registerMeshTypes(TypeRegistry& registry) {
-    NodeType& mesh = registry.define("mesh", MFn::kMesh, "shape", true);
+    NodeType& mesh = registry.define("mesh", Kind::Mesh, "shape", true);
     mesh.makePayload = [] { return std::make_unique<MeshData>(); };
     mesh.setAttrHook = meshSetAttr;
     NodeTypeBuilder b(mesh);

@@ -26,7 +26,7 @@ void addSurfaceOutputs(NodeTypeBuilder& b) {
 }
 
 void defineLambert(TypeRegistry& registry) {
-    NodeTypeBuilder b(registry.define("lambert", MFn::kLambert, "", false));
+    NodeTypeBuilder b(registry.define("lambert", Kind::Lambert, "", false));
     b.color("color", "c", 0.5);
     b.color("transparency", "it", 0.0);
     colorNamed(b, "ambientColor", "ambc", "ac", 0.0);
@@ -51,7 +51,7 @@ void defineLambert(TypeRegistry& registry) {
 }
 
 // A lambert kind with a specular highlight and reflections.
-NodeTypeBuilder defineReflecting(TypeRegistry& registry, const std::string& name, MFn::Type kind) {
+NodeTypeBuilder defineReflecting(TypeRegistry& registry, const std::string& name, Kind kind) {
     NodeTypeBuilder b(registry.define(name, kind, "lambert", false));
     colorNamed(b, "specularColor", "sc", "s", 0.5);
     b.attr("reflectivity", "rfl", AttrType::Float, 0.5);
@@ -63,23 +63,23 @@ NodeTypeBuilder defineReflecting(TypeRegistry& registry, const std::string& name
 } // namespace
 
 void registerShadingTypes(TypeRegistry& registry) {
-    NodeTypeBuilder sg(registry.define("shadingEngine", MFn::kShadingEngine, "objectSet", false));
+    NodeTypeBuilder sg(registry.define("shadingEngine", Kind::ShadingEngine, "objectSet", false));
     sg.color("surfaceShader", "ss", 0.0);
     sg.color("volumeShader", "vs", 0.0);
     sg.color("displacementShader", "ds", 0.0);
 
     defineLambert(registry);
-    defineReflecting(registry, "phong", MFn::kPhong).attr("cosinePower", "cp", AttrType::Float, 20.0);
-    NodeTypeBuilder blinn = defineReflecting(registry, "blinn", MFn::kBlinn);
+    defineReflecting(registry, "phong", Kind::Phong).attr("cosinePower", "cp", AttrType::Float, 20.0);
+    NodeTypeBuilder blinn = defineReflecting(registry, "blinn", Kind::Blinn);
     blinn.attr("eccentricity", "ec", AttrType::Float, 0.3);
     blinn.attr("specularRollOff", "sro", AttrType::Float, 0.7);
-    NodeTypeBuilder phongE = defineReflecting(registry, "phongE", MFn::kPhongExplorer);
+    NodeTypeBuilder phongE = defineReflecting(registry, "phongE", Kind::PhongExplorer);
     phongE.attr("roughness", "rgh", AttrType::Float, 0.5);
     phongE.attr("highlightSize", "hs", AttrType::Float, 0.5);
     phongE.color("whiteness", "wn", 0.5);
 
     // A material outside the lambert family: its colour is its output.
-    NodeTypeBuilder surface(registry.define("surfaceShader", MFn::kSurfaceShader, "", false));
+    NodeTypeBuilder surface(registry.define("surfaceShader", Kind::SurfaceShader, "", false));
     addSurfaceOutputs(surface);
 }
 

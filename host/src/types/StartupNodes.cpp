@@ -10,8 +10,6 @@ namespace orvex_host {
 
 namespace {
 
-const double kDegree = 3.14159265358979323846 / 180.0;
-
 void setIfPresent(Node& node, const std::string& attrName, Value v) {
     int attr = node.findAttribute(attrName);
     if (attr >= 0) {
@@ -47,7 +45,8 @@ void createCamera(Scene& scene, const std::string& name, const double translate[
     const NodeType* camera = TypeRegistry::instance().find("camera");
     Node* t = scene.createNode(*transform, name);
     setTriple(*t, "translate", translate[0], translate[1], translate[2]);
-    setTriple(*t, "rotate", rotate[0] * kDegree, rotate[1] * kDegree, rotate[2] * kDegree);
+    setTriple(*t, "rotate", rotate[0] * kRadiansPerDegree, rotate[1] * kRadiansPerDegree,
+              rotate[2] * kRadiansPerDegree);
     setIfPresent(*t, "visibility", false); // the host hides its startup cameras
     Node* shape = scene.createNode(*camera, name + "Shape", t);
     setIfPresent(*shape, "visibility", false);

@@ -30,7 +30,7 @@ void add2dTextureAttributes(NodeTypeBuilder& b) {
 }
 
 void defineFileTextures(TypeRegistry& registry) {
-    NodeTypeBuilder file(registry.define("file", MFn::kFileTexture, "", false));
+    NodeTypeBuilder file(registry.define("file", Kind::FileTexture, "", false));
     add2dTextureAttributes(file);
     file.attr("fileTextureName", "ftn", AttrType::String, std::string());
     file.attr("filterType", "ft", AttrType::Enum, 3LL);
@@ -40,12 +40,12 @@ void defineFileTextures(TypeRegistry& registry) {
 
     // A kind derived from the file texture: it has the file texture's
     // function set but is not exactly a file texture.
-    NodeTypeBuilder psd(registry.define("psdFileTex", MFn::kPsdFileTexture, "file", false));
+    NodeTypeBuilder psd(registry.define("psdFileTex", Kind::PsdFileTexture, "file", false));
     psd.attr("layerSetName", "lsn", AttrType::String, std::string());
 }
 
 void defineLayeredTexture(TypeRegistry& registry) {
-    NodeTypeBuilder b(registry.define("layeredTexture", MFn::kLayeredTexture, "", false));
+    NodeTypeBuilder b(registry.define("layeredTexture", Kind::LayeredTexture, "", false));
     // One compound element per layer; its first child is the layer's colour.
     int inputs = b.attr("inputs", "cs", AttrType::Compound, {}, true);
     b.color("color", "c", 0.0, inputs);
@@ -62,13 +62,13 @@ void defineLayeredTexture(TypeRegistry& registry) {
 void registerTextureTypes(TypeRegistry& registry) {
     defineFileTextures(registry);
 
-    NodeTypeBuilder checker(registry.define("checker", MFn::kChecker, "", false));
+    NodeTypeBuilder checker(registry.define("checker", Kind::Checker, "", false));
     add2dTextureAttributes(checker);
     checker.color("color1", "c1", 1.0);
     checker.color("color2", "c2", 0.0);
     checker.attr("contrast", "ct", AttrType::Float, 1.0);
 
-    NodeTypeBuilder sphere(registry.define("envSphere", MFn::kEnvSphere, "", false));
+    NodeTypeBuilder sphere(registry.define("envSphere", Kind::EnvSphere, "", false));
     sphere.color("image", "so", 0.0);
     sphere.compound(
         "shearUV", "suv",
@@ -76,7 +76,7 @@ void registerTextureTypes(TypeRegistry& registry) {
     sphere.attr("flip", "fl", AttrType::Bool, false);
     addTextureOutputs(sphere);
 
-    NodeTypeBuilder bump(registry.define("bump2d", MFn::kBump, "", false));
+    NodeTypeBuilder bump(registry.define("bump2d", Kind::Bump, "", false));
     bump.attr("bumpValue", "bv", AttrType::Float, 0.0);
     bump.attr("bumpDepth", "bd", AttrType::Float, 1.0);
     bump.attr("bumpInterp", "bi", AttrType::Enum, 0LL);

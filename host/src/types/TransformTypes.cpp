@@ -7,7 +7,7 @@ namespace orvex_host {
 namespace {
 
 void defineJoint(TypeRegistry& registry) {
-    NodeTypeBuilder joint(registry.define("joint", MFn::kJoint, "transform", true));
+    NodeTypeBuilder joint(registry.define("joint", Kind::Joint, "transform", true));
     joint.triple("jointOrient", "jo", "xyz", AttrType::Angle, 0.0);
     // Fed into a pose's worldMatrix element when the joint belongs to a
     // bind pose.
@@ -30,7 +30,7 @@ void defineJoint(TypeRegistry& registry) {
 }
 
 void defineDagPose(TypeRegistry& registry) {
-    NodeTypeBuilder pose(registry.define("dagPose", MFn::kDagPose, "", false));
+    NodeTypeBuilder pose(registry.define("dagPose", Kind::DagPose, "", false));
     pose.attr("members", "m", AttrType::Message, {}, true);
     pose.attr("parents", "p", AttrType::Message, {}, true);
     pose.attr("world", "w", AttrType::Message);
@@ -42,7 +42,7 @@ void defineDagPose(TypeRegistry& registry) {
 }
 
 void defineIk(TypeRegistry& registry) {
-    NodeTypeBuilder handle(registry.define("ikHandle", MFn::kIkHandle, "transform", true));
+    NodeTypeBuilder handle(registry.define("ikHandle", Kind::IkHandle, "transform", true));
     handle.attr("startJoint", "hsj", AttrType::Message);
     handle.attr("endEffector", "hee", AttrType::Message);
     handle.attr("ikSolver", "hsv", AttrType::Message);
@@ -55,7 +55,7 @@ void defineIk(TypeRegistry& registry) {
     handle.attr("snapEnable", "snap", AttrType::Bool, true);
     handle.attr("ikBlend", "ikb", AttrType::Double, 1.0);
 
-    NodeTypeBuilder effector(registry.define("ikEffector", MFn::kIkEffector, "transform", true));
+    NodeTypeBuilder effector(registry.define("ikEffector", Kind::IkEffector, "transform", true));
     effector.attr("hideDisplay", "hd", AttrType::Bool, true);
     effector.attr("handlePath", "hp", AttrType::Message, {}, true);
 }

@@ -1,4 +1,4 @@
-#include "RunnerOptions.h"
+#include "BatchOptions.h"
 
 #include "BatchUsage.h"
 
@@ -6,7 +6,7 @@
 
 namespace orvex_batch {
 
-bool parseRunnerOptions(int argc, char** argv, RunnerOptions& options, std::string& error) {
+bool parseBatchOptions(int argc, char** argv, BatchOptions& options, std::string& error) {
     if (!findApiOption(argc, argv, options.api, error)) {
         return false;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The command line of a runner: the scene, the commands and scripts in
+// The command line of orvex-batch: the host API version, the scene, the commands and scripts in
 // their order, and the switches.
 
 #include <string>
@@ -12,14 +12,14 @@ struct Step {
     std::string text;    // the command, or the script's path
 };
 
-struct RunnerOptions {
-    std::string api; // the version asked for, when given
+struct BatchOptions {
+    std::string api; // the version asked for (set the default before parsing)
     std::string scene;
     std::vector<Step> steps;
     bool help = false;
 };
 
 // False with `error` for a wrong command line.
-bool parseRunnerOptions(int argc, char** argv, RunnerOptions& options, std::string& error);
+bool parseBatchOptions(int argc, char** argv, BatchOptions& options, std::string& error);
 
 } // namespace orvex_batch

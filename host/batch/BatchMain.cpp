@@ -1,9 +1,9 @@
-// orvex-batch-<api>: the batch program of one host API version. It loads
-// that version's plug-in build from its own folder, opens the scene, runs
-// the commands and prints the host's messages as they come.
+// orvex-batch: the host's batch mode. It answers as the host API version
+// asked for, loads that version's plug-in build from its own folder, opens
+// the scene, runs the commands and prints the host's messages as they come.
 
+#include "BatchOptions.h"
 #include "BatchUsage.h"
-#include "RunnerOptions.h"
 
 #include <orvex_host/Session.h>
 
@@ -61,7 +61,7 @@ bool runStep(const orvex_batch::Step& step) {
 
 // Everything after the plug-in is initialised: the scene, then the steps in
 // order until one fails.
-bool openAndRun(const orvex_batch::RunnerOptions& options) {
+bool openAndRun(const orvex_batch::BatchOptions& options) {
     std::string error;
     if (options.scene.empty()) {
         newScene(true);
@@ -82,31 +82,41 @@ bool openAndRun(const orvex_batch::RunnerOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
-    orvex_batch::RunnerOptions options;
+    orvex_batch::BatchOptions options;
+    options.api = std::to_string(kDefaultApiVersion);
     std::string error;
-    if (!orvex_batch::parseRunnerOptions(argc, argv, options, error)) {
+    if (!orvex_batch::parseBatchOptions(argc, argv, options, error)) {
         std::fprintf(stderr, "orvex-batch: %s\n%s", error.c_str(), orvex_batch::kUsageLine);
         return orvex_batch::kUsageError;
     }
     if (options.help) {
-        orvex_batch::printHelp();
+        orvex_batch::printHelp(); // also where the version asked for is not built
         return orvex_batch::kSuccess;
     }
-    if (!options.api.empty() && options.api != ORVEX_RUNNER_API) {
-        std::fprintf(stderr, "orvex-batch: this runner is built for host API version %s, not %s\n",
-                     ORVEX_RUNNER_API, options.api.c_str());
-        return orvex_batch::kUsageError;
+    std::string file = "OrvexExporter" + options.api + "-x64.mll";
+    std::string path = orvex_batch::ownFolder() + "/" + file;
+    if (!std::filesystem::exists(path)) {
+        std::fprintf(
+            stderr,
+            "orvex-batch: host API version %s is not built here (no %s); build it by including %s in "
+            "ORVEX_API_VERSIONS\n",
+            options.api.c_str(), path.c_str(), options.api.c_str());
+        return orvex_batch::kFailure;
     }
 
+    setApiVersion(std::stoi(options.api));
     setEchoMessages(true);
     setFaultsFromEnvironment();
-    std::string file = std::string("OrvexExporter") + ORVEX_RUNNER_API + "-x64.mll";
-    std::unique_ptr<Plugin> plugin = Plugin::load(orvex_batch::ownFolder() + "/" + file, error);
+    std::unique_ptr<Plugin> plugin = Plugin::load(path, error);
     if (!plugin) {
         logMessage(MessageKind::Error, error);
         return orvex_batch::kFailure;
     }
     logMessage(MessageKind::Notice, "Plug-in " + file + " (API " + plugin->apiVersion() + ")");
+    if (plugin->apiVersion() != options.api + "00") {
+        logMessage(MessageKind::Error, file + " is built for another host API version");
+        return orvex_batch::kFailure;
+    }
     if (!plugin->initialize()) {
         logMessage(MessageKind::Error, "initializePlugin of " + file + " failed");
         return orvex_batch::kFailure;
