@@ -83,6 +83,7 @@ TEST_F(HostGraph, BuiltInTypesTakeTheirPlaceInTheHostsHierarchy) {
         {"place3dTexture", MFn::kPlace3dTexture, kTransformNode, MFn::kTransform},
         {"hikFKJoint", MFn::kHikFKJoint, kTransformNode, MFn::kJoint},
         {"nucleus", MFn::kNucleus, kTransformNode, MFn::kTransform},
+        {"instancer", MFn::kInstancer, kTransformNode, MFn::kTransform},
         {"radialField", MFn::kRadial, kTransformNode, MFn::kField},
         {"locator", MFn::kLocator, kShapeNode, MFn::kGeometric},
         {"orientationMarker", MFn::kOrientationMarker, kShapeNode, MFn::kLocator},

@@ -11,7 +11,9 @@
 // (files give them translations and parent them with -p), the implicit
 // sphere, cone and box are geometry shapes like the render shapes derived
 // from them, and nParticle derives from particle through nBase (nRigid,
-// its sibling, answers to the particle kind).
+// its sibling, answers to the particle kind). Deformer handles answer to the
+// kinds the reference prints for them (kSoftMod, kCluster), and meshes and
+// NURBS curves, like locators and lattices, to the geometric kind.
 
 #include "graph/NodeType.h"
 
