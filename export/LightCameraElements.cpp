@@ -34,7 +34,8 @@ void writeColor(std::ostream& out, const MColor& color) {
         << static_cast<double>(color.b);
 }
 
-// Depth-map shadows and decay rate of directional, point and spot lights.
+// Depth-map shadows and decay rate of the lights with the non-extended light
+// function set: directional, point, spot, area and volume lights.
 void writeNonExtendedSettings(const MObject& lightNode, std::ostream& out) {
     MFnNonExtendedLight light(lightNode);
     if (light.useDepthMapShadows()) {

@@ -76,30 +76,65 @@ TEST_F(DynamicsHostTypes, DefaultsAreTheHostsOwn) {
     MFnParticleSystem system(object(particle));
     EXPECT_EQ(system.renderType(), MFnParticleSystem::kPoints);
     EXPECT_EQ(p.findPlug("lifespanMode").asInt(), 0);
-    EXPECT_EQ(p.findPlug("lfs").asDouble(), 1.0);
     EXPECT_EQ(p.findPlug("maxCount").asInt(), -1);
     EXPECT_FALSE(p.findPlug("depthSort").asBool());
-    // Sprite settings are added per shape, never by the type.
+    // Sprite settings and the lifespan are added per shape, never by the type.
     EXPECT_FALSE(p.hasAttribute("spriteScaleX"));
+    EXPECT_FALSE(p.hasAttribute("lifespan"));
 
     EXPECT_EQ(e.findPlug("rate").asDouble(), 100.0);
     EXPECT_EQ(e.findPlug("spd").asDouble(), 1.0);
     EXPECT_EQ(e.findPlug("speedRandom").asDouble(), 0.0);
     EXPECT_EQ(e.findPlug("tangentSpeed").asDouble(), 0.0);
     EXPECT_EQ(e.findPlug("normalSpeed").asDouble(), 1.0);
+    EXPECT_EQ(e.findPlug("directionX").asDouble(), 1.0);
     EXPECT_EQ(e.findPlug("translateX").asDouble(), 0.0); // a transform's own attributes
 
+    // The fields' node defaults, not the values the commands that make
+    // them set (which files then write).
     MFnGravityField gravity(object(create("gravityField", "gravityField1")));
-    EXPECT_EQ(gravity.magnitude(), 9.8);
-    MVector down = gravity.direction();
-    EXPECT_EQ(down.x, 0.0);
-    EXPECT_EQ(down.y, -1.0);
-    EXPECT_EQ(down.z, 0.0);
-
+    EXPECT_EQ(gravity.magnitude(), 1.0);
+    const MVector down = gravity.direction();
+    EXPECT_TRUE(down.x == 0.0 && down.y == 0.0 && down.z == 0.0);
     MFnAirField air(object(create("airField", "airField1")));
-    EXPECT_EQ(air.magnitude(), 4.0);
-    EXPECT_EQ(air.speed(), 5.0);
-    EXPECT_EQ(air.direction().y, 1.0);
+    EXPECT_EQ(air.magnitude(), 1.0);
+    EXPECT_EQ(air.speed(), 0.0);
+    const MVector blowing = air.direction();
+    EXPECT_TRUE(blowing.x == 0.0 && blowing.y == 0.0 && blowing.z == 0.0);
+    EXPECT_FALSE(air.findPlug("inheritRotation").asBool());
+    EXPECT_EQ(air.findPlug("attenuation").asDouble(), 0.0);
+}
+
+TEST_F(DynamicsHostTypes, AttributesGoByTheHostsShortNames) {
+    const struct {
+        const char* type;
+        const char* shortName;
+        const char* longName;
+    } rows[] = {
+        {"airField", "ir", "inheritRotation"},
+        {"airField", "co", "componentOnly"},
+        {"pointEmitter", "d", "direction"},
+        {"pointEmitter", "dy", "directionY"},
+        {"pointEmitter", "srs", "scaleRateBySpeed"},
+        {"pointEmitter", "full", "isFull"},
+        {"pointEmitter", "dt", "deltaTime"},
+        {"pointEmitter", "sd", "seed"},
+        {"particle", "ifl", "isFull"},
+        {"particle", "tss", "timeStepSize"},
+        {"particle", "inh", "inheritFactor"},
+        {"particle", "stt", "startTime"},
+        {"particle", "sd", "seed"},
+        {"gravityField", "fcfv", "falloffCurve_FloatValue"},
+    };
+    for (const auto& row : rows) {
+        const NodeType& t = *TypeRegistry::instance().find(row.type);
+        const int attr = t.find(row.shortName);
+        ASSERT_GE(attr, 0) << row.type << "." << row.shortName;
+        EXPECT_EQ(t.attrs[static_cast<size_t>(attr)].longName, row.longName) << row.type;
+    }
+    // The emitter's direction is one compound of three.
+    const NodeType& emitter = *TypeRegistry::instance().find("pointEmitter");
+    EXPECT_EQ(emitter.attrs[static_cast<size_t>(emitter.find("dz"))].parent, emitter.find("d"));
 }
 
 TEST_F(DynamicsHostTypes, FunctionSetsReadStoredValues) {

@@ -46,11 +46,12 @@ protected:
         b.connect(std::string(material) + ".outColor", std::string(material) + "SG.surfaceShader");
         b.connect("particleShape1.instObjGroups[0]", std::string(material) + "SG.dagSetMembers[0]");
     }
-    void addField(const char* type, const char* name, unsigned index) {
-        b.create(type, name);
+    Node* addField(const char* type, const char* name, unsigned index) {
+        Node* field = b.create(type, name);
         const std::string i = std::to_string(index);
         b.connect("particleShape1.fieldData", std::string(name) + ".inputData[0]");
         b.connect(std::string(name) + ".outputForce[0]", "particleShape1.inputForce[" + i + "]");
+        return field;
     }
 
     std::string write() {
@@ -142,10 +143,12 @@ TEST_F(DynamicsSection, ValuesInTheSectionsUnits) {
     b.set(emitter, "tangentSpeed", 0.25);
     b.set(emitter, "normalSpeed", 3.0);
     b.set(particles, "lifespanMode", 1LL);
-    b.set(particles, "lifespan", 2.0);
     b.set(particles, "maxCount", 1LL);
     b.set(particles, "depthSort", true);
-    // Sprite settings are attributes the host adds to the shape.
+    // The lifespan and the sprite settings are attributes the host adds to
+    // the shape.
+    b.addAttribute(particles, "lifespan", AttrType::Double);
+    b.set(particles, "lifespan", 2.0);
     b.addAttribute(particles, "spriteScaleX", AttrType::Double);
     b.addAttribute(particles, "spriteScaleY", AttrType::Double);
     b.set(particles, "spriteScaleX", 0.5);
@@ -171,13 +174,15 @@ TEST_F(DynamicsSection, MaxCountBelowOneBecomesAHundred) {
 TEST_F(DynamicsSection, GravityAndAirFieldsBecomeChildren) {
     buildSurfaceEmission();
     dynamicIds.idOf("emitter1");
-    addField("gravityField", "gravityField1", 0);
+    // What the host's gravity command sets.
+    Node* gravity = addField("gravityField", "gravityField1", 0);
+    b.set(gravity, "magnitude", 9.8);
+    b.set(gravity, "directionY", -1.0);
     const std::string open = kDefaultsLine.substr(0, kDefaultsLine.size() - 3) + ">\n";
     EXPECT_EQ(element(), open + "      <Gravity force=\"0 -9.8 0\"/>\n    </ParticleSystem>\n");
 
     Node* air = b.create("airField", "airField1");
     b.set(air, "directionX", 1.0);
-    b.set(air, "directionY", 0.0);
     b.set(air, "magnitude", 4.0);
     b.set(air, "speed", 0.5);
     b.connect("particleShape1.fieldData", "airField1.inputData[0]");
@@ -190,8 +195,8 @@ TEST_F(DynamicsSection, AirFieldAloneGivesOneAirChild) {
     dynamicIds.idOf("emitter1");
     addField("airField", "airField1", 0);
     const std::string open = kDefaultsLine.substr(0, kDefaultsLine.size() - 3) + ">\n";
-    // The host's air defaults: direction (0, 1, 0), magnitude 4, speed 5.
-    EXPECT_EQ(element(), open + "      <Air velocity=\"0 20 0\"/>\n    </ParticleSystem>\n");
+    // The air field's node defaults: no direction and no speed.
+    EXPECT_EQ(element(), open + "      <Air velocity=\"0 0 0\"/>\n    </ParticleSystem>\n");
 }
 
 TEST_F(DynamicsSection, AFieldThatOnlyPushesTheParticlesIsNotTheirs) {

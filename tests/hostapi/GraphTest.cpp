@@ -8,6 +8,7 @@
 #include <orvex_host/Session.h>
 
 #include <maya/MFnDagNode.h>
+#include <maya/MFnTransform.h>
 #include <maya/MGlobal.h>
 #include <maya/MItDag.h>
 #include <maya/MItDependencyNodes.h>
@@ -49,7 +50,11 @@ TEST_F(HostGraph, KindsFollowTheHostHierarchy) {
     EXPECT_TRUE(kindIs(Kind::Emitter, Kind::Transform));
     EXPECT_TRUE(kindIs(Kind::Gravity, Kind::Transform));
     EXPECT_TRUE(kindIs(Kind::SpotLight, Kind::NonExtendedLight));
-    EXPECT_FALSE(kindIs(Kind::AreaLight, Kind::NonExtendedLight));
+    // Area and volume lights have the non-extended light's function set; a
+    // volume light is a point-light node but not of the point-light kind.
+    EXPECT_TRUE(kindIs(Kind::AreaLight, Kind::NonExtendedLight));
+    EXPECT_TRUE(kindIs(Kind::VolumeLight, Kind::NonExtendedLight));
+    EXPECT_FALSE(kindIs(Kind::VolumeLight, Kind::PointLight));
     EXPECT_FALSE(kindIs(Kind::AmbientLight, Kind::NonAmbientLight));
     EXPECT_TRUE(kindIs(Kind::Blinn, Kind::Lambert));
     EXPECT_TRUE(kindIs(Kind::PsdFileTexture, Kind::FileTexture));
@@ -60,6 +65,50 @@ TEST_F(HostGraph, KindsFollowTheHostHierarchy) {
         EXPECT_STRNE(kindName(static_cast<Kind>(k)), "kInvalid") << k;
     }
     EXPECT_STREQ(object(transform("a")).apiTypeStr(), "kTransform");
+}
+
+TEST_F(HostGraph, BuiltInTypesTakeTheirPlaceInTheHostsHierarchy) {
+    enum Place { kTransformNode, kShapeNode, kDgNode };
+    struct Row {
+        const char* type;
+        MFn::Type exact;
+        Place place;
+        MFn::Type alsoIs; // a kind it derives from besides transform, shape or DG node
+    };
+    const Row rows[] = {
+        {"pointConstraint", MFn::kPointConstraint, kTransformNode, MFn::kConstraint},
+        {"poleVectorConstraint", MFn::kPoleVectorConstraint, kTransformNode, MFn::kPointConstraint},
+        {"parentConstraint", MFn::kParentConstraint, kTransformNode, MFn::kConstraint},
+        {"lookAt", MFn::kLookAt, kTransformNode, MFn::kAimConstraint},
+        {"place3dTexture", MFn::kPlace3dTexture, kTransformNode, MFn::kTransform},
+        {"hikFKJoint", MFn::kHikFKJoint, kTransformNode, MFn::kJoint},
+        {"nucleus", MFn::kNucleus, kTransformNode, MFn::kTransform},
+        {"instancer", MFn::kInstancer, kTransformNode, MFn::kTransform},
+        {"radialField", MFn::kRadial, kTransformNode, MFn::kField},
+        {"locator", MFn::kLocator, kShapeNode, MFn::kGeometric},
+        {"orientationMarker", MFn::kOrientationMarker, kShapeNode, MFn::kLocator},
+        {"renderBox", MFn::kRenderBox, kShapeNode, MFn::kBox},
+        {"deformBend", MFn::kDeformBend, kShapeNode, MFn::kDeformFunc},
+        {"imagePlane", MFn::kImagePlane, kShapeNode, MFn::kShape},
+        {"nParticle", MFn::kNParticle, kShapeNode, MFn::kParticle},
+        {"annotationShape", MFn::kAnnotation, kShapeNode, MFn::kDimension},
+        {"areaLight", MFn::kAreaLight, kShapeNode, MFn::kNonExtendedLight},
+        {"volumeLight", MFn::kVolumeLight, kShapeNode, MFn::kNonExtendedLight},
+        {"mesh", MFn::kMesh, kShapeNode, MFn::kGeometric},
+        {"ffd", MFn::kFFD, kDgNode, MFn::kWeightGeometryFilt},
+        {"rigidSolver", MFn::kRigidSolver, kDgNode, MFn::kDependencyNode},
+    };
+    for (const Row& row : rows) {
+        const MObject o = object(scene().createNode(type(row.type), row.type));
+        EXPECT_EQ(o.apiType(), row.exact) << row.type;
+        EXPECT_TRUE(o.hasFn(row.alsoIs)) << row.type;
+        EXPECT_EQ(o.hasFn(MFn::kTransform), row.place == kTransformNode) << row.type;
+        EXPECT_EQ(o.hasFn(MFn::kShape), row.place == kShapeNode) << row.type;
+        EXPECT_EQ(o.hasFn(MFn::kDagNode), row.place != kDgNode) << row.type;
+        MStatus status;
+        MFnTransform asTransform(o, &status);
+        EXPECT_EQ(status == MS::kSuccess, row.place == kTransformNode) << row.type;
+    }
 }
 
 TEST_F(HostGraph, TheApiNumbersKindsAsTheVersionItAnswersAs) {

@@ -27,7 +27,11 @@ TEST_F(LightCameraDynamic, LightKindsWriteTheSettingsOfTheirKind) {
     Node* ambient = light("ambientLight", "ambient");
     set3(ambient, "color", 1, 0.5, 0);
     set(ambient, "intensity", 0.25);
-    light("areaLight", "area");
+    // Area lights answer to the non-extended light's function set, so they
+    // write their shadow-map settings and decay rate like point lights.
+    Node* area = light("areaLight", "area");
+    set(area, "useDepthMapShadows", true);
+    set(area, "dmapResolution", 256LL);
     Node* point = light("pointLight", "point");
     set(point, "useDepthMapShadows", true);
     set(point, "dmapBias", 0.004);
@@ -42,7 +46,8 @@ TEST_F(LightCameraDynamic, LightKindsWriteTheSettingsOfTheirKind) {
         "specularColor=\"1 0.5 0\" emitSpecular=\"false\" range=\"0.25\" nodeId=\"1\"/>\n"
         "    <Light name=\"area\" type=\"area\"" +
             std::string(kWhite) +
-            " range=\"1\" nodeId=\"2\"/>\n"
+            " castShadowMap=\"true\" depthMapBias=\"0.001\" depthMapResolution=\"256\" decayRate=\"0\" "
+            "range=\"1\" nodeId=\"2\"/>\n"
             "    <Light name=\"point\" type=\"point\"" +
             kWhite +
             " castShadowMap=\"true\" depthMapBias=\"0.004\" depthMapResolution=\"1024\" decayRate=\"2\" "

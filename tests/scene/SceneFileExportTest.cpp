@@ -86,7 +86,8 @@ TEST_F(SceneFileExport, JointLimitsFromTheCompoundsScenesWrite) {
 namespace {
 
 // Lengths in metres; a spot light projecting a file texture, an area
-// light, a hidden camera and an emitter below a transform.
+// light with depth-map shadows, a hidden camera and an emitter below a
+// transform.
 const char kLightsCameraEmitter[] = R"(//Maya ASCII 2014 scene
 requires maya "2014";
 currentUnit -l meter -a degree -t film;
@@ -108,6 +109,9 @@ createNode file -n "gobo";
 connectAttr "gobo.oc" "keyShape.cl";
 createNode transform -n "fill";
 createNode areaLight -n "fillShape" -p "fill";
+	setAttr -k off ".v";
+	setAttr ".dms" yes;
+	setAttr ".dr" 256;
 createNode transform -n "shot";
 	setAttr ".v" no;
 createNode camera -n "shotShape" -p "shot";
@@ -132,10 +136,70 @@ TEST_F(SceneFileExport, LightsCameraAndEmitterInMetres) {
         "depthMapBias=\"0.002\" depthMapResolution=\"1024\" decayRate=\"2\" range=\"2\" coneAngle=\"45\" "
         "dropOff=\"3\" projTextureId=\"1\" affectedLightMasks=\"255\" nodeId=\"1\"/>\n"
         "    <Light name=\"fill\" type=\"area\" diffuseColor=\"1 1 1\" emitDiffuse=\"true\" "
-        "specularColor=\"1 1 1\" emitSpecular=\"true\" range=\"1\" nodeId=\"2\"/>\n"
+        "specularColor=\"1 1 1\" emitSpecular=\"true\" castShadowMap=\"true\" depthMapBias=\"0.001\" "
+        "depthMapResolution=\"256\" decayRate=\"0\" range=\"1\" nodeId=\"2\"/>\n"
         "    <Camera name=\"shot\" fov=\"39.5977\" nearClip=\"0.01\" farClip=\"100\" nodeId=\"3\"/>\n"
         "    <Dynamic name=\"spray\" translation=\"0 0.5 0\" dynamicId=\"1\" castsShadows=\"false\" "
         "receiveShadows=\"false\" clipDistance=\"30\" nodeId=\"4\"/>\n"
         "  </Scene>");
     EXPECT_NE(readFile(workDir() + "/out.xml").find("gobo.png"), std::string::npos);
+}
+
+namespace {
+
+// A box held in place by a point constraint, as the host writes one: the
+// constraint is created below the node it drives. A placement node stands at
+// the top, and a transform after them.
+const char kConstrainedBox[] = R"(createNode transform -n "target";
+	setAttr ".t" -type "double3" 0 2 0 ;
+createNode transform -n "box";
+	setAttr ".t" -type "double3" 0 2 0 ;
+createNode mesh -n "boxShape" -p "box";
+	setAttr -k off ".v";
+	setAttr -s 4 ".vt[0:3]"  -1 0 1 1 0 1 -1 0 -1 1 0 -1;
+	setAttr -s 4 ".ed[0:3]"  0 1 0 1 3 0 3 2 0 2 0 0;
+	setAttr -ch 4 ".fc[0]" -type "polyFaces" 
+		f 4 0 1 2 3;
+createNode pointConstraint -n "box_pointConstraint1" -p "box";
+	addAttr -ci true -k true -sn "w0" -ln "targetW0" -dv 1 -min 0 -at "double";
+	setAttr -k on ".nds";
+	setAttr -k off ".v";
+	setAttr -k off ".tx";
+	setAttr -k off ".ty";
+	setAttr -k off ".tz";
+	setAttr ".rst" -type "double3" 0 2 0 ;
+	setAttr -k on ".w0";
+createNode place3dTexture -n "place3dTexture1";
+createNode transform -n "after";
+connectAttr "box.pim" "box_pointConstraint1.cpim";
+connectAttr "box.rp" "box_pointConstraint1.crp";
+connectAttr "box.rpt" "box_pointConstraint1.crt";
+connectAttr "target.t" "box_pointConstraint1.tg[0].tt";
+connectAttr "target.rp" "box_pointConstraint1.tg[0].trp";
+connectAttr "target.rpt" "box_pointConstraint1.tg[0].trt";
+connectAttr "target.pm" "box_pointConstraint1.tg[0].tpm";
+connectAttr "box_pointConstraint1.w0" "box_pointConstraint1.tg[0].tw";
+connectAttr "box_pointConstraint1.ctx" "box.tx";
+connectAttr "box_pointConstraint1.cty" "box.ty";
+connectAttr "box_pointConstraint1.ctz" "box.tz";
+)";
+
+} // namespace
+
+// Constraints and placement nodes are transforms: each is an element of the
+// Scene with its own node id, so the ids after them follow theirs.
+TEST_F(SceneFileExport, ConstraintsAndPlacementsAreTransformsWithNodeIds) {
+    EXPECT_EQ(
+        exportSection(std::string(kCentimetres) + kConstrainedBox, "-shap"),
+        "  <Scene>\n"
+        "    <TransformGroup name=\"target\" translation=\"0 2 0\" nodeId=\"1\"/>\n"
+        "    <Shape name=\"box\" translation=\"0 2 0\" shapeId=\"1\" static=\"true\" castsShadows=\"true\" "
+        "receiveShadows=\"true\" materialIds=\"1\" nodeId=\"2\">\n"
+        "      <TransformGroup name=\"box_pointConstraint1\" nodeId=\"3\"/>\n"
+        "    </Shape>\n"
+        "    <TransformGroup name=\"place3dTexture1\" nodeId=\"4\"/>\n"
+        "    <TransformGroup name=\"after\" nodeId=\"5\"/>\n"
+        "  </Scene>");
+    // The constraint's own plugs are kept as the file gives them.
+    EXPECT_EQ(messagesOf(MessageKind::Notice), std::vector<std::string>{});
 }

@@ -280,6 +280,9 @@ TEST_F(SceneReading, ACharacterSceneAsTheHostWritesItReadsWhole) {
     EXPECT_DOUBLE_EQ(skin->weight(2, 1), 0.75);
     EXPECT_DOUBLE_EQ(skin->weight(3, 0), 0.0);
     EXPECT_EQ(sourceOf(s, "skinCluster1", "matrix", {1}), "spine.worldMatrix[0]");
+    // The influences' lock flags are the attributes the file adds to them.
+    EXPECT_EQ(sourceOf(s, "skinCluster1", "lockWeights", {0}), "root.lockInfluenceWeights");
+    EXPECT_TRUE(node("spine").isDynamic(node("spine").findAttribute("liw")));
 
     // The bind pose: members by their message, the pose matrices as written.
     EXPECT_EQ(sourceOf(s, "bindPose1", "members", {1}), "spine.message");
@@ -320,6 +323,7 @@ TEST_F(SceneReading, ACharacterSceneAsTheHostWritesItReadsWhole) {
     EXPECT_EQ(noticesContaining("node type \"displayLayer\" is unknown"), 1u);
     EXPECT_EQ(noticesContaining("node type \"groupId\" has no attribute"), 0u);
     EXPECT_EQ(noticesContaining("has no plug"), 0u);
+    EXPECT_EQ(noticesContaining("already has an attribute"), 0u);
     EXPECT_EQ(noticesContaining("already has an incoming connection"), 0u);
     EXPECT_EQ(noticesContaining("does not name a plug"), 0u);
     EXPECT_EQ(noticesContaining("modelling history"), 1u);

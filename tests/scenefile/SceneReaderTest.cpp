@@ -539,8 +539,8 @@ TEST_F(SceneReading, PathsNameNodesFromEitherEnd) {
 }
 
 TEST_F(SceneReading, UnknownNodesThatGetChildrenAreTransforms) {
-    read("createNode hikFKJoint -n \"Reference\";\n"
-         "createNode hikFKJoint -n \"Hips\" -p \"Reference\";\n"
+    read("createNode pluginJoint -n \"Reference\";\n"
+         "createNode pluginJoint -n \"Hips\" -p \"Reference\";\n"
          "createNode transform -n \"grip\" -p \"|Reference|Hips\";\n"
          "createNode aiAreaLight -n \"lightShape\" -p \"grip\";\n"
          "createNode pluginRig -n \"rig\";\n"
@@ -555,4 +555,34 @@ TEST_F(SceneReading, UnknownNodesThatGetChildrenAreTransforms) {
     EXPECT_EQ(node("notes").kind(), Kind::Unknown); // named as a parent only in a comment
     EXPECT_FALSE(node("grip").underworld);
     EXPECT_EQ(node("loose").parents.at(0), &node("rig"));
+}
+
+// Built-in types the host knows by their place in the hierarchy take the
+// attributes of their modelled bases and keep their own as the file gives
+// them, without a notice; a modelled type still notices what it lacks.
+TEST_F(SceneReading, BuiltInTypesKnownByTheirPlaceKeepTheirOwnAttributes) {
+    read("createNode hikFKJoint -n \"Reference\";\n"
+         "\tsetAttr \".jo\" -type \"double3\" 0 0 90 ;\n"
+         "\tsetAttr \".hni\" 1;\n"
+         "createNode transform -n \"box\";\n"
+         "createNode pointConstraint -n \"box_pointConstraint1\" -p \"box\";\n"
+         "\tsetAttr \".rst\" -type \"double3\" 0 2 0 ;\n"
+         "createNode locator -n \"markerShape\" -p \"box\";\n"
+         "\tsetAttr \".los\" -type \"double3\" 2 2 2 ;\n"
+         "createNode nucleus -n \"nucleus1\";\n"
+         "\tsetAttr \".grty\" 0;\n"
+         "connectAttr \"box.pim\" \"box_pointConstraint1.cpim\";\n"
+         "connectAttr \"box_pointConstraint1.ctx\" \"box.tx\";\n"
+         "setAttr \"box.fancy\" 1;\n");
+    EXPECT_EQ(node("Reference").kind(), Kind::HikFKJoint);
+    EXPECT_NEAR(number("Reference", "jointOrientZ"), 1.5707963267948966, 1e-15);
+    EXPECT_DOUBLE_EQ(number("Reference", "hni"), 1.0);
+    EXPECT_EQ(node("box_pointConstraint1").parents.at(0), &node("box"));
+    EXPECT_EQ(doubles(value("box_pointConstraint1", "rst")), (std::vector<double>{0, 2, 0}));
+    EXPECT_EQ(node("markerShape").kind(), Kind::Locator);
+    EXPECT_EQ(node("nucleus1").kind(), Kind::Nucleus);
+    EXPECT_EQ(scene().connections().size(), 2u);
+    EXPECT_EQ(notices(), (std::vector<std::string>{
+                             "test.ma:13: node type \"transform\" has no attribute \"fancy\"; its values are "
+                             "skipped"}));
 }

@@ -3,7 +3,9 @@
 // enumerator order, each with the kind it derives from: MObject::hasFn
 // answers true for a kind and all its bases. MFn::Type numbers them per API
 // version; the host library numbers them once, in the same order, so that
-// it is built once for every version.
+// it is built once for every version. A kind's base is the one the host's
+// function-set lists give, which need not be the base of its node type (a
+// volume light is a point-light node, yet not of the point-light kind).
 
 #define ORVEX_MFN_TYPES(X)                                                                                   \
     X(DependencyNode, Base)                                                                                  \
@@ -13,25 +15,84 @@
     X(Joint, Transform)                                                                                      \
     X(IkHandle, Transform)                                                                                   \
     X(IkEffector, Transform)                                                                                 \
+    X(Constraint, Transform)                                                                                 \
+    X(PointConstraint, Constraint)                                                                           \
+    X(PoleVectorConstraint, PointConstraint)                                                                 \
+    X(OrientConstraint, Constraint)                                                                          \
+    X(ParentConstraint, Constraint)                                                                          \
+    X(ScaleConstraint, Constraint)                                                                           \
+    X(AimConstraint, Constraint)                                                                             \
+    X(LookAt, AimConstraint)                                                                                 \
+    X(GeometryConstraint, Constraint)                                                                        \
+    X(NormalConstraint, Constraint)                                                                          \
+    X(TangentConstraint, Constraint)                                                                         \
+    X(PointOnPolyConstraint, Constraint)                                                                     \
+    X(Place3dTexture, Transform)                                                                             \
+    X(LodGroup, Transform)                                                                                   \
+    X(HikIKEffector, Transform)                                                                              \
+    X(HikFKJoint, Joint)                                                                                     \
+    X(HikEffector, Transform)                                                                                \
+    X(Nucleus, Transform)                                                                                    \
+    X(Instancer, Transform)                                                                                  \
+    X(RigidConstraint, Transform)                                                                            \
     X(DynBase, Transform)                                                                                    \
     X(Emitter, DynBase)                                                                                      \
     X(Field, DynBase)                                                                                        \
     X(Gravity, Field)                                                                                        \
     X(Air, Field)                                                                                            \
+    X(Radial, Field)                                                                                         \
+    X(Drag, Field)                                                                                           \
+    X(Turbulence, Field)                                                                                     \
+    X(Uniform, Field)                                                                                        \
+    X(Vortex, Field)                                                                                         \
+    X(Newton, Field)                                                                                         \
+    X(VolumeAxis, Field)                                                                                     \
     X(Shape, DagNode)                                                                                        \
-    X(Mesh, Shape)                                                                                           \
-    X(NurbsCurve, Shape)                                                                                     \
+    X(Geometric, Shape)                                                                                      \
+    X(Mesh, Geometric)                                                                                       \
+    X(NurbsCurve, Geometric)                                                                                 \
+    X(NurbsSurface, Geometric)                                                                               \
+    X(Subdiv, Geometric)                                                                                     \
+    X(Lattice, Geometric)                                                                                    \
+    X(Locator, Geometric)                                                                                    \
+    X(PositionMarker, Locator)                                                                               \
+    X(OrientationMarker, PositionMarker)                                                                     \
+    X(ImplicitSphere, Geometric)                                                                             \
+    X(RenderSphere, ImplicitSphere)                                                                          \
+    X(ImplicitCone, Geometric)                                                                               \
+    X(RenderCone, ImplicitCone)                                                                              \
+    X(Box, Geometric)                                                                                        \
+    X(RenderBox, Box)                                                                                        \
     X(Light, Shape)                                                                                          \
     X(AmbientLight, Light)                                                                                   \
     X(NonAmbientLight, Light)                                                                                \
-    X(AreaLight, NonAmbientLight)                                                                            \
     X(NonExtendedLight, NonAmbientLight)                                                                     \
+    X(AreaLight, NonExtendedLight)                                                                           \
     X(DirectionalLight, NonExtendedLight)                                                                    \
     X(PointLight, NonExtendedLight)                                                                          \
     X(SpotLight, NonExtendedLight)                                                                           \
-    X(VolumeLight, PointLight)                                                                               \
+    X(VolumeLight, NonExtendedLight)                                                                         \
     X(Camera, Shape)                                                                                         \
     X(Particle, Shape)                                                                                       \
+    X(NBase, Particle)                                                                                       \
+    X(NParticle, NBase)                                                                                      \
+    X(Rigid, Shape)                                                                                          \
+    X(ImagePlane, Shape)                                                                                     \
+    X(BaseLattice, Shape)                                                                                    \
+    X(SoftMod, Shape)                                                                                        \
+    X(Cluster, Shape)                                                                                        \
+    X(DeformFunc, Shape)                                                                                     \
+    X(DeformBend, DeformFunc)                                                                                \
+    X(DeformFlare, DeformFunc)                                                                               \
+    X(DeformSine, DeformFunc)                                                                                \
+    X(DeformSquash, DeformFunc)                                                                              \
+    X(DeformTwist, DeformFunc)                                                                               \
+    X(DeformWave, DeformFunc)                                                                                \
+    X(Dimension, Shape)                                                                                      \
+    X(Annotation, Dimension)                                                                                 \
+    X(Distance, Dimension)                                                                                   \
+    X(Follicle, Shape)                                                                                       \
+    X(HairSystem, Shape)                                                                                     \
     X(Texture2d, DependencyNode)                                                                             \
     X(FileTexture, Texture2d)                                                                                \
     X(PsdFileTexture, FileTexture)                                                                           \
@@ -52,11 +113,15 @@
     X(GeometryFilt, DependencyNode)                                                                          \
     X(WeightGeometryFilt, GeometryFilt)                                                                      \
     X(SkinClusterFilter, WeightGeometryFilt)                                                                 \
+    X(SoftModFilter, WeightGeometryFilt)                                                                     \
+    X(NonLinear, WeightGeometryFilt)                                                                         \
+    X(FFD, WeightGeometryFilt)                                                                               \
     X(Tweak, GeometryFilt)                                                                                   \
     X(GroupParts, DependencyNode)                                                                            \
     X(GroupId, DependencyNode)                                                                               \
     X(GeoConnector, DependencyNode)                                                                          \
     X(DagPose, DependencyNode)                                                                               \
+    X(RigidSolver, DependencyNode)                                                                           \
     X(Clip, DependencyNode)                                                                                  \
     X(ClipLibrary, DependencyNode)                                                                           \
     X(AnimCurve, DependencyNode)                                                                             \

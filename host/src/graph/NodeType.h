@@ -26,6 +26,11 @@ struct NodeType {
     Kind kind = Kind::Invalid;
     const NodeType* base = nullptr;
     bool dag = false;
+    // Types the host models by their place in the type hierarchy and the
+    // attributes of their modelled bases only: attributes of their own that
+    // scene files set or connect are made on first use, as on nodes of
+    // unknown types, instead of being skipped with a notice.
+    bool keepsUnlistedAttributes = false;
     std::vector<AttrDef> attrs;
     std::map<std::string, int> byName; // long and short names
 

@@ -81,8 +81,7 @@ ParsedWords ReaderContext::readWords(ValueCursor& cursor, const std::vector<Flag
 }
 
 bool ReaderContext::isGeneric(const Node& node) {
-    Kind k = node.kind();
-    return k == Kind::Unknown || k == Kind::UnknownDag || k == Kind::UnknownTransform;
+    return node.type->keepsUnlistedAttributes;
 }
 
 } // namespace orvex_host

@@ -70,7 +70,8 @@ public:
     bool usedAsParentLater(const std::string& name);
     void setRest(const char* rest) { rest_ = rest; }
 
-    // Nodes of types the host does not model keep any attribute they are
+    // Nodes of types the host does not model, and of types it models only
+    // by their place in the type hierarchy, keep any attribute they are
     // given (as generic dynamic attributes) so that values and connections
     // on them are not lost.
     static bool isGeneric(const Node& node);

@@ -15,6 +15,7 @@ void registerCurveTypes(TypeRegistry&);
 void registerDeformerTypes(TypeRegistry&);
 void registerDynamicsTypes(TypeRegistry&);
 void registerAnimationTypes(TypeRegistry&);
+void registerHierarchyTypes(TypeRegistry&);
 
 namespace {
 
@@ -24,8 +25,14 @@ void addDagNodeAttributes(NodeTypeBuilder& b) {
     b.attr("intermediateObject", "io", AttrType::Bool, false);
     b.attr("template", "tmp", AttrType::Bool, false);
     b.attr("lodVisibility", "lodv", AttrType::Bool, true);
+    // The node's matrices (outputs): constraints and skin clusters take
+    // them in through connections.
+    b.attr("matrix", "m", AttrType::PlainMatrix);
+    b.attr("inverseMatrix", "im", AttrType::PlainMatrix);
     b.attr("worldMatrix", "wm", AttrType::PlainMatrix, {}, true);
+    b.attr("worldInverseMatrix", "wim", AttrType::PlainMatrix, {}, true);
     b.attr("parentMatrix", "pm", AttrType::PlainMatrix, {}, true);
+    b.attr("parentInverseMatrix", "pim", AttrType::PlainMatrix, {}, true);
     // Per-instance object groups: shading assignment of whole objects and of
     // face sets.
     int iog = b.attr("instObjGroups", "iog", AttrType::Compound, {}, true);
@@ -97,9 +104,10 @@ void registerBaseTypes(TypeRegistry& registry) {
 
     // Types the host does not model: their nodes are kept with whatever
     // attributes and connections the scene gives them.
-    registry.define("unknown", Kind::Unknown, "", false);
-    registry.define("unknownDag", Kind::UnknownDag, "dagNode", true);
-    registry.define("unknownTransform", Kind::UnknownTransform, "transform", true);
+    registry.define("unknown", Kind::Unknown, "", false).keepsUnlistedAttributes = true;
+    registry.define("unknownDag", Kind::UnknownDag, "dagNode", true).keepsUnlistedAttributes = true;
+    registry.define("unknownTransform", Kind::UnknownTransform, "transform", true).keepsUnlistedAttributes =
+        true;
 
     NodeTypeBuilder timeBuilder(registry.define("time", Kind::Time, "", false));
     timeBuilder.attr("outTime", "o", AttrType::Time, 0.0);
@@ -133,6 +141,9 @@ void registerBaseTypes(TypeRegistry& registry) {
     registerDeformerTypes(registry);
     registerDynamicsTypes(registry);
     registerAnimationTypes(registry);
+    // Last: the types known only by their place in the hierarchy derive
+    // from those above.
+    registerHierarchyTypes(registry);
 }
 
 } // namespace orvex_host

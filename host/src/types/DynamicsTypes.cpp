@@ -14,10 +14,14 @@
 //   particle.fieldData       -> field.inputData[i]        (the particles feed each field)
 //   field.outputForce[i]     -> particle.inputForce[j]
 //   particle.instObjGroups[0] -> shadingEngine.dagSetMembers[k]
+//   particle.isFull, timeStepSize, inheritFactor, startTime and seed[i]
+//                            -> emitter.isFull[i], deltaTime[i], inheritFactor[i],
+//                               startTime[i] and seed[i] (one element per target)
 //
-// Sprite settings (spriteScaleX, spriteScaleY, spriteTwist, spriteNum...) are
-// not attributes of the particle type: the host adds them to one particle
-// shape as dynamic attributes when its render type asks for them.
+// Sprite settings (spriteScaleX, spriteScaleY, spriteTwist, spriteNum...) and
+// the lifespan are not attributes of the particle type: the host adds them to
+// one particle shape as dynamic attributes when its render type or lifespan
+// mode asks for them, and files add them again with addAttr.
 
 #include "graph/NodeType.h"
 #include "types/DynamicsValues.h"
@@ -36,7 +40,6 @@ void defineParticle(TypeRegistry& registry) {
     NodeTypeBuilder p(registry.define("particle", Kind::Particle, "shape", true));
     p.attr("particleRenderType", "prt", AttrType::Enum, static_cast<long long>(kRenderPoints));
     p.attr("lifespanMode", "lfm", AttrType::Enum, 0LL); // 0: live forever
-    p.attr("lifespan", "lfs", AttrType::Double, 1.0);   // seconds
     p.attr("lifespanRandom", "lfr", AttrType::Double, 0.0);
     p.attr("maxCount", "mxc", AttrType::Int, -1LL); // -1: unlimited
     p.attr("depthSort", "ds", AttrType::Bool, false);
@@ -46,7 +49,11 @@ void defineParticle(TypeRegistry& registry) {
     p.attr("emissionInWorld", "eiw", AttrType::Bool, true);
     p.attr("inheritFactor", "inh", AttrType::Double, 0.0);
     p.attr("startFrame", "stf", AttrType::Double, 1.0);
+    p.attr("startTime", "stt", AttrType::Time, 0.0);
     p.attr("currentTime", "cti", AttrType::Time, 0.0);
+    p.attr("timeStepSize", "tss", AttrType::Time, 0.0);
+    p.attr("isFull", "ifl", AttrType::Bool, false);
+    p.attr("seed", "sd", AttrType::Int, 0LL, true); // one per emitter
     p.attr("count", "cnt", AttrType::Int, 0LL);
     p.attr("levelOfDetail", "lod", AttrType::Double, 1.0);
     p.attr("newParticles", "npt", AttrType::Generic, {}, true);
@@ -62,20 +69,20 @@ void defineParticle(TypeRegistry& registry) {
 }
 
 void defineEmitter(TypeRegistry& registry) {
-    NodeTypeBuilder e(registry.define("pointEmitter", Kind::Emitter, "dynBase", true));
+    NodeType& type = registry.define("pointEmitter", Kind::Emitter, "dynBase", true);
+    NodeTypeBuilder e(type);
     e.attr("emitterType", "emt", AttrType::Enum, static_cast<long long>(kEmitOmni));
     e.attr("rate", "rat", AttrType::Double, 100.0); // particles per second
     e.attr("scaleRateByObjectSize", "sro", AttrType::Bool, true);
-    e.attr("scaleRateBySpeed", "srbs", AttrType::Bool, false);
+    e.attr("scaleRateBySpeed", "srs", AttrType::Bool, false);
     e.attr("useRatePP", "urpp", AttrType::Bool, false);
     e.attr("needParentUV", "npuv", AttrType::Bool, false);
     e.attr("cycleEmission", "cye", AttrType::Enum, 0LL);
     e.attr("cycleInterval", "cyi", AttrType::Int, 1LL);
     e.attr("maxDistance", "max", AttrType::Distance, 0.0);
     e.attr("minDistance", "min", AttrType::Distance, 0.0);
-    e.attr("directionX", "dx", AttrType::Double, 1.0);
-    e.attr("directionY", "dy", AttrType::Double, 0.0);
-    e.attr("directionZ", "dz", AttrType::Double, 0.0);
+    e.triple("direction", "d", "xyz", AttrType::Double, 0.0);
+    setDefault(type, "directionX", 1.0);
     // "sp" is the transform's scalePivot, so the spread goes by "spr".
     e.attr("spread", "spr", AttrType::Double, 0.0);
     e.attr("speed", "spd", AttrType::Double, 1.0); // internal length per second
@@ -83,7 +90,12 @@ void defineEmitter(TypeRegistry& registry) {
     e.attr("tangentSpeed", "tspd", AttrType::Double, 0.0);
     e.attr("normalSpeed", "nspd", AttrType::Double, 1.0);
     e.attr("currentTime", "ct", AttrType::Time, 0.0);
-    e.attr("startTime", "stt", AttrType::Time, 0.0);
+    // One element per particle shape the emitter feeds, set from it.
+    e.attr("startTime", "stt", AttrType::Time, 0.0, true);
+    e.attr("deltaTime", "dt", AttrType::Time, 0.0, true);
+    e.attr("inheritFactor", "inh", AttrType::Double, 0.0, true);
+    e.attr("isFull", "full", AttrType::Bool, false, true);
+    e.attr("seed", "sd", AttrType::Int, 0LL, true);
     e.attr("output", "ot", AttrType::Generic, {}, true);
     e.attr("ownerPosData", "opd", AttrType::Generic);
     e.attr("ownerVelData", "ovd", AttrType::Generic);
@@ -108,13 +120,26 @@ void defineGeoConnector(TypeRegistry& registry) {
     g.attr("tessellationFactor", "tf", AttrType::Int, 200LL);
 }
 
+// A ramp of float values (falloffCurve: falloffCurve_Position "fcp",
+// falloffCurve_FloatValue "fcfv", falloffCurve_Interp "fci" per element).
+void addCurveRamp(NodeTypeBuilder& b, const std::string& longName, const std::string& shortName) {
+    b.compound(longName, shortName,
+               {makeAttr(longName + "_Position", shortName + "p", AttrType::Float, 0.0),
+                makeAttr(longName + "_FloatValue", shortName + "fv", AttrType::Float, 0.0),
+                makeAttr(longName + "_Interp", shortName + "i", AttrType::Enum, 0LL)},
+               true);
+}
+
 // The attributes every field has; `magnitude` is the strength of its force.
+// The defaults are the node's, not those of the commands that make fields
+// (the gravity command gives 9.8 and the scene's down axis, which files
+// then write as ".mag" and ".dy").
 void defineFieldBase(TypeRegistry& registry) {
     NodeTypeBuilder f(registry.define("field", Kind::Field, "dynBase", true));
     f.attr("magnitude", "mag", AttrType::Double, 1.0);
-    f.attr("attenuation", "att", AttrType::Double, 1.0);
+    f.attr("attenuation", "att", AttrType::Double, 0.0);
     f.attr("useMaxDistance", "umd", AttrType::Bool, false);
-    f.attr("maxDistance", "max", AttrType::Distance, 20.0);
+    f.attr("maxDistance", "max", AttrType::Distance, -1.0); // negative: unlimited
     f.attr("applyPerVertex", "apv", AttrType::Bool, false);
     f.attr("volumeShape", "vol", AttrType::Enum, 0LL);
     int in = f.attr("inputData", "ind", AttrType::Compound, {}, true);
@@ -124,29 +149,29 @@ void defineFieldBase(TypeRegistry& registry) {
     f.attr("deltaTime", "dt", AttrType::Time, 0.0, false, in);
     f.attr("inputPPData", "ppda", AttrType::Generic, {}, true);
     f.attr("outputForce", "of", AttrType::Generic, {}, true);
+    // Falloff over the distance, and (written by files of later hosts) the
+    // magnitude along a volume's axis and the radius along a curve.
+    addCurveRamp(f, "falloffCurve", "fc");
+    addCurveRamp(f, "axialMagnitude", "amag");
+    addCurveRamp(f, "curveRadius", "crad");
 }
 
 void defineGravityField(TypeRegistry& registry) {
-    NodeType& type = registry.define("gravityField", Kind::Gravity, "field", true);
-    NodeTypeBuilder(type).triple("direction", "d", "xyz", AttrType::Double, 0.0);
-    // Gravity pulls down with Earth's acceleration unless told otherwise.
-    setDefault(type, "magnitude", 9.8);
-    setDefault(type, "attenuation", 0.0);
-    setDefault(type, "directionY", -1.0);
+    NodeTypeBuilder(registry.define("gravityField", Kind::Gravity, "field", true))
+        .triple("direction", "d", "xyz", AttrType::Double, 0.0);
 }
 
+// The air command's presets (wind, wake, fan) set speed, spread and the
+// switches; the node itself starts with all of them off.
 void defineAirField(TypeRegistry& registry) {
-    NodeType& type = registry.define("airField", Kind::Air, "field", true);
-    NodeTypeBuilder a(type);
+    NodeTypeBuilder a(registry.define("airField", Kind::Air, "field", true));
     a.triple("direction", "d", "xyz", AttrType::Double, 0.0);
-    a.attr("speed", "spd", AttrType::Double, 5.0);
-    a.attr("inheritVelocity", "iv", AttrType::Double, 0.9);
-    a.attr("inheritRotation", "irot", AttrType::Bool, true);
-    a.attr("componentOnly", "com", AttrType::Bool, false);
-    a.attr("spread", "spr", AttrType::Double, 0.5);
+    a.attr("speed", "spd", AttrType::Double, 0.0);
+    a.attr("inheritVelocity", "iv", AttrType::Double, 0.0);
+    a.attr("inheritRotation", "ir", AttrType::Bool, false);
+    a.attr("componentOnly", "co", AttrType::Bool, false);
+    a.attr("spread", "spr", AttrType::Double, 0.0);
     a.attr("enableSpread", "es", AttrType::Bool, false);
-    setDefault(type, "magnitude", 4.0);
-    setDefault(type, "directionY", 1.0);
 }
 
 } // namespace

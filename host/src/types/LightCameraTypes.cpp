@@ -1,9 +1,9 @@
 // Node types for lights and cameras. The light types follow the host's
 // family tree: every light has a colour and an intensity; all but the
-// ambient light have emit switches and a decay rate; directional, point and
-// spot lights (and the volume light, a point-light kind) have depth-map
-// shadows. Area lights carry the shadow-map attributes too, as the host
-// writes them, without being of the kind that uses them.
+// ambient light have emit switches, a decay rate and depth-map shadows
+// (directional, point, spot and area lights derive from the non-extended
+// light, and the volume light from the point light), so all of them answer
+// to the non-extended light's function set.
 
 #include "graph/NodeType.h"
 
@@ -59,8 +59,7 @@ void defineLights(TypeRegistry& registry) {
     NodeTypeBuilder ambient(registry.define("ambientLight", Kind::AmbientLight, "light", true));
     ambient.attr("ambientShade", "as", AttrType::Float, 0.45);
 
-    NodeTypeBuilder area(registry.define("areaLight", Kind::AreaLight, "nonAmbientLightShapeNode", true));
-    addShadowMapAttributes(area);
+    registry.define("areaLight", Kind::AreaLight, "nonExtendedLightShapeNode", true);
 
     NodeTypeBuilder directional(
         registry.define("directionalLight", Kind::DirectionalLight, "nonExtendedLightShapeNode", true));
@@ -76,7 +75,8 @@ void defineLights(TypeRegistry& registry) {
     spot.attr("barnDoors", "bd", AttrType::Bool, false);
     spot.attr("lightRadius", "lr", AttrType::Distance, 0.0);
 
-    // A light kind the exporter's type table does not name.
+    // A light kind the exporter's type table does not name. Its node type
+    // derives from the point light, but it is not of the point-light kind.
     NodeTypeBuilder volume(registry.define("volumeLight", Kind::VolumeLight, "pointLight", true));
     volume.attr("lightShape", "lis", AttrType::Enum, 0LL);
     volume.attr("volumeLightDir", "vld", AttrType::Enum, 0LL);

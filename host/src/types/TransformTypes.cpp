@@ -25,8 +25,10 @@ void defineJoint(TypeRegistry& registry) {
     joint.attr("side", "sd", AttrType::Enum, 0LL);
     joint.attr("type", "typ", AttrType::Enum, 0LL);
     joint.attr("otherType", "otp", AttrType::String, std::string("jointN"));
-    // Skinning: the influence's lock flag, which skin clusters connect to.
-    joint.attr("lockInfluenceWeights", "liw", AttrType::Bool, false);
+    // The influence's lock flag that skin clusters connect to
+    // (lockInfluenceWeights, "liw") is no attribute of the type: the host
+    // adds it to a joint when the joint becomes an influence, and files add
+    // it again with addAttr.
 }
 
 void defineDagPose(TypeRegistry& registry) {
