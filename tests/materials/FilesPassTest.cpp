@@ -124,7 +124,8 @@ TEST_F(FilesPass, AnUnsavedSceneGivesCustomShaderFilesTheSourceImagesDirectory) 
 }
 
 TEST_F(FilesPass, PathsAreEscapedInTheDocument) {
-    textures({"C:/R&D/\"new\" <1>.png", "C:/a&amp;b.png"});
+    textures({"C:/R&D/\"new\" <1>.png", "C:/a&amp;b.png", "C:/x&#1;y&#x1F;z&#120;.png"});
     EXPECT_EQ(filesSection(),
-              section(entry(1, "C:/R&amp;D/&quot;new&quot; &lt;1>.png") + entry(2, "C:/a&amp;b.png")));
+              section(entry(1, "C:/R&amp;D/&quot;new&quot; &lt;1>.png") + entry(2, "C:/a&amp;b.png") +
+                      entry(3, "C:/x&amp;#1;y&amp;#x1F;z&#120;.png")));
 }
