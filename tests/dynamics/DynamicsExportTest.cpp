@@ -56,7 +56,9 @@ connectAttr "particleShape1.iog" "blinn1SG.dsm" -na;
 )";
 
 // Sprites emitted from the surface of a plane, shaded with a blinn, pulled
-// by gravity and pushed by air.
+// by gravity and pushed by air, written as the host writes them: its wiring
+// of emitter, particles, fields and time, and the lifespan added to the
+// shape.
 const char kSurfaceEmission[] = R"(createNode transform -n "pPlane1";
 createNode mesh -n "pPlaneShape1" -p "pPlane1";
 	setAttr -s 4 ".vt[0:3]"  -5 0 5 5 0 5 -5 0 -5 5 0 -5;
@@ -72,13 +74,17 @@ createNode pointEmitter -n "emitter1" -p "pPlane1";
 	setAttr ".sp" -type "double3" 0 1 0 ;
 createNode transform -n "particle1";
 createNode particle -n "particleShape1" -p "particle1";
+	addAttr -s false -ci true -sn "lifespanPP" -ln "lifespanPP" -dt "doubleArray";
+	addAttr -ci true -h true -sn "lifespanPP0" -ln "lifespanPP0" -dt "doubleArray";
+	addAttr -ci true -sn "lifespan" -ln "lifespan" -at "double";
 	addAttr -is true -ci true -sn "spriteScaleX" -ln "spriteScaleX" -dv 1 -at "double";
 	addAttr -is true -ci true -sn "spriteScaleY" -ln "spriteScaleY" -dv 1 -at "double";
 	setAttr -k off ".v";
+	setAttr -s 2 ".ifc";
 	setAttr ".prt" 5;
 	setAttr ".lfm" 1;
-	setAttr ".lfs" 2;
 	setAttr ".ds" yes;
+	setAttr -k on ".lifespan" 2;
 	setAttr -k on ".spriteScaleX" 0.5;
 	setAttr -k on ".spriteScaleY" 2;
 createNode gravityField -n "gravityField1";
@@ -89,7 +95,15 @@ createNode airField -n "airField1";
 createNode geoConnector -n "geoConnector1";
 createNode blinn -n "sparkMat";
 createNode shadingEngine -n "sparkMatSG";
+connectAttr ":time1.o" "emitter1.ct";
+connectAttr ":time1.o" "particleShape1.cti";
+connectAttr ":time1.o" "geoConnector1.ct";
 connectAttr "emitter1.ot[0]" "particleShape1.npt[0]";
+connectAttr "particleShape1.ifl" "emitter1.full[0]";
+connectAttr "particleShape1.tss" "emitter1.dt[0]";
+connectAttr "particleShape1.inh" "emitter1.inh[0]";
+connectAttr "particleShape1.stt" "emitter1.stt[0]";
+connectAttr "particleShape1.sd[0]" "emitter1.sd[0]";
 connectAttr "pPlaneShape1.w" "geoConnector1.lge";
 connectAttr "pPlaneShape1.wm" "geoConnector1.wm";
 connectAttr "geoConnector1.ocd" "emitter1.ocd";
@@ -98,8 +112,10 @@ connectAttr "geoConnector1.pos" "emitter1.opd";
 connectAttr "geoConnector1.vel" "emitter1.ovd";
 connectAttr "geoConnector1.swg" "emitter1.swge";
 connectAttr "particleShape1.fd" "gravityField1.ind[0]";
+connectAttr "particleShape1.ppfd[0]" "gravityField1.ppda[0]";
 connectAttr "gravityField1.of[0]" "particleShape1.ifc[0]";
 connectAttr "particleShape1.fd" "airField1.ind[0]";
+connectAttr "particleShape1.ppfd[1]" "airField1.ppda[0]";
 connectAttr "airField1.of[0]" "particleShape1.ifc[1]";
 connectAttr "sparkMat.oc" "sparkMatSG.ss";
 connectAttr "particleShape1.iog" "sparkMatSG.dsm" -na;
@@ -140,10 +156,10 @@ TEST_F(DynamicsExport, SurfaceEmissionWithFields) {
 }
 
 TEST_F(DynamicsExport, TheHostsOwnWiringReadsWithoutNotices) {
-    // Every attribute the surface emission sets or connects is one the
-    // particle, emitter, connector and field types know by that name.
+    // Every attribute the surface emission sets, adds or connects is one the
+    // particle, emitter, connector, field and time types know by that name.
     std::string error;
-    ASSERT_TRUE(orvex_host::openSceneText(std::string(kHeader) + kSurfaceEmission, "sparks.ma", error, false))
+    ASSERT_TRUE(orvex_host::openSceneText(std::string(kHeader) + kSurfaceEmission, "sparks.ma", error))
         << error;
     EXPECT_EQ(messagesOf(MessageKind::Notice), std::vector<std::string>{});
 }

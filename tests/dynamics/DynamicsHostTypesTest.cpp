@@ -76,10 +76,10 @@ TEST_F(DynamicsHostTypes, DefaultsAreTheHostsOwn) {
     MFnParticleSystem system(object(particle));
     EXPECT_EQ(system.renderType(), MFnParticleSystem::kPoints);
     EXPECT_EQ(p.findPlug("lifespanMode").asInt(), 0);
-    EXPECT_EQ(p.findPlug("lfs").asDouble(), 1.0);
     EXPECT_EQ(p.findPlug("maxCount").asInt(), -1);
     EXPECT_FALSE(p.findPlug("depthSort").asBool());
-    // Sprite settings are added per shape, never by the type.
+    // The lifespan and the sprite settings are added per shape, never by the type.
+    EXPECT_FALSE(p.hasAttribute("lifespan"));
     EXPECT_FALSE(p.hasAttribute("spriteScaleX"));
 
     EXPECT_EQ(e.findPlug("rate").asDouble(), 100.0);

@@ -142,10 +142,12 @@ TEST_F(DynamicsSection, ValuesInTheSectionsUnits) {
     b.set(emitter, "tangentSpeed", 0.25);
     b.set(emitter, "normalSpeed", 3.0);
     b.set(particles, "lifespanMode", 1LL);
-    b.set(particles, "lifespan", 2.0);
     b.set(particles, "maxCount", 1LL);
     b.set(particles, "depthSort", true);
-    // Sprite settings are attributes the host adds to the shape.
+    // The lifespan and the sprite settings are attributes the host adds to
+    // the shape.
+    b.addAttribute(particles, "lifespan", AttrType::Double);
+    b.set(particles, "lifespan", 2.0);
     b.addAttribute(particles, "spriteScaleX", AttrType::Double);
     b.addAttribute(particles, "spriteScaleY", AttrType::Double);
     b.set(particles, "spriteScaleX", 0.5);

@@ -7,6 +7,9 @@
 //
 // How the host wires a particle system (as its scene files do):
 //   emitter.output[i]        -> particle.newParticles[j]  (emitter feeds the particles)
+//   particle.isFull, timeStepSize, inheritFactor, startTime, seed[i]
+//                            -> emitter.isFull[i], deltaTime[i], inheritFactor[i], startTime[i], seed[i]
+//   time1.outTime            -> emitter.currentTime, particle.currentTime
 //   mesh.worldMesh[0]        -> geoConnector.localGeometry (surface emission only)
 //   mesh.worldMatrix[0]      -> geoConnector.worldMatrix
 //   geoConnector.sweptGeometry -> emitter.sweptGeometry
@@ -15,9 +18,10 @@
 //   field.outputForce[i]     -> particle.inputForce[j]
 //   particle.instObjGroups[0] -> shadingEngine.dagSetMembers[k]
 //
-// Sprite settings (spriteScaleX, spriteScaleY, spriteTwist, spriteNum...) are
-// not attributes of the particle type: the host adds them to one particle
-// shape as dynamic attributes when its render type asks for them.
+// Sprite settings (spriteScaleX, spriteScaleY, spriteTwist, spriteNum...) and
+// the lifespan are not attributes of the particle type: the host adds them to
+// one particle shape as dynamic attributes when its render type or lifespan
+// mode asks for them (addAttr ... -ln "lifespan" -at "double").
 
 #include "graph/NodeType.h"
 #include "types/DynamicsValues.h"
@@ -36,7 +40,6 @@ void defineParticle(TypeRegistry& registry) {
     NodeTypeBuilder p(registry.define("particle", MFn::kParticle, "shape", true));
     p.attr("particleRenderType", "prt", AttrType::Enum, static_cast<long long>(kRenderPoints));
     p.attr("lifespanMode", "lfm", AttrType::Enum, 0LL); // 0: live forever
-    p.attr("lifespan", "lfs", AttrType::Double, 1.0);   // seconds
     p.attr("lifespanRandom", "lfr", AttrType::Double, 0.0);
     p.attr("maxCount", "mxc", AttrType::Int, -1LL); // -1: unlimited
     p.attr("depthSort", "ds", AttrType::Bool, false);
@@ -46,6 +49,10 @@ void defineParticle(TypeRegistry& registry) {
     p.attr("emissionInWorld", "eiw", AttrType::Bool, true);
     p.attr("inheritFactor", "inh", AttrType::Double, 0.0);
     p.attr("startFrame", "stf", AttrType::Double, 1.0);
+    p.attr("startTime", "stt", AttrType::Time, 0.0);
+    p.attr("isFull", "ifl", AttrType::Bool, false);
+    p.attr("timeStepSize", "tss", AttrType::Time, 0.0);
+    p.attr("seed", "sd", AttrType::Int, 0LL, true);
     p.attr("currentTime", "cti", AttrType::Time, 0.0);
     p.attr("count", "cnt", AttrType::Int, 0LL);
     p.attr("levelOfDetail", "lod", AttrType::Double, 1.0);
@@ -83,7 +90,12 @@ void defineEmitter(TypeRegistry& registry) {
     e.attr("tangentSpeed", "tspd", AttrType::Double, 0.0);
     e.attr("normalSpeed", "nspd", AttrType::Double, 1.0);
     e.attr("currentTime", "ct", AttrType::Time, 0.0);
-    e.attr("startTime", "stt", AttrType::Time, 0.0);
+    // One element per particle shape the emitter feeds, wired from that shape.
+    e.attr("startTime", "stt", AttrType::Time, 0.0, true);
+    e.attr("isFull", "full", AttrType::Bool, false, true);
+    e.attr("deltaTime", "dt", AttrType::Time, 0.0, true);
+    e.attr("inheritFactor", "inh", AttrType::Double, 0.0, true);
+    e.attr("seed", "sd", AttrType::Int, 0LL, true);
     e.attr("output", "ot", AttrType::Generic, {}, true);
     e.attr("ownerPosData", "opd", AttrType::Generic);
     e.attr("ownerVelData", "ovd", AttrType::Generic);
