@@ -29,15 +29,14 @@ struct Row {
     const char* written;
 };
 
+std::vector<Row> joined(std::vector<Row> first, const std::vector<Row>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 // The three tables, in their order, with the defaults the format gives them.
-const std::vector<Row> kTransformGroupRows = {
-    {"compound", AttrType::Bool, false, true, "true"},
-    {"static", AttrType::Bool, false, true, "true"},
-    {"dynamic", AttrType::Bool, false, true, "true"},
-    {"kinematic", AttrType::Bool, false, true, "true"},
-    {"collision", AttrType::Bool, true, false, "false"},
-    {"ccd", AttrType::Bool, false, true, "true"},
-    {"trigger", AttrType::Bool, false, true, "true"},
+// The TransformGroup and Shape tables end in the same numeric rows.
+const std::vector<Row> kNumericRows = {
     {"restitution", AttrType::Float, 0.0, 0.25, "0.25"},
     {"staticFriction", AttrType::Float, 0.5, 0.75, "0.75"},
     {"dynamicFriction", AttrType::Float, 0.5, 0.125, "0.125"},
@@ -49,22 +48,27 @@ const std::vector<Row> kTransformGroupRows = {
     {"solverIterationCount", AttrType::Int, 4LL, 16LL, "16"},
 };
 
-const std::vector<Row> kShapeRows = {
-    {"compoundChild", AttrType::Bool, false, true, "true"},
-    {"compound", AttrType::Bool, false, true, "true"},
-    {"collision", AttrType::Bool, true, false, "false"},
-    {"ccd", AttrType::Bool, false, true, "true"},
-    {"trigger", AttrType::Bool, false, true, "true"},
-    {"restitution", AttrType::Float, 0.0, 0.25, "0.25"},
-    {"staticFriction", AttrType::Float, 0.5, 0.75, "0.75"},
-    {"dynamicFriction", AttrType::Float, 0.5, 0.125, "0.125"},
-    {"linearDamping", AttrType::Float, 0.5, 2.0, "2"},
-    {"angularDamping", AttrType::Float, 0.5, 3.5, "3.5"},
-    {"skinWidth", AttrType::Float, 0.05, 0.1, "0.1"},
-    {"density", AttrType::Float, 1.0, 2.5, "2.5"},
-    {"collisionMask", AttrType::Int, 255LL, -7LL, "-7"},
-    {"solverIterationCount", AttrType::Int, 4LL, 16LL, "16"},
-};
+const std::vector<Row> kTransformGroupRows = joined(
+    {
+        {"compound", AttrType::Bool, false, true, "true"},
+        {"static", AttrType::Bool, false, true, "true"},
+        {"dynamic", AttrType::Bool, false, true, "true"},
+        {"kinematic", AttrType::Bool, false, true, "true"},
+        {"collision", AttrType::Bool, true, false, "false"},
+        {"ccd", AttrType::Bool, false, true, "true"},
+        {"trigger", AttrType::Bool, false, true, "true"},
+    },
+    kNumericRows);
+
+const std::vector<Row> kShapeRows = joined(
+    {
+        {"compoundChild", AttrType::Bool, false, true, "true"},
+        {"compound", AttrType::Bool, false, true, "true"},
+        {"collision", AttrType::Bool, true, false, "false"},
+        {"ccd", AttrType::Bool, false, true, "true"},
+        {"trigger", AttrType::Bool, false, true, "true"},
+    },
+    kNumericRows);
 
 const std::vector<Row> kJointRows = {
     {"projection", AttrType::Bool, false, true, "true"},
