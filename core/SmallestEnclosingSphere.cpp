@@ -220,11 +220,18 @@ private:
 };
 
 // The centre and squared radius that the search ends with, in precision T.
-template <class T> void runSearch(const float* points, uint32_t count, T center[3], T& squaredRadius) {
+template <class T> struct SearchResult {
+    T center[3];
+    T squaredRadius;
+};
+
+template <class T> SearchResult<T> runSearch(const float* points, uint32_t count) {
     EnclosingSphereSearch<T> search(points, count);
     search.run();
-    std::copy(search.support().center(), search.support().center() + 3, center);
-    squaredRadius = search.support().squaredRadius();
+    SearchResult<T> result;
+    std::copy(search.support().center(), search.support().center() + 3, result.center);
+    result.squaredRadius = search.support().squaredRadius();
+    return result;
 }
 
 double distanceTo(const float* point, const double center[3]) {
@@ -261,10 +268,8 @@ void holdEveryPoint(const float* points, uint32_t count, BoundingSphere& sphere)
     if (farthest <= double(sphere.radius) + kContainmentTolerance * magnitude) {
         return;
     }
-    double center[3];
-    double squaredRadius = 0.0; // not used: the radius is measured from the rounded centre
-    runSearch(points, count, center, squaredRadius);
-    const float rounded[3] = {float(center[0]), float(center[1]), float(center[2])};
+    const SearchResult<double> wide = runSearch<double>(points, count);
+    const float rounded[3] = {float(wide.center[0]), float(wide.center[1]), float(wide.center[2])};
     const double roundedCenter[3] = {rounded[0], rounded[1], rounded[2]};
     const double reach = farthestDistance(points, count, roundedCenter);
     if (std::isnan(reach)) {
@@ -285,11 +290,9 @@ std::unique_ptr<BoundingSphere> smallestEnclosingSphere(const float* points, uin
     if (count == 0) {
         return sphere;
     }
-    float center[3];
-    float squaredRadius = 0.0f;
-    runSearch(points, count, center, squaredRadius);
-    std::copy(center, center + 3, sphere->center);
-    sphere->radius = std::sqrt(squaredRadius);
+    const SearchResult<float> found = runSearch<float>(points, count);
+    std::copy(found.center, found.center + 3, sphere->center);
+    sphere->radius = std::sqrt(found.squaredRadius);
     holdEveryPoint(points, count, *sphere);
     return sphere;
 }

@@ -13,7 +13,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
