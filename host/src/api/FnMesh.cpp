@@ -174,6 +174,7 @@ MStatus MFnMesh::getColors(MColorArray& colors, const MString* colorSet) const {
     }
     auto& items = colors.items();
     items.clear();
+    items.reserve(set->colorCount());
     for (size_t id = 0; id < set->colorCount(); ++id) {
         items.push_back(set->color(id));
     }
