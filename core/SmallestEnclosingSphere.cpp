@@ -234,11 +234,11 @@ template <class T> SearchResult<T> runSearch(const float* points, uint32_t count
     return result;
 }
 
-double distanceTo(const float* point, const double center[3]) {
+double squaredDistanceTo(const float* point, const double center[3]) {
     const double dx = double(point[0]) - center[0];
     const double dy = double(point[1]) - center[1];
     const double dz = double(point[2]) - center[2];
-    return std::sqrt(dx * dx + dy * dy + dz * dz);
+    return dx * dx + dy * dy + dz * dz;
 }
 
 // How far the farthest point with finite coordinates lies from center. A point
@@ -248,11 +248,11 @@ double farthestDistance(const float* points, uint32_t count, const double center
     for (uint32_t i = 0; i < count; ++i) {
         const float* p = points + 3 * size_t(i);
         if (std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2])) {
-            const double d = distanceTo(p, center);
+            const double d = squaredDistanceTo(p, center);
             farthest = std::isnan(d) || d > farthest ? d : farthest;
         }
     }
-    return farthest;
+    return std::sqrt(farthest);
 }
 
 // Single precision can stop the search early when the points lie on one sphere in
