@@ -6,6 +6,7 @@
 #include "export/AttributeHelpers.h"
 #include "export/CustomShaderSettings.h"
 #include "export/FileExportContext.h"
+#include "export/PathStart.h"
 #include "export/XmlEscape.h"
 
 #include <maya/MGlobal.h>
@@ -32,12 +33,6 @@ std::string sourceImagesDirectory() {
     return directory.asChar();
 }
 
-// On this host a path that begins with a separator is absolute: it gets no
-// directory put in front of it, like a path with a drive.
-bool startsAtRoot(const std::string& path) {
-    return !path.empty() && (path[0] == '/' || path[0] == '\\');
-}
-
 } // namespace
 
 bool FileExportContext::writeFiles(const IdTable& fileIds, const IdTable& extraFileIds, std::ostream& out) {
@@ -57,9 +52,10 @@ bool FileExportContext::writeFiles(const IdTable& fileIds, const IdTable& extraF
         getStringAttribute(texture, "fileTextureName", path);
         writeFileEntry(path.asChar(), fileId, sourceImages, out);
     }
-    // Custom-shader files and maps are named relative to the scene.
+    // Custom-shader files and maps are named relative to the scene, unless
+    // their path begins with a drive or a separator.
     for (const auto& [path, fileId] : extraFileIds) {
-        const std::string scenePath = startsAtRoot(path) ? path : sceneDir + path;
+        const std::string scenePath = startsWithDrive(path) || startsAtRoot(path) ? path : sceneDir + path;
         writeFileEntry(scenePath, fileId, sourceImages, out);
         // A path used both as a custom shader and as a custom map has a
         // second id, which its material writes too: list the file under
@@ -77,6 +73,8 @@ bool FileExportContext::writeFiles(const IdTable& fileIds, const IdTable& extraF
 
 bool FileExportContext::writeFileEntry(std::string path, uint32_t fileId, const std::string& sourceImagesDir,
                                        std::ostream& out) {
+    // On this host a path that begins with a separator is absolute too: it
+    // gets no directory put in front of it, like a path with a drive.
     if (path.find(':') == std::string::npos && !startsAtRoot(path)) {
         path = sourceImagesDir + path;
     }

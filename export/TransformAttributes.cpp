@@ -12,8 +12,7 @@
 #include <maya/MPlugArray.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstring>
+#include <cstdlib>
 
 namespace {
 
@@ -55,13 +54,63 @@ void writeTriple(std::ostream& out, const char* attribute, double x, double y, d
     out << " " << attribute << "=\"" << x << " " << y << " " << z << "\"";
 }
 
-// "lod_" names carry the distance: the number after the prefix, read as
-// "%f" reads it (100 when nothing reads, or when what reads is not finite).
+size_t digitsFrom(const std::string& text, size_t i) {
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        ++i;
+    }
+    return i;
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The longest prefix of text from `start` on that reads as a decimal number,
+// after leading blanks: an optional sign, digits with an optional point (at
+// least one digit), an optional exponent. Empty when nothing reads; so a
+// hexadecimal number reads as its leading "0", and "inf" and "nan" not at all.
+std::string decimalPrefix(const std::string& text, size_t start) {
+    size_t i = start;
+    while (i < text.size() && isBlank(text[i])) {
+        ++i;
+    }
+    const size_t begin = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    size_t end = digitsFrom(text, i);
+    size_t digits = end - i;
+    if (end < text.size() && text[end] == '.') {
+        const size_t fractionEnd = digitsFrom(text, end + 1);
+        digits += fractionEnd - (end + 1);
+        end = fractionEnd;
+    }
+    if (digits == 0) {
+        return std::string();
+    }
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+        size_t exponent = end + 1;
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) {
+            ++exponent;
+        }
+        const size_t exponentEnd = digitsFrom(text, exponent);
+        if (exponentEnd > exponent) {
+            end = exponentEnd;
+        }
+    }
+    return text.substr(begin, end - begin);
+}
+
+// "lod_" names carry the distance: the decimal number after the prefix (100
+// when nothing reads, or when what reads is too large for a float).
 void writeNameLevelOfDetail(const std::string& name, std::ostream& out) {
     float distance = 100.0f;
-    float scanned = 0.0f;
-    if (std::sscanf(name.c_str() + 4, "%f", &scanned) == 1 && std::isfinite(scanned)) {
-        distance = scanned;
+    const std::string number = decimalPrefix(name, 4);
+    if (!number.empty()) {
+        const float read = std::strtof(number.c_str(), nullptr);
+        if (std::isfinite(read)) {
+            distance = read;
+        }
     }
     out << " lodDistance=\"0 " << static_cast<double>(distance * 0.5f) << "\"";
 }

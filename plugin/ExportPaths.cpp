@@ -1,5 +1,7 @@
 #include "plugin/ExportPaths.h"
 
+#include "export/PathStart.h"
+
 std::string sceneBaseName(const std::string& path) {
     size_t slash = path.rfind('/');
     size_t start = slash == std::string::npos ? 0 : slash + 1;
@@ -10,16 +12,7 @@ std::string sceneBaseName(const std::string& path) {
 }
 
 bool isAbsolutePath(const std::string& path) {
-    if (!path.empty() && path[0] == '/') {
-        return true;
-    }
-    // The letter test looks at the byte as unsigned and accepts only ASCII
-    // letters, whatever the locale.
-    if (path.size() >= 2 && path[1] == ':') {
-        unsigned char first = static_cast<unsigned char>(path[0]);
-        return (first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z');
-    }
-    return false;
+    return (!path.empty() && path[0] == '/') || startsWithDrive(path);
 }
 
 std::string directoryOrWhole(const std::string& path) {

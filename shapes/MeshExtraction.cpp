@@ -42,7 +42,7 @@ struct MeshInput {
     MObjectArray shadingGroups;
     MIntArray shaderPerPolygon;
     bool withColors = false;
-    MColorArray colors;
+    MColorArray colors; // the colour set's list, by colour id
     bool withSkin = false;
     std::vector<VertexInfluences> influences; // per mesh point
 };
@@ -82,15 +82,17 @@ bool requestsTangents(const MObjectArray& shadingGroups) {
     return false;
 }
 
-// Reads the face-vertex colours; every unassigned one (-1, -1, -1) switches
-// colours off and is reported.
+// Reads the colour set's list of colours, which the corners' colour ids
+// index. Every face-vertex must have a colour: each unassigned one (-1, -1,
+// -1) switches colours off and is reported.
 bool readColors(const MFnMesh& mesh, MColorArray& colors) {
-    if (mesh.getFaceVertexColors(colors, NULL, NULL) != MS::kSuccess) {
+    MColorArray faceVertexColors;
+    if (mesh.getFaceVertexColors(faceVertexColors, NULL, NULL) != MS::kSuccess) {
         return false;
     }
     bool complete = true;
-    for (unsigned i = 0; i < colors.length(); ++i) {
-        const MColor& c = colors[i];
+    for (unsigned i = 0; i < faceVertexColors.length(); ++i) {
+        const MColor& c = faceVertexColors[i];
         if (c.r == -1.0f && c.g == -1.0f && c.b == -1.0f) {
             complete = false;
             MGlobal::displayWarning(MString("orvexExport: Vertex colors are not or incomplete assigned. "
@@ -98,7 +100,7 @@ bool readColors(const MFnMesh& mesh, MColorArray& colors) {
                                     mesh.partialPathName() + ")");
         }
     }
-    return complete;
+    return complete && mesh.getColors(colors) == MS::kSuccess;
 }
 
 // Fills the four influence slots of every mesh point from the skin
@@ -204,7 +206,7 @@ BuilderVertex cornerVertex(const MeshInput& in, MItMeshPolygon& polygons, int ve
         int index = 0;
         polygons.getColorIndex(local, index, NULL);
         if (index < 0 || static_cast<unsigned>(index) >= in.colors.length()) {
-            index = 0; // an id outside the face-vertex colours takes the first
+            index = 0; // an id outside the colour list takes the first colour
         }
         const MColor& c = in.colors[static_cast<unsigned>(index)];
         v.color[0] = c.r;

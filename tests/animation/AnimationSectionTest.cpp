@@ -267,6 +267,38 @@ TEST_F(AnimationSection, TransformsComeInPathOrderWithTheirNodeIds) {
                                "          </Keyframes>\n"));
 }
 
+TEST_F(AnimationSection, OneTransformInTwoClipsIsWrittenInEachFromItsOwnCurves) {
+    transform("pCube1", 3);
+    // A walk over frames 0 to 24 and a jump over frames 24 to 48, each with
+    // curves of its own; the jump also keys visibility.
+    clipWith("walk", {{anim.curve("animCurveTL", "walkX", {{0, 1}, {12, 2}}), "pCube1.translateX"},
+                      {anim.curve("animCurveTL", "walkY", {{0, 0}}), "pCube1.translateY"},
+                      {anim.curve("animCurveTL", "walkZ", {{0, 0}}), "pCube1.translateZ"}});
+    clipWith("jump",
+             {{anim.curve("animCurveTL", "jumpX", {{24, 5}}), "pCube1.translateX"},
+              {anim.curve("animCurveTL", "jumpY", {{24, 0}, {36, 3}}), "pCube1.translateY"},
+              {anim.curve("animCurveTL", "jumpZ", {{24, 1}}), "pCube1.translateZ"},
+              {anim.curve("animCurveTU", "jumpV", {{36, 0}}), "pCube1.visibility"}},
+             24, 48);
+    EXPECT_EQ(write(), std::string(kHead) +
+                           "      <AnimationSet name=\"hero\">\n"
+                           "        <Clip name=\"walk\" duration=\"1000\">\n"
+                           "          <Keyframes nodeId=\"3\">\n"
+                           "            <Keyframe time=\"0\" translation=\"1 0 0\"/>\n"
+                           "            <Keyframe time=\"500\" translation=\"2 0 0\"/>\n"
+                           "          </Keyframes>\n"
+                           "        </Clip>\n"
+                           "        <Clip name=\"jump\" duration=\"1000\">\n"
+                           "          <Keyframes nodeId=\"3\">\n"
+                           "            <Keyframe time=\"0\" translation=\"5 0 1\" visibility=\"false\"/>\n"
+                           "            <Keyframe time=\"500\" translation=\"5 3 1\" visibility=\"false\"/>\n"
+                           "          </Keyframes>\n"
+                           "        </Clip>\n"
+                           "      </AnimationSet>\n" +
+                           kTail);
+    EXPECT_TRUE(messages().empty());
+}
+
 TEST_F(AnimationSection, AttributesOutsideTheChannelsGiveAnEmptyKeyframeList) {
     Node* cube = transform("pCube1", 2);
     anim.builder.addAttribute(cube, "wobble", AttrType::Double);

@@ -206,3 +206,30 @@ TEST(SmallestEnclosingSphere, HoldsEveryPointOfALargeSet) {
     EXPECT_LE(farthest, sphere->radius * (1 + 1e-4));
     EXPECT_GE(farthest, sphere->radius * (1 - 1e-4)); // and it is tight
 }
+
+TEST(SmallestEnclosingSphere, HoldsEveryPointOfCoSphericalSets) {
+    // Points on one sphere in general position: single precision alone can stop with
+    // points far outside. Each set must be held, and tightly.
+    std::mt19937 random(7);
+    std::normal_distribution<float> gauss(0.0f, 1.0f);
+    for (int trial = 0; trial < 400; ++trial) {
+        const Vec centre = {trial % 5 - 2.0, 0.5 * (trial % 3), 1.0};
+        const double scale = trial % 2 == 0 ? 1.0 : 37.5;
+        const int count = trial < 100 ? 12 : 20;
+        std::vector<float> points;
+        for (int i = 0; i < count; ++i) {
+            const double d[3] = {gauss(random), gauss(random), gauss(random)};
+            const double length = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+            for (int c = 0; c < 3; ++c) {
+                points.push_back(float(centre[c] + scale * d[c] / length));
+            }
+        }
+        const auto sphere = sphereOf(points);
+        const Vec found = {sphere->center[0], sphere->center[1], sphere->center[2]};
+        for (size_t i = 0; i < points.size(); i += 3) {
+            ASSERT_LE(distance({points[i], points[i + 1], points[i + 2]}, found), sphere->radius * (1 + 1e-6))
+                << "trial " << trial << ", point " << i / 3;
+        }
+        EXPECT_LE(sphere->radius, scale * (1 + 1e-5)) << "trial " << trial;
+    }
+}

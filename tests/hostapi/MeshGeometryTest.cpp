@@ -237,6 +237,11 @@ TEST_F(MeshGeometry, ColourSetsGiveOneColourPerCornerWithUnassignedOnesMarked) {
     EXPECT_EQ(colors[1].a, -1.0f);
     EXPECT_EQ(colors[2].r, 1.0f);
     EXPECT_EQ(colors[3].b, -1.0f); // no id given for the last corner
+    // The set's own list has one colour per colour id.
+    ASSERT_EQ(fn.getColors(colors), MS::kSuccess);
+    ASSERT_EQ(colors.length(), 2u);
+    EXPECT_EQ(colors[0].r, 1.0f);
+    EXPECT_EQ(colors[1].a, 0.25f);
 
     MItMeshPolygon it(object(m));
     int index = 42;
@@ -247,6 +252,7 @@ TEST_F(MeshGeometry, ColourSetsGiveOneColourPerCornerWithUnassignedOnesMarked) {
 
     // A mesh without colour sets has no face-vertex colours at all.
     EXPECT_NE(MFnMesh(object(quad())).getFaceVertexColors(colors), MS::kSuccess);
+    EXPECT_NE(MFnMesh(object(quad())).getColors(colors), MS::kSuccess);
 }
 
 TEST_F(MeshGeometry, ShadingGroupsComeFromFaceSetsAndWholeInstances) {

@@ -109,11 +109,18 @@ TEST_F(FilesPass, CustomShaderFilesFollowInPathOrderBesideTheScene) {
     extraFileIds.insert("shaders/x.fx", 4);
     extraFileIds.insert("Shaders/y.fx", 3);
     extraFileIds.insert("/abs/z.fx", 2);
+    // Paths with a drive are used as they stand, like those from the root.
+    extraFileIds.insert("C:\\t\\a.png", 5);
+    extraFileIds.insert("D:\\fx\\b.fx", 6);
     EXPECT_EQ(filesSection(false, "C:/proj/scenes/"),
-              section(entry(1, "z.png") + entry(2, "/abs/z.fx") + entry(3, "C:/proj/scenes/Shaders/y.fx") +
+              section(entry(1, "z.png") + entry(2, "/abs/z.fx") + entry(5, "C:/t/a.png") +
+                      entry(6, "D:/fx/b.fx") + entry(3, "C:/proj/scenes/Shaders/y.fx") +
                       entry(4, "C:/proj/scenes/shaders/x.fx")));
+    // With relative paths one on the output directory's drive is made
+    // relative to that directory; one on another drive stays absolute.
     EXPECT_EQ(filesSection(true, "C:/proj/scenes/", "C:/proj/out/"),
-              section(entry(1, "z.png") + entry(2, "/abs/z.fx") + entry(3, "Shaders/y.fx", true) +
+              section(entry(1, "z.png") + entry(2, "/abs/z.fx") + entry(5, "../../t/a.png", true) +
+                      entry(6, "D:/fx/b.fx") + entry(3, "Shaders/y.fx", true) +
                       entry(4, "shaders/x.fx", true)));
 }
 
@@ -124,7 +131,8 @@ TEST_F(FilesPass, AnUnsavedSceneGivesCustomShaderFilesTheSourceImagesDirectory) 
 }
 
 TEST_F(FilesPass, PathsAreEscapedInTheDocument) {
-    textures({"C:/R&D/\"new\" <1>.png", "C:/a&amp;b.png"});
+    textures({"C:/R&D/\"new\" <1>.png", "C:/a&amp;b.png", "C:/x&#1;y&#x1F;z&#120;.png"});
     EXPECT_EQ(filesSection(),
-              section(entry(1, "C:/R&amp;D/&quot;new&quot; &lt;1>.png") + entry(2, "C:/a&amp;b.png")));
+              section(entry(1, "C:/R&amp;D/&quot;new&quot; &lt;1>.png") + entry(2, "C:/a&amp;b.png") +
+                      entry(3, "C:/x&amp;#1;y&amp;#x1F;z&#120;.png")));
 }

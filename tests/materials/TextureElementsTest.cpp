@@ -149,6 +149,23 @@ TEST_F(TextureElements, NestedLayersAreFollowedInPhysicalOrder) {
                                    kEnd + tinted("blank", 2) + kEnd));
 }
 
+TEST_F(TextureElements, ALayeredTextureReachedThroughTwoLayersIsFollowedTwice) {
+    // The inner layered texture feeds two layers of the outer one: not a
+    // cycle, so its file texture gives an element for each layer.
+    fileTexture("file1", "a.png");
+    create("layeredTexture", "outer");
+    create("layeredTexture", "inner");
+    create("lambert", "twice");
+    connect("file1.outColor", "inner.cs[0].c");
+    connect("inner.outColor", "outer.cs[0].c");
+    connect("inner.outColor", "outer.cs[1].c");
+    connect("outer.outColor", "twice.color");
+    EXPECT_EQ(filesAndMaterials(),
+              files(file(1, "a.png")) +
+                  materialsSection(untinted("twice", 1) + "      <Texture fileId=\"1\"/>\n" +
+                                   "      <Texture fileId=\"1\"/>\n" + kEnd));
+}
+
 TEST_F(TextureElements, LayeredTexturesThatLeadBackToThemselvesStop) {
     fileTexture("file1", "a.png");
     fileTexture("file2", "b.png");

@@ -48,12 +48,38 @@ TEST(EscapeAttribute, EscapesWhatWouldBreakTheDocument) {
     EXPECT_EQ(escapeAttribute("x\" injected=\"1"), "x&quot; injected=&quot;1");
 }
 
-TEST(EscapeAttribute, DropsBytesXmlCannotCarry) {
+TEST(EscapeAttribute, KeepsOnlyReferencesToCharactersXmlAllows) {
+    struct Case {
+        const char* reference;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"&#0;", false},          {"&#1;", false},
+        {"&#x1F;", false},        {"&#8;", false},
+        {"&#9;", true},           {"&#xA;", true},
+        {"&#13;", true},          {"&#x20;", true},
+        {"&#xD7FF;", true},       {"&#xD800;", false},
+        {"&#57343;", false},      {"&#xE000;", true},
+        {"&#xFFFD;", true},       {"&#xFFFE;", false},
+        {"&#65535;", false},      {"&#x10000;", true},
+        {"&#x10FFFF;", true},     {"&#x110000;", false},
+        {"&#99999999;", false},   {"&#0065;", true},
+        {"&#x0000000041;", true}, {"&#18446744073709551681;", false},
+        {"&#X41;", false},
+    };
+    for (const Case& c : cases) {
+        const std::string reference = c.reference;
+        EXPECT_EQ(escapeAttribute(reference), c.kept ? reference : "&amp;" + reference.substr(1))
+            << reference;
+    }
+}
+
+TEST(EscapeAttribute, DropsBytesXmlCannotCarryAndKeepsLineBreaksAsReferences) {
     EXPECT_EQ(escapeAttribute(std::string("a\x01\x08\x0b\x0c\x1f"
                                           "b",
                                           7)),
               "ab");
     EXPECT_EQ(escapeAttribute(std::string("a\0b", 3)), "ab");
-    EXPECT_EQ(escapeAttribute("tab\tline\ncr\r"), "tab\tline\ncr\r");
+    EXPECT_EQ(escapeAttribute("tab\tline\ncr\r"), "tab&#9;line&#10;cr&#13;");
     EXPECT_EQ(escapeAttribute("caf\xe9"), "caf\xe9");
 }

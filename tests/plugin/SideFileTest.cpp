@@ -188,6 +188,25 @@ TEST_F(SideFile, CommandPutsTheSideFileBesideAnAbsoluteOrRelativeDocument) {
               2);
 }
 
+TEST_F(SideFile, AShapesRunThatFindsNothingLeavesAnEarlierSideFileUntouchedAndUnnamed) {
+    openScene(triangleScene());
+    const std::string path = workDir() + "/level.xml";
+    ASSERT_EQ(exportWith("-shap -f " + path), MS::kSuccess);
+    const std::string oldSide = readFile(path + ".shapes");
+    const auto oldTime = std::filesystem::last_write_time(path + ".shapes");
+
+    openScene("createNode transform -n \"empty\";\n");
+    ASSERT_EQ(exportWith("-shap -f " + path), MS::kSuccess);
+    const std::string document = readFile(path);
+    EXPECT_NE(document.find("\n  <Shapes >\n  </Shapes>\n"), std::string::npos) << document;
+    EXPECT_EQ(document.find("externalShapesFile"), std::string::npos) << document;
+    EXPECT_EQ(readFile(path + ".shapes"), oldSide);
+    EXPECT_EQ(std::filesystem::last_write_time(path + ".shapes"), oldTime);
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(workDir()), std::filesystem::directory_iterator()),
+        2);
+}
+
 TEST_F(SideFile, CommandOnAFullDiskKeepsThePreviousDocumentAndSideFile) {
     openScene(triangleScene());
     const std::string path = workDir() + "/level.xml";

@@ -96,19 +96,23 @@ TEST_F(TransformAttributes, NotANumberCountsAsSet) {
 }
 
 TEST_F(TransformAttributes, LevelOfDetailFromTheName) {
-    for (const char* name :
-         {"lod_200", "lod_", "lod_abc", "lod_infantry", "lod_nan", "lod_1e999", "LOD_200", "lod_  -7.5x"}) {
-        create("transform", name);
+    // The distance is the longest decimal number after the prefix; hexadecimal
+    // text reads as its leading 0.
+    const std::vector<std::pair<const char*, const char*>> names = {
+        {"lod_200", "0 100"}, {"lod_", "0 50"},      {"lod_abc", "0 50"},  {"lod_infantry", "0 50"},
+        {"lod_nan", "0 50"},  {"lod_1e999", "0 50"}, {"LOD_200", nullptr}, {"lod_  -7.5x", "0 -3.75"},
+        {"lod_0x10", "0 0"},  {"lod_0X1p4", "0 0"},  {"lod_-0x8", "0 -0"}, {"lod_12.5e1z", "0 62.5"},
+        {"lod_.5", "0 0.25"}, {"lod_3.", "0 1.5"},   {"lod_+3", "0 1.5"},  {"lod_1e+", "0 0.5"},
+        {"lod_2E2", "0 100"}, {"lod_1e-99", "0 0"},  {"lod_.", "0 50"},    {"lod_-e5", "0 50"},
+    };
+    std::string expected;
+    for (size_t i = 0; i < names.size(); ++i) {
+        create("transform", names[i].first);
+        expected += std::string("    <TransformGroup name=\"") + names[i].first + "\"" +
+                    (names[i].second ? std::string(" lodDistance=\"") + names[i].second + "\"" : "") +
+                    " nodeId=\"" + std::to_string(i + 1) + "\"/>\n";
     }
-    EXPECT_EQ(exportScene(""),
-              "    <TransformGroup name=\"lod_200\" lodDistance=\"0 100\" nodeId=\"1\"/>\n"
-              "    <TransformGroup name=\"lod_\" lodDistance=\"0 50\" nodeId=\"2\"/>\n"
-              "    <TransformGroup name=\"lod_abc\" lodDistance=\"0 50\" nodeId=\"3\"/>\n"
-              "    <TransformGroup name=\"lod_infantry\" lodDistance=\"0 50\" nodeId=\"4\"/>\n"
-              "    <TransformGroup name=\"lod_nan\" lodDistance=\"0 50\" nodeId=\"5\"/>\n"
-              "    <TransformGroup name=\"lod_1e999\" lodDistance=\"0 50\" nodeId=\"6\"/>\n"
-              "    <TransformGroup name=\"LOD_200\" nodeId=\"7\"/>\n"
-              "    <TransformGroup name=\"lod_  -7.5x\" lodDistance=\"0 -3.75\" nodeId=\"8\"/>\n");
+    EXPECT_EQ(exportScene(""), expected);
 }
 
 TEST_F(TransformAttributes, LevelOfDetailFromAttributes) {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <tuple>
@@ -134,6 +135,39 @@ TEST_F(ShapePass, AFailedQuerySwitchesItsFeatureOffForThatMeshOnly) {
     EXPECT_EQ(shapes[1].set.flags, 0x01u);
 }
 
+TEST_F(ShapePass, ColourIdsIndexTheColourSetsList) {
+    // Two quads over six vertices, with one colour id per vertex shared by
+    // the faces, as scene files often store them: every corner takes the
+    // colour of its vertex, whatever its place among the face-vertices.
+    MeshSpec shared;
+    shared.points = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {2, 0, 0}, {2, 1, 0}};
+    shared.faces = {{0, 1, 2, 3}, {1, 4, 5, 2}};
+    MeshSpec::ColorSet paint{"paint", {}, {{0, 1, 2, 3}, {1, 4, 5, 2}}};
+    for (int v = 0; v < 6; ++v) {
+        paint.colors.push_back({float(v) / 8, 1.0f - float(v) / 8, 0.5f, 1.0f});
+    }
+    shared.colorSets = {paint};
+    addMesh("shared", shared);
+    Switches s;
+    s.colors = true;
+    auto shapes = run(idsFor({{"shared", 1}}), s);
+    ASSERT_EQ(shapes.size(), 1u);
+    const ParsedTriangleSet& set = shapes[0].set;
+    ASSERT_EQ(set.flags, 0x20u);
+    ASSERT_EQ(set.numVertices, 6u);
+    for (uint32_t v = 0; v < set.numVertices; ++v) {
+        const std::array<double, 3> position = {set.positions[3 * v], set.positions[3 * v + 1],
+                                                set.positions[3 * v + 2]};
+        const auto vertex =
+            std::find(shared.points.begin(), shared.points.end(), position) - shared.points.begin();
+        ASSERT_LT(vertex, 6);
+        const std::array<float, 3> colour = {set.colors[3 * v], set.colors[3 * v + 1], set.colors[3 * v + 2]};
+        const std::array<float, 4>& expected = paint.colors[size_t(vertex)];
+        EXPECT_EQ(colour, (std::array<float, 3>{expected[0], expected[1], expected[2]}))
+            << "vertex " << vertex;
+    }
+}
+
 TEST_F(ShapePass, FailedPolygonQueriesLeaveTrianglesOutAndColoursAtTheFirstElement) {
     MeshSpec layout = unitQuad();
     layout.colorSets = {{"paint", {{0.25f, 0.5f, 0.75f, 1}, {1, 1, 1, 1}}, {{1, 0, 0, 0}}}};
@@ -146,25 +180,20 @@ TEST_F(ShapePass, FailedPolygonQueriesLeaveTrianglesOutAndColoursAtTheFirstEleme
     auto shapes = run(idsFor({{"quad", 1}}), s);
     ASSERT_EQ(shapes.size(), 1u);
     ASSERT_EQ(shapes[0].set.flags, 0x20u);
-    // Every corner takes face-vertex colour 0: the first corner's colour.
+    // Every corner takes colour id 0 of the set's list.
     for (uint32_t v = 0; v < shapes[0].set.numVertices; ++v) {
-        EXPECT_EQ(shapes[0].set.colors[3 * v], 1.0f);
+        EXPECT_EQ(shapes[0].set.colors[3 * v], 0.25f);
     }
 
-    // A colour id beyond the face-vertex colours takes the first of them.
+    // Without the colour list the mesh has no colours.
     clearFaults();
-    MeshSpec longList = unitQuad();
-    longList.colorSets = {
-        {"paint",
-         {{0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0.5f, 0, 0, 1}},
-         {{5, 0, 0, 5}}}};
-    addMesh("longList", longList);
-    shapes = run(idsFor({{"longList", 1}}), s);
+    setFault("getColors");
+    shapes = run(idsFor({{"quad", 1}}), s);
     ASSERT_EQ(shapes.size(), 1u);
-    for (uint32_t v = 0; v < shapes[0].set.numVertices; ++v) {
-        EXPECT_EQ(shapes[0].set.colors[3 * v], 0.5f);
-    }
+    EXPECT_EQ(shapes[0].set.flags, 0u);
+    EXPECT_TRUE(warnings().empty());
 
+    clearFaults();
     setFault("getTriangle");
     shapes = run(idsFor({{"quad", 1}}), s);
     ASSERT_EQ(shapes.size(), 1u);

@@ -28,6 +28,7 @@ createNode transform -n "door";
 	addAttr -ci true -sn "hp" -ln "hitPoints" -at "long";
 	addAttr -ci true -sn "w" -ln "weight" -at "double";
 	addAttr -ci true -sn "label" -ln "label" -dt "string";
+	addAttr -ci true -sn "note" -ln "note" -dt "string";
 	addAttr -ci true -sn "onCreate" -ln "onCreate" -dt "string";
 	addAttr -ci true -sn "Orvex_static" -ln "Orvex_static" -min 0 -max 1 -at "bool";
 	addAttr -ci true -sn "off" -ln "offset" -at "double3" -nc 3;
@@ -41,6 +42,7 @@ createNode transform -n "door";
 	setAttr ".hp" -5;
 	setAttr ".w" 1500000;
 	setAttr ".label" -type "string" "Tom & \"Jerry\" <3";
+	setAttr ".note" -type "string" "first line\n\tsecond &#1; &#65;";
 	setAttr ".onCreate" -type "string" "spawn();&cr;&lf;go();";
 	setAttr ".off" -type "double3" 1 2 3 ;
 createNode transform -n "ViewCompass";
@@ -69,6 +71,8 @@ TEST_F(UserAttributesExport, SectionOfAWholeScene) {
         "      <Attribute name=\"hp\" type=\"integer\" value=\"-5\"/>\n"
         "      <Attribute name=\"w\" type=\"float\" value=\"1.5e+06\"/>\n"
         "      <Attribute name=\"label\" type=\"string\" value=\"Tom &amp; &quot;Jerry&quot; &lt;3\"/>\n"
+        "      <Attribute name=\"note\" type=\"string\" value=\"first line&#10;&#9;second &amp;#1; "
+        "&#65;\"/>\n"
         "      <Attribute name=\"onCreate\" type=\"scriptCallback\" value=\"spawn();go();\"/>\n"
         "      <Attribute name=\"offX\" type=\"float\" value=\"1\"/>\n"
         "      <Attribute name=\"offY\" type=\"float\" value=\"2\"/>\n"

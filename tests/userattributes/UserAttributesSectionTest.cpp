@@ -176,9 +176,13 @@ TEST_F(UserAttributesSection, ValuesAreEscapedForTheDocument) {
     add(box, "control", AttrType::String,
         std::string("a\x01"
                     "b\tc"));
+    add(box, "lines", AttrType::String, std::string("first\r\nsecond\n"));
+    add(box, "forbidden", AttrType::String, std::string("&#0; &#x1F; &#99999999; &#65;"));
     EXPECT_EQ(attributes(), line("quote", "string", "say &quot;hi&quot; &lt;now> &amp; then") +
                                 line("entity", "string", "fish &amp; chips &#38; &#x26;") +
-                                line("control", "string", "ab\tc"));
+                                line("control", "string", "ab&#9;c") +
+                                line("lines", "string", "first&#13;&#10;second&#10;") +
+                                line("forbidden", "string", "&amp;#0; &amp;#x1F; &amp;#99999999; &#65;"));
 }
 
 TEST_F(UserAttributesSection, OnlyWrittenTransformsInCreationOrder) {

@@ -42,4 +42,8 @@ public:
     // without colour sets.
     MStatus getFaceVertexColors(MColorArray& colors, const MString* colorSet = NULL,
                                 const MColor* defaultUnsetColor = NULL) const;
+    // The colour list of the named colour set (the current one when null):
+    // one colour per colour id, the list that MItMeshPolygon::getColorIndex
+    // indexes. Fails for a mesh without colour sets.
+    MStatus getColors(MColorArray& colors, const MString* colorSet = NULL) const;
 };

@@ -112,7 +112,7 @@ int apiVersion();
 // "MItDependencyGraph", "executeCommand:<command text>", the geometry
 // queries "MItMeshPolygon", "MItGeometry", "MFnNurbsCurve" (attaching the
 // set), "getPoints", "getNormals", "getUVSetNames", "getConnectedShaders",
-// "getFaceVertexColors", "numTriangles", "getTriangle", "getColorIndex",
+// "getFaceVertexColors", "getColors", "numTriangles", "getTriangle", "getColorIndex",
 // "getCVs", "indexForOutputShape", "getWeights" (and "throw:<one of these>",
 // which makes the query throw std::bad_alloc, as running out of memory
 // would), and those that other host parts document beside their calls.
@@ -125,8 +125,8 @@ void clearFaults();
 // ---- Watching geometry queries (tests) ---------------------------------------
 // Called with the query's name (as in the fault list) each time the host
 // answers one of the whole-shape queries "getPoints", "getNormals",
-// "getUVSetNames", "getConnectedShaders", "getFaceVertexColors", "getCVs" and
-// "getWeights"; an empty function stops the calls.
+// "getUVSetNames", "getConnectedShaders", "getFaceVertexColors", "getColors",
+// "getCVs" and "getWeights"; an empty function stops the calls.
 
 void setGeometryQueryObserver(std::function<void(const std::string& query)> observer);
 

@@ -19,6 +19,18 @@ const MeshData* geometryOf(const MObject& object) {
     return node ? meshGeometry(currentScene(), node) : nullptr;
 }
 
+// The named colour set of the mesh (the current one when null); null for a
+// mesh without colour sets or when the query is made to fail.
+const ColorSetData* colorSetOf(const MObject& object, const MString* name, const char* query) {
+    const MeshData* mesh = geometryOf(object);
+    if (!mesh || queryFaulted(query)) {
+        return nullptr;
+    }
+    const std::string wanted = name ? name->str() : std::string();
+    return mesh->findColorSet(name ? &wanted : nullptr,
+                              currentSetName(ObjectAccess::node(object), "currentColorSet"));
+}
+
 } // namespace
 
 MFnMesh::MFnMesh(const MObject& object, MStatus* status) {
@@ -131,14 +143,8 @@ MStatus MFnMesh::getConnectedShaders(unsigned int instanceNumber, MObjectArray& 
 MStatus MFnMesh::getFaceVertexColors(MColorArray& colors, const MString* colorSet,
                                      const MColor* defaultUnsetColor) const {
     notifyGeometryQuery("getFaceVertexColors");
-    Node* node = ObjectAccess::node(obj());
     const MeshData* mesh = geometryOf(obj());
-    if (!mesh || queryFaulted("getFaceVertexColors")) {
-        return MS::kFailure;
-    }
-    std::string wanted = colorSet ? colorSet->str() : std::string();
-    const ColorSetData* set =
-        mesh->findColorSet(colorSet ? &wanted : nullptr, currentSetName(node, "currentColorSet"));
+    const ColorSetData* set = colorSetOf(obj(), colorSet, "getFaceVertexColors");
     if (!set) {
         return MS::kFailure;
     }
@@ -146,11 +152,25 @@ MStatus MFnMesh::getFaceVertexColors(MColorArray& colors, const MString* colorSe
     auto& items = colors.items();
     items.assign(mesh->cornerCount(), unset);
     for (uint32_t c = 0; c < mesh->cornerCount(); ++c) {
-        int id = set->corners.at(c);
-        size_t at = 4 * static_cast<size_t>(id);
-        if (id >= 0 && at + 3 < set->rgba.size()) {
-            items[c] = MColor(set->rgba[at], set->rgba[at + 1], set->rgba[at + 2], set->rgba[at + 3]);
+        const int id = set->corners.at(c);
+        if (id >= 0 && static_cast<size_t>(id) < set->colorCount()) {
+            items[c] = set->color(static_cast<size_t>(id));
         }
+    }
+    return MS::kSuccess;
+}
+
+MStatus MFnMesh::getColors(MColorArray& colors, const MString* colorSet) const {
+    notifyGeometryQuery("getColors");
+    const ColorSetData* set = colorSetOf(obj(), colorSet, "getColors");
+    if (!set) {
+        return MS::kFailure;
+    }
+    auto& items = colors.items();
+    items.clear();
+    items.reserve(set->colorCount());
+    for (size_t id = 0; id < set->colorCount(); ++id) {
+        items.push_back(set->color(id));
     }
     return MS::kSuccess;
 }

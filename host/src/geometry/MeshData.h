@@ -7,6 +7,7 @@
 
 #include "graph/Node.h"
 
+#include <maya/MColor.h>
 #include <maya/MFloatVector.h>
 
 #include <cstdint>
@@ -57,6 +58,11 @@ struct ColorSetData {
     std::string name;
     std::vector<float> rgba; // r, g, b, a per colour id
     CornerIds corners;
+
+    size_t colorCount() const { return rgba.size() / 4; }
+    MColor color(size_t id) const {
+        return MColor(rgba[4 * id], rgba[4 * id + 1], rgba[4 * id + 2], rgba[4 * id + 3]);
+    }
 };
 
 // A stored normal component of this size or more means "not set".

@@ -7,6 +7,9 @@
 //
 // How the host wires a particle system (as its scene files do):
 //   emitter.output[i]        -> particle.newParticles[j]  (emitter feeds the particles)
+//   particle.isFull, timeStepSize, inheritFactor, startTime, seed[i]
+//                            -> emitter.isFull[i], deltaTime[i], inheritFactor[i], startTime[i], seed[i]
+//   time1.outTime            -> emitter.currentTime, particle.currentTime
 //   mesh.worldMesh[0]        -> geoConnector.localGeometry (surface emission only)
 //   mesh.worldMatrix[0]      -> geoConnector.worldMatrix
 //   geoConnector.sweptGeometry -> emitter.sweptGeometry
