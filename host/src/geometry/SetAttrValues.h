@@ -79,22 +79,22 @@ bool readInteger(ValueCursor& values, long long& out);
 // be one element: the next statement's range starts at that element again
 // with its remaining children, which add to those read before.
 //
-// Reads the count and the indices of one element, named `element` in
-// messages (".wl[3].w"), and calls readChild(index) for each pair to read its
-// value; false with `error` set when a count or an index is missing or
-// malformed, or when readChild returns false (having set `error`).
-template <class ReadChild>
-bool readSparseElement(ValueCursor& values, const std::string& element, std::string& error,
-                       ReadChild readChild) {
+// Reads the count and the indices of one element, and calls readChild(index)
+// for each pair to read its value; false with `error` set when a count or an
+// index is missing or malformed (element() names the element: ".wl[3].w"),
+// or when readChild returns false (having set `error`).
+template <class Name, class ReadChild>
+bool readSparseElement(ValueCursor& values, Name element, std::string& error, ReadChild readChild) {
     long long count = 0;
     if (!readInteger(values, count) || count < 0) {
-        error = "expected the number of values set in \"" + element + "\"";
+        error = "expected the number of values set in \"" + element() + "\"";
         return false;
     }
     for (long long i = 0; i < count; ++i) {
         long long index = 0;
         if (!readInteger(values, index) || index < 0 || index > 0xffffffffLL) {
-            error = "expected " + std::to_string(count) + " pairs of index and value for \"" + element + "\"";
+            error =
+                "expected " + std::to_string(count) + " pairs of index and value for \"" + element() + "\"";
             return false;
         }
         if (!readChild(static_cast<unsigned>(index))) {

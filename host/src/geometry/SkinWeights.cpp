@@ -45,11 +45,11 @@ bool skinClusterSetAttr(Scene&, Node& node, SetAttrRequest& request) {
             skin->perVertex.resize(v + 1);
         }
         std::map<unsigned, double>& weights = skin->perVertex[v];
-        const std::string element = ".wl[" + std::to_string(v) + "].w";
+        auto element = [v] { return ".wl[" + std::to_string(v) + "].w"; };
         auto readWeight = [&](size_t i) {
             double w = 0.0;
             if (!request.values.nextDouble(w)) {
-                request.error = "expected a weight for " + element + "[" + std::to_string(i) + "]";
+                request.error = "expected a weight for " + element() + "[" + std::to_string(i) + "]";
                 return false;
             }
             weights[static_cast<unsigned>(i)] = w;

@@ -243,14 +243,18 @@ void ValueStore::storeKnown(const ResolvedPath& resolved) {
 }
 
 // ".wl[0:99].w": the elements of the enclosing arrays, each with its
-// children in the sparse form (readSparseElement).
+// children in the sparse form (readSparseElement). Files show the host
+// writing this form for ranges of elements; values given to one element's
+// array plug (".wl[3].w") are read the same way, as files show no other
+// form for them.
 void ValueStore::storeSparse(ElementWalk& walk, ValueForm form) {
     PlugAddress address;
     std::string error;
     while (walk.next(address)) {
         PlugAddress child = address;
         child.indices.push_back(0);
-        bool read = readSparseElement(request_.values, path_, error, [&](unsigned index) {
+        auto element = [this] { return path_; };
+        bool read = readSparseElement(request_.values, element, error, [&](unsigned index) {
             child.indices.back() = index;
             storeElement(child, {}, form, false);
             return true;
