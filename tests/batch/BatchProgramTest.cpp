@@ -3,6 +3,7 @@
 
 #include "materials/FileReferences.h"
 #include "support/DocumentSections.h"
+#include "support/FoldMesh.h"
 #include "support/SideFileReader.h"
 #include "support/TempDirectory.h"
 
@@ -298,4 +299,54 @@ TEST_F(BatchProgram, TheReadmeDemoExportsEverySectionOfTheExampleLevel) {
         written.insert(shape.shapeId);
     }
     EXPECT_EQ(named, written);
+}
+
+TEST_F(BatchProgram, ComputedNormalsFollowTheNormalMethodAndEachVersionsDefault) {
+    // Five folds: the first leaves vertexNormalMethod unset, the others set
+    // it to 0 ... 3 as files write it.
+    std::string scene = "//Maya ASCII 2012 scene\n"
+                        "requires maya \"2012\";\n"
+                        "currentUnit -l centimeter -a degree -t film;\n";
+    for (int method = -1; method < 4; ++method) {
+        const std::string name = method < 0 ? "foldUnset" : "fold" + std::to_string(method);
+        scene += "createNode transform -n \"" + name + "\";\n" + "createNode mesh -n \"" + name +
+                 "Shape\" -p \"" + name + "\";\n" +
+                 (method < 0 ? "" : "\tsetAttr \".vnm\" " + std::to_string(method) + ";\n") +
+                 orvex_test::sceneText(orvex_test::meshStatements(orvex_test::foldMesh()));
+    }
+    write("folds.ma", scene);
+    const std::vector<std::string> built = builtApis();
+    for (const std::string api : {"2014", "2012"}) {
+        if (std::find(built.begin(), built.end(), api) == built.end()) {
+            continue;
+        }
+        BatchRun r = run({"--api", api, "folds.ma", "-c", "OrvexExporter -shap -n -f \"folds.xml\""});
+        ASSERT_EQ(r.status, 0) << r.output;
+        orvex_test::ParsedSideFile side;
+        std::string error;
+        ASSERT_TRUE(
+            orvex_test::parseSideFile(orvex_test::readFileBytes(path("folds.xml.shapes")), side, error))
+            << error;
+        ASSERT_EQ(side.shapes.size(), 5u) << api;
+        for (const orvex_test::ParsedShape& shape : side.shapes) {
+            // Unset, the method is unweighted up to 2012, angle and area weighted after.
+            const char last = shape.name[shape.name.size() - std::string("Shape").size() - 1];
+            const int method = last >= '0' && last <= '3' ? last - '0' : (api == "2012" ? 0 : 3);
+            const std::array<double, 3> want = orvex_test::foldNormalAtOrigin(method);
+            const orvex_test::ParsedTriangleSet& set = shape.set;
+            ASSERT_EQ(set.flags, 0x01u) << shape.name;
+            int origins = 0;
+            for (uint32_t v = 0; v < set.numVertices; ++v) {
+                if (set.positions[3 * v] == 0.0f && set.positions[3 * v + 1] == 0.0f &&
+                    set.positions[3 * v + 2] == 0.0f) {
+                    ++origins;
+                    for (int k = 0; k < 3; ++k) {
+                        EXPECT_NEAR(set.normals[3 * v + k], want[k], 1e-6)
+                            << api << " " << shape.name << " " << k;
+                    }
+                }
+            }
+            EXPECT_EQ(origins, 1) << api << " " << shape.name;
+        }
+    }
 }

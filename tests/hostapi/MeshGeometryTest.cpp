@@ -3,6 +3,8 @@
 // triangulation of concave polygons and holes, normals across hard and
 // smooth edges, UV and colour sets, per-face shading groups.
 
+#include "api/Access.h"
+#include "support/FoldMesh.h"
 #include "support/HostSceneTest.h"
 
 #include <maya/MFnMesh.h>
@@ -33,6 +35,14 @@ protected:
         faces(m, ".fc[0]", "f 4 0 1 2 3");
         return m;
     }
+};
+
+// The host answers as another version until the end of the scope.
+struct AnswerAs {
+    explicit AnswerAs(int version) { EXPECT_TRUE(setApiVersion(version)); }
+    ~AnswerAs() { setApiVersion(kDefaultApiVersion); }
+    AnswerAs(const AnswerAs&) = delete;
+    AnswerAs& operator=(const AnswerAs&) = delete;
 };
 
 std::vector<int> ints(const MIntArray& a) {
@@ -182,6 +192,51 @@ TEST_F(MeshGeometry, NormalsAreStoredOrComputedAcrossSmoothEdgesOnly) {
     EXPECT_EQ(normals[1].y, 1.0f);
     EXPECT_EQ(normals[0].z, 1.0f);
     EXPECT_EQ(normals[3].z, 1.0f);
+}
+
+TEST_F(MeshGeometry, ComputedNormalsWeightTheFacesAsTheMeshsNormalMethodSays) {
+    auto fold = [&](const std::string& name) {
+        Node* m = mesh(name);
+        orvex_test::applyStatements(scene(), *m, orvex_test::meshStatements(orvex_test::foldMesh()));
+        return m;
+    };
+    auto method = [&](Node* m) {
+        int value = -1;
+        EXPECT_EQ(ObjectAccess::plug(m, {m->findAttribute("vnm"), {}}).getValue(value), MS::kSuccess);
+        return value;
+    };
+    // The origin is corner 0 of face 0 and corner 3 of face 1; both get its normal.
+    auto expectOriginNormal = [&](Node* m, int expected) {
+        MFloatVectorArray normals;
+        ASSERT_EQ(MFnMesh(object(m)).getNormals(normals), MS::kSuccess);
+        ASSERT_EQ(normals.length(), 6u);
+        const std::array<double, 3> want = orvex_test::foldNormalAtOrigin(expected);
+        for (unsigned c : {0u, 3u}) {
+            EXPECT_NEAR(normals[c].x, want[0], 1e-6) << m->name << " " << c;
+            EXPECT_NEAR(normals[c].y, want[1], 1e-6) << m->name << " " << c;
+            EXPECT_NEAR(normals[c].z, want[2], 1e-6) << m->name << " " << c;
+        }
+    };
+    for (long long set = 0; set < 4; ++set) {
+        Node* m = fold("fold" + std::to_string(set));
+        setPlug(m, "vnm", set);
+        expectOriginNormal(m, static_cast<int>(set));
+    }
+    // Left unset, the method is the host version's default: angle and area
+    // weighted from 2013 on, unweighted up to 2012.
+    Node* unset = fold("unset");
+    Node* area = fold("area");
+    setPlug(area, "vnm", 2LL);
+    EXPECT_EQ(method(unset), 3);
+    expectOriginNormal(unset, 3);
+    for (int version : {2010, 2012, 2013}) {
+        AnswerAs as(version);
+        const int byDefault = version <= 2012 ? 0 : 3;
+        EXPECT_EQ(method(unset), byDefault) << version;
+        expectOriginNormal(unset, byDefault);
+        EXPECT_EQ(method(area), 2) << version;
+        expectOriginNormal(area, 2);
+    }
 }
 
 TEST_F(MeshGeometry, UvSetsKeepTheirOrderAndCornersWithoutUvsFail) {

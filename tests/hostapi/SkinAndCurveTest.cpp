@@ -50,6 +50,8 @@ protected:
         }
         return s;
     }
+    // Checks the weights of the skinned triangle, written by these statements.
+    void weightsWrittenAs(const std::vector<std::pair<std::string, std::string>>& statements);
 };
 
 std::vector<double> doubles(const MDoubleArray& a) {
@@ -117,14 +119,32 @@ TEST_F(SkinAndCurve, TheSkinClusterIsFoundUpstreamBehindOtherDeformers) {
 }
 
 TEST_F(SkinAndCurve, WeightsFollowThePhysicalOrderOfTheMatrixElements) {
+    // The same weights as the host writes them: one weight or a range of
+    // influences per statement, or ranges of vertices whose sparse weights
+    // follow as a count and index-weight pairs each, vertex 1 split over two
+    // statements. Matrix element 2 has no weight for vertex 0, vertex 2 has
+    // none at all.
+    const std::vector<std::vector<std::pair<std::string, std::string>>> forms = {
+        {{".wl[0].w", ""},
+         {".wl[0].w[0]", "0.25"},
+         {".wl[0].w[5]", "0.75"},
+         {".wl[1].w[0:2]", "0.1 0.3 0.6"}},
+        {{".wl[0:1].w", "2 0 0.25 5 0.75  2 0 0.1 1 0.3"}, {".wl[1:2].w", "1 2 0.6  0"}},
+    };
+    for (const auto& form : forms) {
+        SCOPED_TRACE(form.front().first);
+        orvex_host::newScene(false);
+        clearFaults();
+        weightsWrittenAs(form);
+    }
+}
+
+void SkinAndCurve::weightsWrittenAs(const std::vector<std::pair<std::string, std::string>>& statements) {
     Skinned s = skinnedTriangle();
-    // Sparse and ranged weight statements; matrix element 2 has no weight
-    // for vertex 0, vertex 2 has none at all.
     set(s.cluster, ".wl", "", {"", 3});
-    set(s.cluster, ".wl[0].w", "", {"", 2});
-    set(s.cluster, ".wl[0].w[0]", "0.25");
-    set(s.cluster, ".wl[0].w[5]", "0.75");
-    set(s.cluster, ".wl[1].w[0:2]", "0.1 0.3 0.6", {"", 3});
+    for (const auto& statement : statements) {
+        set(s.cluster, statement.first, statement.second, {"", 3});
+    }
     EXPECT_NE(setAttrStatement(scene(), *s.cluster, ".wl[1].w[0:1]", "0.1"), "");
 
     MFnSkinCluster cluster(object(s.cluster));

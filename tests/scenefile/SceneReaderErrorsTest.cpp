@@ -84,6 +84,18 @@ const Malformed kMalformed[] = {
      "bad.ma:5: expected a double-quoted string for \".b\""},
     {"createNode mesh -n \"m\";\nsetAttr -s 2 \".ed[0:1]\" 0 1 0 1 1e300 0;\n",
      "bad.ma:5: edge 1 does not name two vertex ids"},
+    // Arrays of sparse arrays: a count, then that many index and value pairs per element.
+    {"createNode skinCluster -n \"s\";\nsetAttr \".wl[0:1].w\" 2 0 0.5 1\n;\n",
+     "bad.ma:6: expected a weight for .wl[0].w[1]"},
+    {"createNode skinCluster -n \"s\";\nsetAttr \".wl[0:1].w\" 1 0 1\n 0.5 0 1;\n",
+     "bad.ma:6: expected the number of values set in \".wl[1].w\""},
+    {"createNode skinCluster -n \"s\";\nsetAttr \".wl[0].w\" 2 0 1 -1 0;\n",
+     "bad.ma:5: expected 2 pairs of index and value for \".wl[0].w\""},
+    {"createNode skinCluster -n \"s\";\nsetAttr \".wl[0:1].w\" 1 0 1 1 0 1 7;\n",
+     "bad.ma:5: more weights than the elements named"},
+    {"addAttr -m -ln \"lst\" -at \"compound\" -nc 1;\naddAttr -m -ln \"val\" -p \"lst\";\n"
+     "setAttr \".lst[0:1].val\" 1 4 0.5 2 0 0.5;\n",
+     "bad.ma:6: expected 2 pairs of index and value for \".lst[0:1].val\""},
     {"setAttr \".a.b.c.d.e.f.g.h.i.j.k.l.m.n.o.p.q.r.s.t.u.v.w.x.y.z.a.b.c.d.e.f.g\" 1;\n",
      "bad.ma:4: expected an attribute path of at most 32 parts, found "
      "\"a.b.c.d.e.f.g.h.i.j.k.l.m.n.o.p.q.r.s.t.u.v.w.x.y.z.a.b.c.d....\""},

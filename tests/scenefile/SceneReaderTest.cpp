@@ -168,7 +168,18 @@ TEST_F(SceneReading, ElementRangesAndSizesOverSeveralStatements) {
          "\tsetAttr \".w[3:4]\" 4 5;\n"
          "\tsetAttr \".weights[10]\" 11;\n"
          "\tsetAttr -s 2 \".pos[0:1]\" -type \"double3\" 1 2 3 4 5 6;\n"
-         "\tsetAttr \".pos[1].py\" 50;\n");
+         "\tsetAttr \".pos[1].py\" 50;\n"
+         // An array of sparse arrays: per element a count, then index and
+         // value pairs; element 1 goes on in the next statement.
+         "\taddAttr -ci true -m -sn \"lst\" -ln \"lists\" -at \"compound\" -nc 1;\n"
+         "\taddAttr -ci true -m -sn \"val\" -ln \"values\" -at \"double\" -p \"lists\";\n"
+         "\tsetAttr -s 3 \".lst\";\n"
+         "\tsetAttr \".lst[0:1].val\"\n"
+         "\t\t2 0 0.5 3 0.25\n"
+         "\t\t1 7 1;\n"
+         "\tsetAttr -s 3 \".lst[1:2].val\"\n"
+         "\t\t1 2 9\n"
+         "\t\t0;\n");
     Node& t = node("t");
     int w = t.findAttribute("w");
     EXPECT_EQ(t.elements.at({w, {}}), (std::set<unsigned>{0, 1, 2, 3, 4, 10}));
@@ -177,6 +188,14 @@ TEST_F(SceneReading, ElementRangesAndSizesOverSeveralStatements) {
     EXPECT_DOUBLE_EQ(number("t", "posZ", {0}), 3.0);
     EXPECT_DOUBLE_EQ(number("t", "posX", {1}), 4.0);
     EXPECT_DOUBLE_EQ(number("t", "posY", {1}), 50.0);
+    int val = t.findAttribute("val");
+    EXPECT_EQ(t.elements.at({val, {0}}), (std::set<unsigned>{0, 3}));
+    EXPECT_EQ(t.elements.at({val, {1}}), (std::set<unsigned>{2, 7}));
+    EXPECT_EQ(t.elements.count({val, {2}}), 0u);
+    EXPECT_DOUBLE_EQ(number("t", "val", {0, 3}), 0.25);
+    EXPECT_DOUBLE_EQ(number("t", "val", {1, 7}), 1.0);
+    EXPECT_DOUBLE_EQ(number("t", "val", {1, 2}), 9.0);
+    EXPECT_TRUE(notices().empty()) << notices().front();
 }
 
 TEST_F(SceneReading, AddedAttributesAreLocalDynamicAttributes) {

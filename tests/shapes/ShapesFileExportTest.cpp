@@ -80,9 +80,25 @@ std::string curveNode(const std::string& name, int form, int degree, int count) 
            std::to_string(knots) + knotList + "\n\t\t" + std::to_string(count) + "\n" + cvs + "\t\t;\n";
 }
 
+// The skinned quad's weights, one weight or a range of influences a statement.
+const char* const kListedWeights = "\tsetAttr -s 6 \".wl[0].w[0:5]\"  0.2 0.5 0.05 0.5 0.1 0.3;\n"
+                                   "\tsetAttr -s 2 \".wl[1].w\";\n"
+                                   "\tsetAttr \".wl[1].w[2]\" 0.25;\n"
+                                   "\tsetAttr \".wl[1].w[5]\" 0.75;\n"
+                                   "\tsetAttr \".wl[3].w[4]\" 1;\n";
+// The same as later hosts write them: vertex ranges, each vertex's weights
+// as a count and index-weight pairs, vertex 1 split over two statements.
+const char* const kSparseWeights = "\tsetAttr \".wl[0:1].w\"\n"
+                                   "\t\t6 0 0.2 1 0.5 2 0.05 3 0.5 4 0.1 5 0.3\n"
+                                   "\t\t1 2 0.25;\n"
+                                   "\tsetAttr \".wl[1:3].w\"\n"
+                                   "\t\t1 5 0.75\n"
+                                   "\t\t0\n"
+                                   "\t\t1 4 1;\n";
+
 // A skinned quad as the host writes one: the intermediate original holds
 // the geometry; group parts, a tweak and the skin cluster feed the shape.
-std::string skinnedScene() {
+std::string skinnedScene(const char* weights = kListedWeights) {
     MeshSpec quad;
     quad.points = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
     quad.faces = {{0, 1, 2, 3}};
@@ -101,12 +117,8 @@ std::string skinnedScene() {
             "\tsetAttr \".io\" yes;\n" +
             sceneText(meshStatements(quad)) +
             "createNode skinCluster -n \"skinCluster1\";\n"
-            "\tsetAttr -s 4 \".wl\";\n"
-            "\tsetAttr -s 6 \".wl[0].w[0:5]\"  0.2 0.5 0.05 0.5 0.1 0.3;\n"
-            "\tsetAttr -s 2 \".wl[1].w\";\n"
-            "\tsetAttr \".wl[1].w[2]\" 0.25;\n"
-            "\tsetAttr \".wl[1].w[5]\" 0.75;\n"
-            "\tsetAttr \".wl[3].w[4]\" 1;\n"
+            "\tsetAttr -s 4 \".wl\";\n" +
+            weights +
             "\tsetAttr -s 6 \".pm\";\n"
             "\tsetAttr \".en\" 0.5;\n"
             "\tsetAttr \".mi\" 5;\n"
@@ -148,6 +160,34 @@ protected:
         std::string error;
         EXPECT_TRUE(parseSideFile(readFile(path), file, error)) << error;
         return file;
+    }
+
+    // The exported skinned quad: its bones per corner, strongest first, and
+    // the warning for the vertex without weights.
+    void expectSkinnedQuadBones() {
+        ParsedSideFile file = sideFile();
+        ASSERT_EQ(file.shapes.size(), 1u); // the intermediate original is not exported
+        const ParsedShape& body = file.shapes[0];
+        EXPECT_EQ(body.name, "bodyShape");
+        const ParsedTriangleSet& set = body.set;
+        ASSERT_EQ(set.flags, 0x40u);
+        ASSERT_EQ(set.numVertices, 4u);
+        std::map<std::pair<float, float>, std::vector<int>> bonesAt;
+        for (uint32_t v = 0; v < set.numVertices; ++v) {
+            bonesAt[{set.positions[3 * v], set.positions[3 * v + 1]}] = {
+                set.skinIndices[4 * v], set.skinIndices[4 * v + 1], set.skinIndices[4 * v + 2],
+                set.skinIndices[4 * v + 3]};
+        }
+        // Vertex 0: six influences, a tie at 0.5 (positions 1 and 3) kept in
+        // position order; vertex 2 has no weight and goes to bone 0.
+        EXPECT_EQ(bonesAt[std::make_pair(0.0f, 0.0f)], (std::vector<int>{1, 3, 5, 0}));
+        EXPECT_EQ(bonesAt[std::make_pair(1.0f, 0.0f)], (std::vector<int>{5, 2, 0, 0}));
+        EXPECT_EQ(bonesAt[std::make_pair(1.0f, 1.0f)], (std::vector<int>{0, 0, 0, 0}));
+        EXPECT_EQ(bonesAt[std::make_pair(0.0f, 1.0f)], (std::vector<int>{4, 0, 0, 0}));
+        auto warnings = messagesOf(MessageKind::Warning);
+        EXPECT_EQ(std::count(warnings.begin(), warnings.end(),
+                             "Found vertex with no skin weights. Assigning to first bone"),
+                  1);
     }
 
     // The shapeId the document gives the Shape element of a transform.
@@ -237,29 +277,13 @@ TEST_F(ShapesFileExport, ASkinnedMeshIsReadWithItsEnvelopeLowered) {
     }
     EXPECT_EQ(envelope(), 0.5f);
 
-    ParsedSideFile file = sideFile();
-    ASSERT_EQ(file.shapes.size(), 1u); // the intermediate original is not exported
-    const ParsedShape& body = file.shapes[0];
-    EXPECT_EQ(body.name, "bodyShape");
-    const ParsedTriangleSet& set = body.set;
-    ASSERT_EQ(set.flags, 0x40u);
-    ASSERT_EQ(set.numVertices, 4u);
-    std::map<std::pair<float, float>, std::vector<int>> bonesAt;
-    for (uint32_t v = 0; v < set.numVertices; ++v) {
-        bonesAt[{set.positions[3 * v], set.positions[3 * v + 1]}] = {
-            set.skinIndices[4 * v], set.skinIndices[4 * v + 1], set.skinIndices[4 * v + 2],
-            set.skinIndices[4 * v + 3]};
-    }
-    // Vertex 0: six influences, a tie at 0.5 (positions 1 and 3) kept in
-    // position order; vertex 2 has no weight and goes to bone 0.
-    EXPECT_EQ(bonesAt[std::make_pair(0.0f, 0.0f)], (std::vector<int>{1, 3, 5, 0}));
-    EXPECT_EQ(bonesAt[std::make_pair(1.0f, 0.0f)], (std::vector<int>{5, 2, 0, 0}));
-    EXPECT_EQ(bonesAt[std::make_pair(1.0f, 1.0f)], (std::vector<int>{0, 0, 0, 0}));
-    EXPECT_EQ(bonesAt[std::make_pair(0.0f, 1.0f)], (std::vector<int>{4, 0, 0, 0}));
-    auto warnings = messagesOf(MessageKind::Warning);
-    EXPECT_EQ(std::count(warnings.begin(), warnings.end(),
-                         "Found vertex with no skin weights. Assigning to first bone"),
-              1);
+    expectSkinnedQuadBones();
+}
+
+TEST_F(ShapesFileExport, SparseWeightListsExportTheWeightsTheyHold) {
+    openScene(skinnedScene(kSparseWeights));
+    ASSERT_EQ(exportWith("-shap -sw -f \"D:/out/level.xml\""), MS::kSuccess);
+    expectSkinnedQuadBones();
 }
 
 TEST_F(ShapesFileExport, TheEnvelopeIsRestoredWhenTheExportEndsInAnException) {

@@ -88,7 +88,9 @@ MStatus MFnMesh::getNormals(MFloatVectorArray& normals, MSpace::Space) const {
         return MS::kFailure;
     }
     // The mesh keeps its normals: the array shares them instead of copying them.
-    normals.share(mesh->cornerNormals());
+    // A deformed mesh computes them from its original's geometry with its own
+    // normal method.
+    normals.share(mesh->cornerNormals(normalWeighting(ObjectAccess::node(obj()))));
     return MS::kSuccess;
 }
 

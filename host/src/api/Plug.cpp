@@ -32,7 +32,7 @@ const Value* readable(Node* node, int attr, const std::vector<unsigned>& indices
     if (const Value* stored = node->value({attr, indices})) {
         return stored;
     }
-    fallback = def.defaultValue;
+    fallback = currentDefault(def);
     if (std::holds_alternative<std::monostate>(fallback)) {
         if (isNumericType(def.type) || isUnitType(def.type) || def.type == AttrType::Enum) {
             fallback = 0.0;

@@ -51,33 +51,49 @@ void areaNormal(const MeshData& mesh, uint32_t face, double out[3]) {
     }
 }
 
-// The corner that follows `corner` in its loop.
-uint32_t nextInLoop(const MeshData& mesh, uint32_t face, uint32_t corner) {
+// The corners before and after `corner` in its loop (outer loop or hole).
+void loopNeighbours(const MeshData& mesh, uint32_t face, uint32_t corner, uint32_t& previous,
+                    uint32_t& next) {
     uint32_t begin = mesh.faceStart[face];
     uint32_t local = corner - begin;
     uint32_t loopBegin = 0, loopEnd = mesh.faceSize(face);
-    if (mesh.holeStarts.empty()) {
-        return begin + (local + 1 < loopEnd ? local + 1 : 0);
-    }
-    std::vector<uint32_t> loops = mesh.loopStarts(face);
-    for (size_t l = 0; l < loops.size(); ++l) {
-        if (local >= loops[l]) {
-            loopBegin = loops[l];
-            loopEnd = l + 1 < loops.size() ? loops[l + 1] : mesh.faceSize(face);
+    if (!mesh.holeStarts.empty()) {
+        std::vector<uint32_t> loops = mesh.loopStarts(face);
+        for (size_t l = 0; l < loops.size(); ++l) {
+            if (local >= loops[l]) {
+                loopBegin = loops[l];
+                loopEnd = l + 1 < loops.size() ? loops[l + 1] : mesh.faceSize(face);
+            }
         }
     }
-    return begin + (local + 1 < loopEnd ? local + 1 : loopBegin);
+    next = begin + (local + 1 < loopEnd ? local + 1 : loopBegin);
+    previous = begin + (local > loopBegin ? local - 1 : loopEnd - 1);
 }
 
-void computeNormals(const MeshData& mesh, CornerNormalList& normals) {
-    const uint32_t corners = mesh.cornerCount();
-    std::vector<uint32_t> faceOf(corners);
-    for (uint32_t f = 0; f < mesh.faceCount(); ++f) {
-        for (uint32_t c = mesh.faceStart[f]; c < mesh.faceStart[f + 1]; ++c) {
-            faceOf[c] = f;
-        }
+// The angle at a corner between the edges to its neighbours in the loop,
+// from 0 to pi. How the host weights a reflex corner of a concave polygon is
+// not documented; this takes the angle between the edges, as for any other.
+double cornerAngle(const MeshData& mesh, uint32_t face, uint32_t corner) {
+    uint32_t previous = 0, next = 0;
+    loopNeighbours(mesh, face, corner, previous, next);
+    double p[3], a[3], b[3];
+    mesh.point(mesh.cornerVertex[corner], p);
+    mesh.point(mesh.cornerVertex[previous], a);
+    mesh.point(mesh.cornerVertex[next], b);
+    double u[3], v[3];
+    for (int k = 0; k < 3; ++k) {
+        u[k] = a[k] - p[k];
+        v[k] = b[k] - p[k];
     }
-    // Join the corners at both ends of every smooth edge that two faces share.
+    double cross[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+    double sine = std::sqrt(cross[0] * cross[0] + cross[1] * cross[1] + cross[2] * cross[2]);
+    return std::atan2(sine, u[0] * v[0] + u[1] * v[1] + u[2] * v[2]);
+}
+
+// Groups of corners that share one normal: corners that share a vertex and
+// meet across a smooth edge that two faces share.
+CornerGroups smoothGroups(const MeshData& mesh, const std::vector<uint32_t>& faceOf) {
+    const uint32_t corners = mesh.cornerCount();
     CornerGroups groups(corners);
     std::vector<int64_t> firstUse(mesh.edges.size(), -1);
     for (uint32_t c = 0; c < corners; ++c) {
@@ -91,8 +107,11 @@ void computeNormals(const MeshData& mesh, CornerNormalList& normals) {
             continue;
         }
         uint32_t other = static_cast<uint32_t>(firstUse[edge]);
-        uint32_t ends[2] = {c, nextInLoop(mesh, faceOf[c], c)};
-        uint32_t otherEnds[2] = {other, nextInLoop(mesh, faceOf[other], other)};
+        uint32_t unused = 0, next = 0, otherNext = 0;
+        loopNeighbours(mesh, faceOf[c], c, unused, next);
+        loopNeighbours(mesh, faceOf[other], other, unused, otherNext);
+        uint32_t ends[2] = {c, next};
+        uint32_t otherEnds[2] = {other, otherNext};
         for (uint32_t a : ends) {
             for (uint32_t b : otherEnds) {
                 if (mesh.cornerVertex[a] == mesh.cornerVertex[b]) {
@@ -101,16 +120,46 @@ void computeNormals(const MeshData& mesh, CornerNormalList& normals) {
             }
         }
     }
+    return groups;
+}
+
+// Each face's normal scaled as the weighting asks for all its corners:
+// unit length, or (for area weighting) twice the face's area. Angle
+// weighting scales it further per corner.
+std::vector<double> weightedFaceNormals(const MeshData& mesh, NormalWeighting weighting) {
     const uint32_t faces = mesh.faceCount();
-    std::vector<double> faceNormals(3 * size_t(faces), 0.0);
+    std::vector<double> normals(3 * size_t(faces), 0.0);
+    const bool byArea = weighting == NormalWeighting::Area || weighting == NormalWeighting::AngleAndArea;
     for (uint32_t f = 0; f < faces; ++f) {
-        areaNormal(mesh, f, &faceNormals[3 * size_t(f)]);
+        double* n = &normals[3 * size_t(f)];
+        areaNormal(mesh, f, n);
+        double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+        if (!byArea && length > 0.0) {
+            for (int k = 0; k < 3; ++k) {
+                n[k] /= length;
+            }
+        }
     }
+    return normals;
+}
+
+void computeNormals(const MeshData& mesh, NormalWeighting weighting, CornerNormalList& normals) {
+    const uint32_t corners = mesh.cornerCount();
+    std::vector<uint32_t> faceOf(corners);
+    for (uint32_t f = 0; f < mesh.faceCount(); ++f) {
+        for (uint32_t c = mesh.faceStart[f]; c < mesh.faceStart[f + 1]; ++c) {
+            faceOf[c] = f;
+        }
+    }
+    CornerGroups groups = smoothGroups(mesh, faceOf);
+    const std::vector<double> faceNormals = weightedFaceNormals(mesh, weighting);
+    const bool byAngle = weighting == NormalWeighting::Angle || weighting == NormalWeighting::AngleAndArea;
     std::vector<double> sums(3 * size_t(corners), 0.0);
     for (uint32_t c = 0; c < corners; ++c) {
         uint32_t r = groups.root(c);
+        double scale = byAngle ? cornerAngle(mesh, faceOf[c], c) : 1.0;
         for (int k = 0; k < 3; ++k) {
-            sums[3 * size_t(r) + k] += faceNormals[3 * size_t(faceOf[c]) + k];
+            sums[3 * size_t(r) + k] += scale * faceNormals[3 * size_t(faceOf[c]) + k];
         }
     }
     normals.assign(corners, MFloatVector());
@@ -212,9 +261,10 @@ CornerNormalList& MeshData::writableStoredNormals() {
     return *storedNormals;
 }
 
-std::shared_ptr<const CornerNormalList> MeshData::cornerNormals() const {
-    if (normals_) {
-        return normals_;
+std::shared_ptr<const CornerNormalList> MeshData::cornerNormals(NormalWeighting weighting) const {
+    std::shared_ptr<const CornerNormalList>& cached = normals_[static_cast<size_t>(weighting)];
+    if (cached) {
+        return cached;
     }
     const uint32_t corners = cornerCount();
     const CornerNormalList& stored = *storedNormals;
@@ -223,18 +273,31 @@ std::shared_ptr<const CornerNormalList> MeshData::cornerNormals() const {
         allStored = isSet(stored, c);
     }
     if (allStored) {
-        normals_ = storedNormals; // the file locks every normal: nothing to compute or copy
-        return normals_;
+        cached = storedNormals; // the file locks every normal: nothing to compute or copy
+        return cached;
     }
     auto computed = std::make_shared<CornerNormalList>();
-    computeNormals(*this, *computed);
+    computeNormals(*this, weighting, *computed);
     for (uint32_t c = 0; c < corners; ++c) {
         if (isSet(stored, c)) {
             (*computed)[c] = stored[c];
         }
     }
-    normals_ = std::move(computed);
-    return normals_;
+    cached = std::move(computed);
+    return cached;
+}
+
+NormalWeighting normalWeighting(const Node* mesh) {
+    int attr = mesh->findAttribute("vertexNormalMethod");
+    if (attr < 0) {
+        return NormalWeighting::AngleAndArea;
+    }
+    const Value* stored = mesh->value({attr, {}});
+    double method = 0.0;
+    if (!stored || !asDouble(*stored, method) || method < 0.0 || method >= double(kNormalWeightings)) {
+        asDouble(currentDefault(mesh->attribute(attr)), method);
+    }
+    return static_cast<NormalWeighting>(static_cast<int>(method));
 }
 
 const MeshData* meshGeometry(const Scene& scene, const Node* mesh) {

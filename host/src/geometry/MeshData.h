@@ -10,6 +10,7 @@
 #include <maya/MColor.h>
 #include <maya/MFloatVector.h>
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -65,6 +66,11 @@ struct ColorSetData {
     }
 };
 
+// How computed normals weight the faces that meet at a vertex, numbered as a
+// mesh's vertexNormalMethod numbers them.
+enum class NormalWeighting { Unweighted = 0, Angle = 1, Area = 2, AngleAndArea = 3 };
+constexpr size_t kNormalWeightings = 4;
+
 // A stored normal component of this size or more means "not set".
 constexpr float kUnsetNormal = 1e19f;
 
@@ -119,16 +125,25 @@ struct MeshData : Payload {
     CornerNormalList& writableStoredNormals();
 
     // One normal per corner: the stored one where the file sets it, else the
-    // computed one (faces' area-weighted normals averaged across smooth
-    // edges, split at hard edges). Computed once; when the file sets every
-    // normal, the stored list itself.
-    std::shared_ptr<const CornerNormalList> cornerNormals() const;
+    // computed one (the normals of the faces around the corner's vertex,
+    // weighted as asked, summed across smooth edges and split at hard ones).
+    // Computed once per weighting; when the file sets every normal, the
+    // stored list itself.
+    std::shared_ptr<const CornerNormalList> cornerNormals(NormalWeighting weighting) const;
     // Forgets computed data after the geometry changed.
-    void invalidate() { normals_.reset(); }
+    void invalidate() {
+        for (auto& normals : normals_) {
+            normals.reset();
+        }
+    }
 
 private:
-    mutable std::shared_ptr<const CornerNormalList> normals_;
+    mutable std::array<std::shared_ptr<const CornerNormalList>, kNormalWeightings> normals_;
 };
+
+// The weighting a mesh node's vertexNormalMethod asks for; where the file
+// leaves it unset, the default of the host version the host answers as.
+NormalWeighting normalWeighting(const Node* mesh);
 
 // The text of a mesh node's "currentUVSet" or "currentColorSet".
 std::string currentSetName(const Node* mesh, const char* attribute);

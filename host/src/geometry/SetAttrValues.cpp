@@ -19,10 +19,15 @@ bool readInteger(ValueCursor& values, long long& out) {
     if (values.nextInt(out)) {
         return true;
     }
+    const char* start = values.position();
     double d = 0.0;
-    if (values.nextDouble(d) && std::floor(d) == d && std::fabs(d) < 9e15) {
-        out = static_cast<long long>(d);
-        return true;
+    if (values.nextDouble(d)) {
+        if (std::floor(d) == d && std::fabs(d) < 9e15) {
+            out = static_cast<long long>(d);
+            return true;
+        }
+        values.seek(start); // a fraction: no integer, and nothing consumed
+        return false;
     }
     bool b = false;
     if (values.nextBool(b)) {

@@ -69,7 +69,39 @@ bool readNumberGroups(SetAttrRequest& request, const ElementRange& range, size_t
 }
 
 // Reads one integer (also written as a decimal with no fraction, or as a
-// boolean word).
+// boolean word); like the cursor's readers, consumes nothing when it fails.
 bool readInteger(ValueCursor& values, long long& out);
+
+// The host writes the elements of an array whose child is itself a sparse
+// array (".wl[0:99].w", the weights of a skin cluster's vertices) as, per
+// element, the number of children it sets and that many pairs of child
+// index and value. A long list is split over several statements, and so may
+// be one element: the next statement's range starts at that element again
+// with its remaining children, which add to those read before.
+//
+// Reads the count and the indices of one element, and calls readChild(index)
+// for each pair to read its value; false with `error` set when a count or an
+// index is missing or malformed (element() names the element: ".wl[3].w"),
+// or when readChild returns false (having set `error`).
+template <class Name, class ReadChild>
+bool readSparseElement(ValueCursor& values, Name element, std::string& error, ReadChild readChild) {
+    long long count = 0;
+    if (!readInteger(values, count) || count < 0) {
+        error = "expected the number of values set in \"" + element() + "\"";
+        return false;
+    }
+    for (long long i = 0; i < count; ++i) {
+        long long index = 0;
+        if (!readInteger(values, index) || index < 0 || index > 0xffffffffLL) {
+            error =
+                "expected " + std::to_string(count) + " pairs of index and value for \"" + element() + "\"";
+            return false;
+        }
+        if (!readChild(static_cast<unsigned>(index))) {
+            return false;
+        }
+    }
+    return true;
+}
 
 } // namespace orvex_host

@@ -21,7 +21,8 @@ struct SkinWeights : Payload {
 };
 
 // The skin cluster type's setAttr hook: ".wl[v].w[i]" (weightList[v].weights[i])
-// single values, ranges, and the size-only statements around them.
+// single values, ranges, ".wl[a:b].w" with each vertex's weights in the
+// sparse form, and the size-only statements around them.
 bool skinClusterSetAttr(Scene& scene, Node& cluster, SetAttrRequest& request);
 
 } // namespace orvex_host

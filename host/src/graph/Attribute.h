@@ -56,11 +56,19 @@ struct AttrDef {
     int parent = -1;           // index of the parent compound, -1 for a top-level attribute
     std::vector<int> children; // indices of the children of a compound
     Value defaultValue;
+    // A default the host changed between versions: up to host API version
+    // `olderDefaultUntil` the attribute's default is `olderDefault` (0: the
+    // default never changed).
+    int olderDefaultUntil = 0;
+    Value olderDefault;
     bool dynamic = false; // added to one node rather than defined by its type
     // Kept by the scene reader for an attribute of a node type the host does
     // not model: stored on the node like a dynamic attribute, but it belongs
     // to the node's (unknown) type and was never added by a user.
     bool placeholder = false;
 };
+
+// The attribute's default in the host version the host answers as.
+const Value& currentDefault(const AttrDef& def);
 
 } // namespace orvex_host

@@ -1,5 +1,7 @@
 #include "graph/NodeType.h"
 
+#include <orvex_host/Session.h>
+
 #include <stdexcept>
 
 namespace orvex_host {
@@ -54,6 +56,17 @@ AttrDef makeAttr(const std::string& longName, const std::string& shortName, Attr
     a.array = array;
     a.defaultValue = std::move(def);
     return a;
+}
+
+const Value& currentDefault(const AttrDef& def) {
+    return def.olderDefaultUntil != 0 && apiVersion() <= def.olderDefaultUntil ? def.olderDefault
+                                                                               : def.defaultValue;
+}
+
+void NodeTypeBuilder::olderDefault(int attr, int untilVersion, Value value) {
+    AttrDef& def = type_.attrs[static_cast<size_t>(attr)];
+    def.olderDefaultUntil = untilVersion;
+    def.olderDefault = std::move(value);
 }
 
 int NodeTypeBuilder::attr(const std::string& longName, const std::string& shortName, AttrType type, Value def,

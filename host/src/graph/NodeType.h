@@ -65,6 +65,9 @@ public:
                AttrType childType, double def, bool array = false, int parent = -1);
     // A colour: three float children named after it (color -> colorR/cr ...).
     int color(const std::string& longName, const std::string& shortName, double def, int parent = -1);
+    // Gives an attribute the default `value` on host versions up to
+    // `untilVersion`, for a default the host changed later.
+    void olderDefault(int attr, int untilVersion, Value value);
 
 private:
     NodeType& type_;

@@ -2,6 +2,7 @@
 // The node type's hook sees every statement first (payload data such as mesh
 // geometry); what it leaves is stored here as plain attribute values.
 
+#include "geometry/SetAttrValues.h"
 #include "scenefile/AttrPath.h"
 #include "scenefile/AttrValues.h"
 #include "scenefile/Statements.h"
@@ -137,6 +138,20 @@ bool flatLeaves(const Node& node, int attr, std::vector<int>& leaves) {
     return true;
 }
 
+// Whether the path gives an index to every array above its own attribute,
+// and has at least one: ".wl[0:99].w" does, ".w" and ".wl.w" do not.
+bool namesEnclosingElements(const ResolvedPath& resolved) {
+    if (resolved.arrays.size() < 2) {
+        return false;
+    }
+    for (size_t i = 0; i + 1 < resolved.arrays.size(); ++i) {
+        if (!resolved.indices[i] || resolved.indices[i]->all) {
+            return false;
+        }
+    }
+    return true;
+}
+
 class ValueStore {
 public:
     ValueStore(ReaderContext& ctx, Node& node, SetAttrRequest& request, const std::string& pathText)
@@ -146,6 +161,7 @@ public:
 
 private:
     void storeKnown(const ResolvedPath& resolved);
+    void storeSparse(ElementWalk& walk, ValueForm form);
     void storeGeneric(const ResolvedPath& resolved);
     void storeElement(const PlugAddress& address, const std::vector<int>& leaves, ValueForm form, bool first);
     void skip(const std::string& key, const std::string& why) {
@@ -195,6 +211,11 @@ void ValueStore::storeKnown(const ResolvedPath& resolved) {
     }
     ElementWalk walk(node_, resolved);
     PlugAddress address;
+    if (walk.valid() && walk.namesArrayPlug() && !compound && form == ValueForm::Numbers &&
+        namesEnclosingElements(resolved)) {
+        storeSparse(walk, form);
+        return;
+    }
     if (!walk.valid() || (walk.namesArrayPlug() && walk.count() != 1)) {
         skip("walk " + path_, "\"" + path_ + "\" names elements the host cannot enumerate; skipped");
         return;
@@ -218,6 +239,33 @@ void ValueStore::storeKnown(const ResolvedPath& resolved) {
         skip("extra " + typeName() + "." + def.longName, "more values than attribute \"" + def.longName +
                                                              "\" of node type \"" + typeName() +
                                                              "\" takes; the rest are skipped");
+    }
+}
+
+// ".wl[0:99].w": the elements of the enclosing arrays, each with its
+// children in the sparse form (readSparseElement). Files show the host
+// writing this form for ranges of elements; values given to one element's
+// array plug (".wl[3].w") are read the same way, as files show no other
+// form for them.
+void ValueStore::storeSparse(ElementWalk& walk, ValueForm form) {
+    PlugAddress address;
+    std::string error;
+    while (walk.next(address)) {
+        PlugAddress child = address;
+        child.indices.push_back(0);
+        auto element = [this] { return path_; };
+        bool read = readSparseElement(request_.values, element, error, [&](unsigned index) {
+            child.indices.back() = index;
+            storeElement(child, {}, form, false);
+            return true;
+        });
+        if (!read) {
+            ctx_.fail(request_.values.position(), error);
+        }
+    }
+    if (!request_.values.atEnd()) {
+        skip("extra " + path_,
+             "more values than the elements of \"" + path_ + "\" take; the rest are skipped");
     }
 }
 

@@ -28,6 +28,10 @@ void registerMeshTypes(TypeRegistry& registry) {
     b.attr("displayColorChannel", "dcc", AttrType::String, std::string("Ambient+Diffuse"));
     b.attr("currentUVSet", "cuvs", AttrType::String, std::string("map1"));
     b.attr("currentColorSet", "ccls", AttrType::String, std::string());
+    // How computed normals weight the faces around a vertex (see NormalWeighting):
+    // angle and area from 2013 on; up to 2012 the host only averaged them unweighted.
+    int normalMethod = b.attr("vertexNormalMethod", "vnm", AttrType::Enum, 3LL);
+    b.olderDefault(normalMethod, 2012, 0LL);
     // Geometry statements go to the payload; these give them their names.
     b.attr("vrts", "vt", AttrType::Float3, {}, true);
     b.attr("pnts", "pt", AttrType::Float3, {}, true);
