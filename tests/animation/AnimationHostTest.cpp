@@ -237,11 +237,16 @@ TEST_F(AnimationHost, MalformedKeyStatementsAreReported) {
 // One curve per case, written as scene files write curves (times in film
 // frames, plain numbers), evaluated at one frame.
 TEST_F(AnimationHost, SegmentsFollowTheTangentsOfTheirKinds) {
+    using Statements = std::vector<std::pair<const char*, const char*>>;
+    // Fixed tangents: a short level out-handle and a long level in-handle.
+    const Statements handles = {
+        {"ktv[0:1]", "0 0 12 12"}, {"kot[0]", "1"},   {"kox[0]", "0.25"}, {"koy[0]", "0"},
+        {"kit[1]", "1"},           {"kix[1]", "0.5"}, {"kiy[1]", "0"}};
     struct Case {
         const char* what;
-        bool weighted;                                         // .wgt
-        long long tangentType;                                 // .tan; -1 leaves the default (clamped)
-        std::vector<std::pair<const char*, const char*>> keys; // setAttr path and values
+        bool weighted;         // .wgt
+        long long tangentType; // .tan; -1 leaves the default (clamped)
+        Statements keys;       // setAttr path and values
         double frame;
         double expected;
     } cases[] = {
@@ -288,32 +293,9 @@ TEST_F(AnimationHost, SegmentsFollowTheTangentsOfTheirKinds) {
           {"kiy[1]", "0"}},
          6,
          7.5},
-        // On a weighted curve their lengths count too: a short out-handle
-        // and a long in-handle.
-        {"fixed, weighted",
-         true,
-         -1,
-         {{"ktv[0:1]", "0 0 12 12"},
-          {"kot[0]", "1"},
-          {"kox[0]", "0.25"},
-          {"koy[0]", "0"},
-          {"kit[1]", "1"},
-          {"kix[1]", "0.5"},
-          {"kiy[1]", "0"}},
-         3,
-         2.963322023192049},
-        {"the same handles unweighted",
-         false,
-         -1,
-         {{"ktv[0:1]", "0 0 12 12"},
-          {"kot[0]", "1"},
-          {"kox[0]", "0.25"},
-          {"koy[0]", "0"},
-          {"kit[1]", "1"},
-          {"kix[1]", "0.5"},
-          {"kiy[1]", "0"}},
-         3,
-         1.875},
+        // On a weighted curve their lengths count too.
+        {"fixed, weighted", true, -1, handles, 3, 2.963322023192049},
+        {"the same handles unweighted", false, -1, handles, 3, 1.875},
     };
     int index = 0;
     for (const Case& c : cases) {
