@@ -50,6 +50,7 @@ createNode animCurveTU -n "pCube1_visibility";
 	setAttr ".tan" 9;
 	setAttr -s 2 ".ktv[0:1]"  1 1 13 0;
 	setAttr -s 2 ".kot[0:1]"  5 5;
+	setAttr ".pst" 5;
 createNode animCurveTA -n "joint1_rotateX";
 	setAttr -s 2 ".ktv[0:1]"  1 0 25 10;
 createNode animCurveTA -n "joint1_rotateY";
@@ -105,6 +106,8 @@ connectAttr "joint1_rotateZ.a" "clipLibrary1.cel[1].cev[2].cevr";
 } // namespace
 
 TEST_F(AnimationExport, CharactersClipsAndCorrectedRotations) {
+    // The visibility oscillates after its last key: at frame 25 it is back
+    // at its first key's value.
     // Every statement of the scene is understood: no notice.
     std::string error;
     ASSERT_TRUE(orvex_host::openSceneText(kHeroScene, "hero.ma", error, false)) << error;
@@ -121,7 +124,7 @@ TEST_F(AnimationExport, CharactersClipsAndCorrectedRotations) {
               "            <Keyframe time=\"500\" translation=\"5 2 -2\" iptin=\"linear\" "
               "visibility=\"false\"/>\n"
               "            <Keyframe time=\"1000\" translation=\"0 2 -4\" iptout=\"linear\" "
-              "visibility=\"false\"/>\n"
+              "visibility=\"true\"/>\n"
               "          </Keyframes>\n"
               "        </Clip>\n"
               "        <Clip name=\"turnSource\" duration=\"1000\">\n"
@@ -191,6 +194,97 @@ connectAttr "box_rz.a" "lib.cel[0].cev[5].cevr";
               "      </AnimationSet>\n"
               "    </AnimationSets>\n"
               "  </Animation>\n");
+}
+
+namespace {
+
+// A door swinging open: rotateY keyed 0 -> 0 and 12 -> 90 degrees with flat
+// tangents, rotateX keyed at frames 0, 3 and 12, rotateZ once; the clip
+// runs from 0 to `end` frames of `unit`.
+std::string doorScene(const std::string& unit, int end) {
+    return R"(requires maya "2014";
+currentUnit -l centimeter -a degree -t )" +
+           unit + R"(;
+createNode transform -n "door";
+createNode animCurveTA -n "door_rotateY";
+	setAttr ".tan" 3;
+	setAttr ".wgt" no;
+	setAttr -s 2 ".ktv[0:1]"  0 0 12 90;
+createNode animCurveTA -n "door_rotateX";
+	setAttr ".tan" 3;
+	setAttr ".wgt" no;
+	setAttr -s 3 ".ktv[0:2]"  0 0 3 0 12 0;
+createNode animCurveTA -n "door_rotateZ";
+	setAttr ".ktv[0]"  0 0;
+createNode character -n "doorRig";
+createNode clipLibrary -n "lib";
+	setAttr ".cd[0].cm" -type "characterMapping" 3 "door.rx" 2 1 "door.ry" 2 2 "door.rz" 2 3;
+createNode animClip -n "swing";
+	setAttr ".ss" 0;
+	setAttr ".se" )" +
+           std::to_string(end) + R"(;
+	setAttr ".ci" no;
+connectAttr "door.rx" "doorRig.dnsm" -na;
+connectAttr "door.ry" "doorRig.dnsm" -na;
+connectAttr "door.rz" "doorRig.dnsm" -na;
+connectAttr "doorRig.msg" "lib.cha";
+connectAttr "swing.cl" "lib.sc[0]";
+connectAttr "door_rotateX.a" "lib.cel[0].cev[0].cevr";
+connectAttr "door_rotateY.a" "lib.cel[0].cev[1].cevr";
+connectAttr "door_rotateZ.a" "lib.cel[0].cev[2].cevr";
+)";
+}
+
+std::string doorSection(const std::string& duration, const std::string& keyframes) {
+    return "  <Animation>\n"
+           "    <AnimationSets>\n"
+           "      <AnimationSet name=\"doorRig\">\n"
+           "        <Clip name=\"swing\" duration=\"" +
+           duration + "\">\n          <Keyframes nodeId=\"1\">\n" + keyframes +
+           "          </Keyframes>\n"
+           "        </Clip>\n"
+           "      </AnimationSet>\n"
+           "    </AnimationSets>\n"
+           "  </Animation>\n";
+}
+
+} // namespace
+
+TEST_F(AnimationExport, UnkeyedChannelsFollowTheirCurvesTangents) {
+    // At frame 3 the flat-tangent cubic has risen 0.15625 of the way.
+    openScene(doorScene("film", 12));
+    EXPECT_EQ(animationSection(),
+              doorSection("500", "            <Keyframe time=\"0\" rotation=\"0 0 0\"/>\n"
+                                 "            <Keyframe time=\"125\" rotation=\"0 14.0625 0\"/>\n"
+                                 "            <Keyframe time=\"500\" rotation=\"0 90 0\"/>\n"));
+}
+
+TEST_F(AnimationExport, EveryTimeUnitOfTheHostIsRead) {
+    // 30 frames at 29.97 fps last 1001 ms.
+    openScene(doorScene("29.97fps", 30));
+    EXPECT_EQ(animationSection(),
+              doorSection("1001", "            <Keyframe time=\"0\" rotation=\"0 0 0\"/>\n"
+                                  "            <Keyframe time=\"100.1\" rotation=\"0 14.0625 0\"/>\n"
+                                  "            <Keyframe time=\"400.4\" rotation=\"0 90 0\"/>\n"));
+    for (const char* unit : {"23.976fps", "29.97df", "47.952fps", "59.94fps", "44100fps", "48000fps", "90fps",
+                             "119.88fps", "6000fps", "game", "ntscf", "millisec"}) {
+        std::string error;
+        EXPECT_TRUE(orvex_host::openSceneText(doorScene(unit, 12), "door.ma", error, false)) << error;
+        EXPECT_EQ(messagesOf(MessageKind::Notice), std::vector<std::string>()) << unit;
+        orvex_host::clearMessages();
+    }
+    // A unit the host does not know is read as film, with a notice.
+    std::string error;
+    ASSERT_TRUE(orvex_host::openSceneText(doorScene("72fps", 12), "door.ma", error, false)) << error;
+    EXPECT_EQ(
+        messagesOf(MessageKind::Notice),
+        std::vector<std::string>{
+            "door.ma:2: time unit \"72fps\" is not one the host knows; times are read as film (24 fps)"});
+    orvex_host::clearMessages();
+    EXPECT_EQ(animationSection(),
+              doorSection("500", "            <Keyframe time=\"0\" rotation=\"0 0 0\"/>\n"
+                                 "            <Keyframe time=\"125\" rotation=\"0 14.0625 0\"/>\n"
+                                 "            <Keyframe time=\"500\" rotation=\"0 90 0\"/>\n"));
 }
 
 TEST_F(AnimationExport, MembersThatCannotBeTracedAreWarnedAbout) {

@@ -90,6 +90,18 @@ TEST_F(AnimationHost, TimeUnitsConvertThroughMillisecondsWithOneFormula) {
     EXPECT_EQ(MTime(25.0, MTime::kPALFrame).as(MTime::kMilliseconds), 1000.0);
     EXPECT_EQ(MTime(3.0, MTime::kNTSCFrame).as(MTime::kMilliseconds), 3.0 * (1000.0 / 30.0));
     EXPECT_EQ(MTime(1.0, MTime::kSeconds).as(MTime::kPALField), 50.0);
+    // The rates later host versions added: a fractional rate's whole
+    // number of frames lasts 1001 ms.
+    struct Rate {
+        MTime::Unit unit;
+        double frames, milliseconds;
+    } rates[] = {
+        {MTime::k23_976FPS, 24, 1001},   {MTime::k29_97FPS, 30, 1001},    {MTime::k29_97DF, 30, 1001},
+        {MTime::k47_952FPS, 48, 1001},   {MTime::k59_94FPS, 60, 1001},    {MTime::k119_88FPS, 120, 1001},
+        {MTime::k44100FPS, 44100, 1000}, {MTime::k48000FPS, 48000, 1000}, {MTime::k90FPS, 90, 1000}};
+    for (const Rate& r : rates) {
+        EXPECT_EQ(MTime(r.frames, r.unit).as(MTime::kMilliseconds), r.milliseconds) << r.unit;
+    }
 
     // Equal frames give equal bits, however they were reached.
     MTime a(7.0, MTime::kFilm), b(7.0, MTime::kFilm);
@@ -114,10 +126,14 @@ TEST_F(AnimationHost, TheUiTimeUnitFollowsTheScene) {
     struct Case {
         const char* name;
         MTime::Unit unit;
-    } cases[] = {{"pal", MTime::kPALFrame},  {"ntsc", MTime::kNTSCFrame},        {"game", MTime::kGames},
-                 {"show", MTime::kShowScan}, {"palf", MTime::kPALField},         {"ntscf", MTime::kNTSCField},
-                 {"sec", MTime::kSeconds},   {"millisec", MTime::kMilliseconds}, {"25fps", MTime::kPALFrame},
-                 {"120fps", MTime::k120FPS}};
+    } cases[] = {
+        {"pal", MTime::kPALFrame},       {"ntsc", MTime::kNTSCFrame},        {"game", MTime::kGames},
+        {"show", MTime::kShowScan},      {"palf", MTime::kPALField},         {"ntscf", MTime::kNTSCField},
+        {"sec", MTime::kSeconds},        {"millisec", MTime::kMilliseconds}, {"25fps", MTime::kPALFrame},
+        {"120fps", MTime::k120FPS},      {"23.976fps", MTime::k23_976FPS},   {"29.97fps", MTime::k29_97FPS},
+        {"29.97df", MTime::k29_97DF},    {"47.952fps", MTime::k47_952FPS},   {"59.94fps", MTime::k59_94FPS},
+        {"44100fps", MTime::k44100FPS},  {"48000fps", MTime::k48000FPS},     {"90fps", MTime::k90FPS},
+        {"119.88fps", MTime::k119_88FPS}};
     for (const Case& c : cases) {
         currentScene().settings().timeUnitName = c.name;
         EXPECT_EQ(MTime::uiUnit(), c.unit) << c.name;
@@ -125,8 +141,10 @@ TEST_F(AnimationHost, TheUiTimeUnitFollowsTheScene) {
     }
     MTime::Unit unit = MTime::kFilm;
     EXPECT_FALSE(timeUnitByName("fortnight", unit));
-    // A rate the host has no unit for counts as film.
-    currentScene().settings().timeUnitName = "29.97fps";
+    EXPECT_FALSE(timeUnitByName("29.97", unit));
+    EXPECT_FALSE(timeUnitByName("7fps", unit));
+    // A name the host has no unit for counts as film.
+    currentScene().settings().timeUnitName = "7fps";
     EXPECT_EQ(MTime::uiUnit(), MTime::kFilm);
     EXPECT_EQ(MTime(6.0, MTime::k120FPS).as(MTime::kMilliseconds), 6.0 * (1000.0 / 120.0));
 }
@@ -216,22 +234,130 @@ TEST_F(AnimationHost, MalformedKeyStatementsAreReported) {
     EXPECT_NE(error.find("one key index"), std::string::npos) << error;
 }
 
-TEST_F(AnimationHost, EvaluationHoldsStepsAndInterpolatesTheRest) {
-    Node* curve = anim.curve("animCurveTL", "c",
-                             {{0, 0, -1, 2}, {10, 10, -1, 5}, {20, 4, -1, 17}, {30, -2, -1, 18}, {40, 6}});
-    MFnAnimCurve fn(object(curve));
-    auto at = [&](double frame) { return fn.evaluate(MTime(frame, MTime::kFilm)); };
-    EXPECT_EQ(at(-5), 0.0);  // before the first key
-    EXPECT_EQ(at(0), 0.0);   // at a key
-    EXPECT_EQ(at(2.5), 2.5); // linear
-    EXPECT_EQ(at(10), 10.0);
-    EXPECT_EQ(at(15), 10.0); // stepped: holds the left key
-    EXPECT_EQ(at(20), 4.0);
-    EXPECT_EQ(at(25), -2.0); // step next: the right key
-    EXPECT_EQ(at(35), 2.0);  // auto and every other kind: linear
-    EXPECT_EQ(at(40), 6.0);
-    EXPECT_EQ(at(1000), 6.0); // after the last key
+// One curve per case, written as scene files write curves (times in film
+// frames, plain numbers), evaluated at one frame.
+TEST_F(AnimationHost, SegmentsFollowTheTangentsOfTheirKinds) {
+    using Statements = std::vector<std::pair<const char*, const char*>>;
+    // Fixed tangents: a short level out-handle and a long level in-handle.
+    const Statements handles = {
+        {"ktv[0:1]", "0 0 12 12"}, {"kot[0]", "1"},   {"kox[0]", "0.25"}, {"koy[0]", "0"},
+        {"kit[1]", "1"},           {"kix[1]", "0.5"}, {"kiy[1]", "0"}};
+    struct Case {
+        const char* what;
+        bool weighted;         // .wgt
+        long long tangentType; // .tan; -1 leaves the default (clamped)
+        Statements keys;       // setAttr path and values
+        double frame;
+        double expected;
+    } cases[] = {
+        // Hermite on unweighted curves, Bezier on weighted ones: with
+        // computed tangents both give the same cubic.
+        {"flat", false, 3, {{"ktv[0:1]", "0 0 12 90"}}, 3, 14.0625},
+        {"flat, weighted", true, 3, {{"ktv[0:1]", "0 0 12 90"}}, 3, 14.0625},
+        {"linear", false, 2, {{"ktv[0:1]", "0 0 12 90"}}, 3, 22.5},
+        {"a key's own codes win over the curve's",
+         false,
+         2,
+         {{"ktv[0:1]", "0 0 12 90"}, {"kot[0]", "3"}, {"kit[1]", "3"}},
+         3,
+         14.0625},
+        // Spline: parallel to the neighbours' line inside, along the end
+        // segment at an end.
+        {"spline at an extreme", false, 9, {{"ktv[0:2]", "0 0 12 12 24 0"}}, 6, 7.5},
+        {"spline inside", false, 9, {{"ktv[0:2]", "0 0 10 10 20 30"}}, 5, 4.375},
+        {"spline, weighted", true, 9, {{"ktv[0:2]", "0 0 10 10 20 30"}}, 5, 4.375},
+        // Clamped: linear towards a neighbour of nearly the same value,
+        // spline elsewhere.
+        {"clamped between close keys", false, -1, {{"ktv[0:2]", "0 0 10 0.01 20 10"}}, 5, 0.005},
+        {"clamped elsewhere", false, -1, {{"ktv[0:2]", "0 0 10 0.01 20 10"}}, 15, 4.38125},
+        // Plateau and auto: level at extremes and ends, never steeper than
+        // three times a neighbouring segment.
+        {"plateau at an extreme", false, 16, {{"ktv[0:2]", "0 0 10 10 20 5"}}, 5, 5},
+        {"spline there overshoots", false, 9, {{"ktv[0:2]", "0 0 10 10 20 5"}}, 5, 5.9375},
+        {"auto, limited", false, 18, {{"ktv[0:2]", "0 0 10 10 20 11"}}, 15, 10.875},
+        // Steps hold the left key, step next takes the right one.
+        {"step", true, -1, {{"ktv[0:1]", "0 1 10 5"}, {"kot[0]", "5"}}, 9.5, 1},
+        {"step next", true, -1, {{"ktv[0:1]", "0 1 10 5"}, {"kot[0]", "17"}}, 0.5, 5},
+        {"step, at the next key", true, -1, {{"ktv[0:1]", "0 1 10 5"}, {"kot[0]", "5"}}, 10, 5},
+        // Fixed tangents as stored: x in seconds, y per that x; on an
+        // unweighted curve only their slopes count.
+        {"fixed",
+         false,
+         -1,
+         {{"ktv[0:1]", "0 0 12 12"},
+          {"kot[0]", "1"},
+          {"kox[0]", "0.5"},
+          {"koy[0]", "12"},
+          {"kit[1]", "1"},
+          {"kix[1]", "1"},
+          {"kiy[1]", "0"}},
+         6,
+         7.5},
+        // On a weighted curve their lengths count too.
+        {"fixed, weighted", true, -1, handles, 3, 2.963322023192049},
+        {"the same handles unweighted", false, -1, handles, 3, 1.875},
+    };
+    int index = 0;
+    for (const Case& c : cases) {
+        Node* curve = anim.builder.create("animCurveTU", "c" + std::to_string(index++));
+        anim.builder.set(curve, "wgt", c.weighted);
+        if (c.tangentType >= 0) {
+            anim.builder.set(curve, "tan", c.tangentType);
+        }
+        for (const auto& statement : c.keys) {
+            EXPECT_TRUE(setAttr(curve, statement.first, statement.second)) << c.what;
+        }
+        EXPECT_NEAR(MFnAnimCurve(object(curve)).evaluate(MTime(c.frame, MTime::kFilm)), c.expected, 1e-9)
+            << c.what;
+    }
+}
 
+// Keys 0 -> 0 and 10 -> 5 with linear tangents, evaluated before and after
+// them under every infinity.
+TEST_F(AnimationHost, InfinitiesExtendTheCurveBeyondItsKeys) {
+    struct Case {
+        long long infinity;                            // .pre and .pst
+        std::vector<std::pair<double, double>> values; // frame, value
+    } cases[] = {
+        {0, {{-5, 0}, {15, 5}}},                            // constant
+        {1, {{-5, -2.5}, {15, 7.5}}},                       // linear, along the end tangents
+        {3, {{15, 2.5}, {20, 0}, {-2, 4}}},                 // cycle
+        {4, {{15, 7.5}, {20, 10}, {-2, -1}, {-25, -12.5}}}, // cycle with offset
+        {5, {{12, 4}, {22, 1}, {-2, 1}, {-12, 4}}},         // oscillate
+        {2, {{-5, 0}, {15, 5}}},                            // numbers the host has no infinity for
+        {7, {{-5, 0}, {15, 5}}},
+    };
+    int index = 0;
+    for (const Case& c : cases) {
+        Node* curve = anim.builder.create("animCurveTU", "c" + std::to_string(index++));
+        EXPECT_TRUE(setAttr(curve, "ktv[0:1]", "0 0 10 5"));
+        anim.builder.set(curve, "tan", 2LL);
+        anim.builder.set(curve, "pre", c.infinity);
+        anim.builder.set(curve, "pst", c.infinity);
+        for (const auto& value : c.values) {
+            EXPECT_NEAR(MFnAnimCurve(object(curve)).evaluate(MTime(value.first, MTime::kFilm)), value.second,
+                        1e-9)
+                << "infinity " << c.infinity << " at " << value.first;
+        }
+    }
+    // Linear infinity follows the end key's tangent, flat here.
+    Node* flat = anim.builder.create("animCurveTU", "flat");
+    EXPECT_TRUE(setAttr(flat, "ktv[0:1]", "0 0 10 5"));
+    anim.builder.set(flat, "tan", 3LL);
+    anim.builder.set(flat, "pst", 1LL);
+    EXPECT_EQ(MFnAnimCurve(object(flat)).evaluate(MTime(30.0, MTime::kFilm)), 5.0);
+    EXPECT_EQ(MFnAnimCurve(object(flat)).postInfinityType(), MFnAnimCurve::kLinear);
+    // Files number the infinities as the API does.
+    EXPECT_EQ(MFnAnimCurve(object(currentScene().find("c2"))).preInfinityType(), MFnAnimCurve::kCycle);
+    EXPECT_EQ(MFnAnimCurve(object(currentScene().find("c3"))).postInfinityType(),
+              MFnAnimCurve::kCycleRelative);
+    EXPECT_EQ(MFnAnimCurve(object(currentScene().find("c5"))).postInfinityType(), MFnAnimCurve::kConstant);
+}
+
+TEST_F(AnimationHost, EvaluationHitsKeysExactlyAndNeedsTimeKeys) {
+    Node* curve = anim.curve("animCurveTL", "c", {{0, 0}, {10, 10, -1, 5}, {20, 4}});
+    MFnAnimCurve fn(object(curve));
+    EXPECT_EQ(fn.evaluate(MTime(10.0, MTime::kFilm)), 10.0);
     // Milliseconds reach the same key exactly.
     EXPECT_EQ(fn.evaluate(MTime(20.0 * (1000.0 / 24.0), MTime::kMilliseconds)), 4.0);
 
@@ -242,6 +368,8 @@ TEST_F(AnimationHost, EvaluationHoldsStepsAndInterpolatesTheRest) {
     Node* driven = anim.curve("animCurveUL", "driven", {{0, 1}});
     EXPECT_NE(MFnAnimCurve(object(driven)).evaluate(MTime(0.0), &status), 1.0);
     EXPECT_FALSE(MFnAnimCurve(object(driven)).isTimeInput());
+    // Curves are weighted unless a file says otherwise.
+    EXPECT_TRUE(fn.isWeighted());
 }
 
 TEST_F(AnimationHost, FunctionSetsAttachOnlyToTheirKinds) {

@@ -2,6 +2,9 @@
 
 #include "support/DocumentSections.h"
 #include "support/ExportHarness.h"
+#include "support/RowVectorRotation.h"
+
+#include <sstream>
 
 using namespace orvex_test;
 using orvex_host::MessageKind;
@@ -61,6 +64,51 @@ TEST_F(SceneFileExport, SkeletonWithAndWithoutBindPose) {
     EXPECT_EQ(messagesOf(MessageKind::Warning),
               (std::vector<std::string>{
                   "orvexExport: Joint without bind pose found. Using current rotation (knee).\n"}));
+}
+
+// A bind pose written as a plain matrix: scale, rotation and translation
+// come out of it as the host splits it.
+TEST_F(SceneFileExport, BindPosesWrittenAsPlainMatrices) {
+    // S · R · T as row vectors: scale 1 2 0.5, rotation 30 -45 60 (XYZ),
+    // translation 10 0 -5.
+    const double degree = 3.14159265358979323846 / 180.0;
+    const Matrix3 r = eulerXYZ(30 * degree, -45 * degree, 60 * degree);
+    const double scale[3] = {1, 2, 0.5};
+    std::ostringstream matrix;
+    matrix.precision(17);
+    for (int i = 0; i < 3; ++i) {
+        matrix << scale[i] * r[i][0] << " " << scale[i] * r[i][1] << " " << scale[i] * r[i][2] << " 0 ";
+    }
+    matrix << "10 0 -5 1";
+    const std::string scene = std::string(kCentimetres) + R"(createNode joint -n "arm";
+	setAttr ".t" -type "double3" 1 2 3 ;
+createNode joint -n "mirrored";
+createNode joint -n "collapsed";
+createNode dagPose -n "bindPose1";
+	setAttr -s 3 ".wm";
+	setAttr ".xm[0]" -type "matrix" )" +
+                              matrix.str() +
+                              R"(;
+	setAttr ".xm[1]" -type "matrix" -1 0 0 0 0 1 0 0 0 0 1 0 0 4 0 1;
+	setAttr ".xm[2]" -type "matrix" 0 0 0 0 0 0 0 0 0 0 0 0 1 1 1 1;
+	setAttr ".bp" yes;
+connectAttr "arm.bps" "bindPose1.wm[0]";
+connectAttr "mirrored.bps" "bindPose1.wm[1]";
+connectAttr "collapsed.bps" "bindPose1.wm[2]";
+)";
+    // A mirroring matrix takes a negative scale on every axis and a half
+    // turn, which together mirror x alone; one that collapses every axis
+    // keeps a rotation of none.
+    EXPECT_EQ(
+        exportSection(scene, ""),
+        "  <Scene>\n"
+        "    <TransformGroup name=\"arm\" translation=\"10 0 -5\" rotation=\"30 -45 60\" scale=\"1 2 0.5\" "
+        "nodeId=\"1\"/>\n"
+        "    <TransformGroup name=\"mirrored\" translation=\"0 4 0\" rotation=\"180 0 0\" "
+        "scale=\"-1 -1 -1\" nodeId=\"2\"/>\n"
+        "    <TransformGroup name=\"collapsed\" translation=\"1 1 1\" scale=\"0 0 0\" nodeId=\"3\"/>\n"
+        "  </Scene>");
+    EXPECT_EQ(messagesOf(MessageKind::Warning), std::vector<std::string>());
 }
 
 // Joints in scene files carry their rotation limits as the compounds

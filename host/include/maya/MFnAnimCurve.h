@@ -32,7 +32,9 @@ public:
         kAnimCurveUU,
         kAnimCurveUnknown
     };
-    enum InfinityType { kConstant = 0, kLinear, kCycle, kCycleRelative, kOscillate };
+    // The host leaves 2 unused; scene files write these same numbers in
+    // .pre and .pst.
+    enum InfinityType { kConstant = 0, kLinear = 1, kCycle = 3, kCycleRelative = 4, kOscillate = 5 };
 
     MFnAnimCurve() = default;
     MFnAnimCurve(const MObject& object, MStatus* status = NULL);

@@ -52,6 +52,17 @@ public:
         k2000FPS,
         k3000FPS,
         k6000FPS,
+        // Rates later host versions added, numbered after the others as
+        // those versions number them.
+        k23_976FPS, // 24000/1001 frames per second
+        k29_97FPS,  // 30000/1001
+        k29_97DF,   // 30000/1001, counted with drop-frame time codes
+        k47_952FPS, // 48000/1001
+        k59_94FPS,  // 60000/1001
+        k44100FPS,
+        k48000FPS,
+        k90FPS,
+        k119_88FPS, // 120000/1001
         kLast
     };
 

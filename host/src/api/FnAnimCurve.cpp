@@ -1,20 +1,13 @@
-// MFnAnimCurve over the keys a curve node keeps.
-//
-// Evaluation (the host does not reproduce the host application's tangent
-// curves): a key's own value at its time; the first key's value before it
-// and the last key's value after it, whatever the infinity settings; between
-// two keys the left key's value when its out-tangent is stepped, the right
-// key's value when it is "step next", and a straight line between the two
-// values for every other tangent type.
+// MFnAnimCurve over the keys a curve node keeps; evaluation follows the
+// host's (types/AnimCurveEvaluation.h).
 
 #include "api/Access.h"
 #include "api/FnReads.h"
 #include "api/TimeUnits.h"
+#include "types/AnimCurveEvaluation.h"
 #include "types/AnimationData.h"
 
 #include <maya/MFnAnimCurve.h>
-
-#include <algorithm>
 
 using namespace orvex_host;
 
@@ -37,10 +30,18 @@ MFnAnimCurve::TangentType tangentType(const MFnAnimCurve& curve, int code) {
         code >= 0 ? code : readNamedValue(curve, "tangentType", kDefaultTangentCode, nullptr));
 }
 
+// Scene files number infinities as the API does; 2 and unknown numbers read
+// as constant.
 MFnAnimCurve::InfinityType infinityType(int code) {
-    return code >= MFnAnimCurve::kConstant && code <= MFnAnimCurve::kOscillate
-               ? static_cast<MFnAnimCurve::InfinityType>(code)
-               : MFnAnimCurve::kConstant;
+    switch (code) {
+    case MFnAnimCurve::kLinear:
+    case MFnAnimCurve::kCycle:
+    case MFnAnimCurve::kCycleRelative:
+    case MFnAnimCurve::kOscillate:
+        return static_cast<MFnAnimCurve::InfinityType>(code);
+    default:
+        return MFnAnimCurve::kConstant;
+    }
 }
 
 bool timeInput(Kind kind) {
@@ -48,9 +49,41 @@ bool timeInput(Kind kind) {
            kind == Kind::AnimCurveTimeToUnitless || kind == Kind::AnimCurveTimeToTime;
 }
 
-double keyMilliseconds(const AnimCurveData& data, const AnimKey& key) {
-    return convertTime(key.input, data.timeUnit, MTime::kMilliseconds);
-}
+// The keys of a curve node in ascending time, as evaluation reads them.
+class StoredKeys : public CurveKeys {
+public:
+    StoredKeys(const MFnAnimCurve& curve, const AnimCurveData& data)
+        : data_(data), curveType_(tangentType(curve, -1)) {}
+    size_t size() const override { return data_.keys().size(); }
+    CurveKey at(size_t index) const override {
+        const AnimKey& stored = data_.keys()[data_.keysByTime()[index]];
+        CurveKey key;
+        key.time = convertTime(stored.input, data_.timeUnit, MTime::kMilliseconds);
+        key.value = stored.value;
+        key.inType = resolve(stored.inCode);
+        key.outType = resolve(stored.outCode);
+        key.inX = stored.inX;
+        key.inY = stored.inY;
+        key.outX = stored.outX;
+        key.outY = stored.outY;
+        return key;
+    }
+
+private:
+    // A key's own type; the curve's for a key without one or with the
+    // global type; clamped, the host's default, when the curve's own is no
+    // type either.
+    MFnAnimCurve::TangentType resolve(int code) const {
+        MFnAnimCurve::TangentType type = code >= 0 ? tangentTypeFromCode(code) : MFnAnimCurve::kTangentGlobal;
+        if (type == MFnAnimCurve::kTangentGlobal) {
+            type = curveType_;
+        }
+        return type == MFnAnimCurve::kTangentGlobal ? MFnAnimCurve::kTangentClamped : type;
+    }
+
+    const AnimCurveData& data_;
+    MFnAnimCurve::TangentType curveType_;
+};
 
 } // namespace
 
@@ -139,37 +172,11 @@ MStatus MFnAnimCurve::evaluate(const MTime& atTime, double& result) const {
     if (!data || data->keys().empty() || !timeInput(ObjectAccess::kind(obj()))) {
         return MS::kFailure;
     }
-    const std::vector<AnimKey>& keys = data->keys();
-    const std::vector<size_t>& order = data->keysByTime();
-    const double t = atTime.as(MTime::kMilliseconds);
-    // The first key later than t.
-    auto after = std::upper_bound(order.begin(), order.end(), t, [&](double time, size_t k) {
-        return time < keyMilliseconds(*data, keys[k]);
-    });
-    if (after == order.begin()) {
-        result = keys[order.front()].value;
-        return MS::kSuccess;
-    }
-    const AnimKey& left = keys[*(after - 1)];
-    const double leftTime = keyMilliseconds(*data, left);
-    if (after == order.end() || leftTime == t) {
-        result = left.value;
-        return MS::kSuccess;
-    }
-    const AnimKey& right = keys[*after];
-    switch (tangentType(*this, left.outCode)) {
-    case kTangentStep:
-        result = left.value;
-        break;
-    case kTangentStepNext:
-        result = right.value;
-        break;
-    default: {
-        const double rightTime = keyMilliseconds(*data, right);
-        result = left.value + (right.value - left.value) * ((t - leftTime) / (rightTime - leftTime));
-        break;
-    }
-    }
+    CurveSettings settings;
+    settings.weighted = isWeighted();
+    settings.preInfinity = preInfinityType();
+    settings.postInfinity = postInfinityType();
+    result = evaluateCurve(StoredKeys(*this, *data), settings, atTime.as(MTime::kMilliseconds));
     return MS::kSuccess;
 }
 

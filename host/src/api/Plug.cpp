@@ -3,6 +3,7 @@
 // attribute's default), whatever feeds it.
 
 #include "api/Access.h"
+#include "api/MatrixDecomposition.h"
 
 #include <orvex_host/Session.h>
 
@@ -193,7 +194,9 @@ MStatus MPlug::getValue(MObject& value, MDGContext&) const {
         if (auto t = std::get_if<TransformData>(stored)) {
             data->data = *t;
         } else if (auto m = std::get_if<Matrix>(stored)) {
-            data->data.translate = {(*m)[12], (*m)[13], (*m)[14]};
+            // Matrix data written as a plain matrix (".xm[0]" -type "matrix"
+            // and 16 numbers) reads as the parts the host splits it into.
+            data->data = decomposeMatrix(*m);
         }
     }
     value = ObjectAccess::fromData(data);

@@ -6,6 +6,7 @@
 // In the usual column-vector (Hamilton) terms, a * b is b ⊗ a.
 
 #include "api/Access.h"
+#include "api/EulerAngles.h"
 
 #include <maya/MEulerRotation.h>
 #include <maya/MQuaternion.h>
@@ -61,30 +62,17 @@ MQuaternion& MQuaternion::operator*=(const MQuaternion& other) {
     return *this;
 }
 
-// Decomposes in the order XYZ. With C the column-vector matrix of the
-// rotation (C = Rz · Ry · Rx), y = asin(-C[2][0]) lies in [-pi/2, pi/2] and x
-// and z in (-pi, pi]; at y = ±pi/2 the whole remaining turn goes to x.
+// Decomposes in the order XYZ, through the column-vector matrix of the
+// rotation (the quaternion need not have unit length).
 MEulerRotation MQuaternion::asEulerRotation() const {
     double norm = x * x + y * y + z * z + w * w;
     double s = norm > 0.0 ? 2.0 / norm : 0.0;
-    double c00 = 1.0 - s * (y * y + z * z);
-    double c10 = s * (x * y + w * z);
-    double c20 = s * (x * z - w * y);
-    double c21 = s * (y * z + w * x);
-    double c22 = 1.0 - s * (x * x + y * y);
-    double cosY = std::sqrt(c00 * c00 + c10 * c10);
-    double ry = std::atan2(-c20, cosY);
-    double rx, rz;
-    if (cosY > 1e-12) {
-        rx = std::atan2(c21, c22);
-        rz = std::atan2(c10, c00);
-    } else {
-        double c11 = 1.0 - s * (x * x + z * z);
-        double c12 = s * (y * z - w * x);
-        rx = std::atan2(-c12, c11);
-        rz = 0.0;
-    }
-    return MEulerRotation(unsigned0(rx), unsigned0(ry), unsigned0(rz), MEulerRotation::kXYZ);
+    const orvex_host::RotationMatrix c = {{
+        {1.0 - s * (y * y + z * z), s * (x * y - w * z), s * (x * z + w * y)},
+        {s * (x * y + w * z), 1.0 - s * (x * x + z * z), s * (y * z - w * x)},
+        {s * (x * z - w * y), s * (y * z + w * x), 1.0 - s * (x * x + y * y)},
+    }};
+    return orvex_host::eulerXYZ(c);
 }
 
 MQuaternion MEulerRotation::asQuaternion() const {
@@ -129,6 +117,22 @@ MStatus MTransformationMatrix::getScale(double scale[3], MSpace::Space) const {
 }
 
 namespace orvex_host {
+
+// With C = Rz · Ry · Rx, y = asin(-C[2][0]) lies in [-pi/2, pi/2] and x and z
+// in (-pi, pi]; at y = ±pi/2 the whole remaining turn goes to x.
+MEulerRotation eulerXYZ(const RotationMatrix& c) {
+    double cosY = std::sqrt(c[0][0] * c[0][0] + c[1][0] * c[1][0]);
+    double ry = std::atan2(-c[2][0], cosY);
+    double rx, rz;
+    if (cosY > 1e-12) {
+        rx = std::atan2(c[2][1], c[2][2]);
+        rz = std::atan2(c[1][0], c[0][0]);
+    } else {
+        rx = std::atan2(-c[1][2], c[1][1]);
+        rz = 0.0;
+    }
+    return MEulerRotation(unsigned0(rx), unsigned0(ry), unsigned0(rz), MEulerRotation::kXYZ);
+}
 
 MTransformationMatrix ObjectAccess::transformation(const TransformData& data) {
     MTransformationMatrix m;

@@ -58,6 +58,17 @@ const UnitInfo kUnits[] = {
     {MTime::k2000FPS, "2000fps", 1000.0 / 2000.0},
     {MTime::k3000FPS, "3000fps", 1000.0 / 3000.0},
     {MTime::k6000FPS, "6000fps", 1000.0 / 6000.0},
+    {MTime::k23_976FPS, "23.976fps", 1001.0 / 24.0},
+    {MTime::k29_97FPS, "29.97fps", 1001.0 / 30.0},
+    // Drop-frame counting skips time-code labels, not frames: the rate is
+    // that of 29.97fps.
+    {MTime::k29_97DF, "29.97df", 1001.0 / 30.0},
+    {MTime::k47_952FPS, "47.952fps", 1001.0 / 48.0},
+    {MTime::k59_94FPS, "59.94fps", 1001.0 / 60.0},
+    {MTime::k44100FPS, "44100fps", 1000.0 / 44100.0},
+    {MTime::k48000FPS, "48000fps", 1000.0 / 48000.0},
+    {MTime::k90FPS, "90fps", 1000.0 / 90.0},
+    {MTime::k119_88FPS, "119.88fps", 1001.0 / 120.0},
 };
 
 // Frame rates that scene files may write instead of the unit's name.

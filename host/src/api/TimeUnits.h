@@ -13,9 +13,9 @@ class Scene;
 // 0 for kInvalid and kLast.
 double millisecondsPerUnit(MTime::Unit unit);
 // The unit a scene file names with currentUnit -t ("film", "pal", "ntsc",
-// "game", "show", "palf", "ntscf", "sec", "min", "hour", "millisec", or a
-// whole frame rate such as "24fps" or "120fps"); false for a name the host
-// has no unit for (fractional rates such as "29.97fps").
+// "game", "show", "palf", "ntscf", "sec", "min", "hour", "millisec", a frame
+// rate such as "24fps", "120fps" or "29.97fps", or "29.97df"); false for a
+// name the host has no unit for.
 bool timeUnitByName(const std::string& name, MTime::Unit& unit);
 // The scene's UI time unit; film when its setting names a rate the host has
 // no unit for.

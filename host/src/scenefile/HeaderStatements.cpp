@@ -1,6 +1,7 @@
 // The statements of a scene file's header: requires, file (references),
 // currentUnit and fileInfo.
 
+#include "api/TimeUnits.h"
 #include "scenefile/Statements.h"
 #include "scenefile/Units.h"
 
@@ -46,10 +47,18 @@ void readCurrentUnit(ReaderContext& ctx, ValueCursor& cursor) {
         }
     }
     if (const ParsedFlag* t = parsed.find("t")) {
-        if (!timeUnit(t->argument->text, settings.timeUnitName)) {
-            ctx.fail(t->argument->at,
-                     "expected a time unit (film, ntsc, pal, game, show, ... or <n>fps), found \"" +
-                         t->argument->text + "\"");
+        // Host versions keep adding rates; a file from a later one may name a
+        // unit this host has not got. The file is still readable, its times
+        // counted in film frames, the host's default.
+        MTime::Unit unit = MTime::kFilm;
+        const std::string& name = t->argument->text;
+        if (timeUnitByName(name, unit)) {
+            settings.timeUnitName = name;
+        } else {
+            settings.timeUnitName = "film";
+            ctx.noticeOnce("time unit:" + name, t->argument->at,
+                           "time unit \"" + name +
+                               "\" is not one the host knows; times are read as film (24 fps)");
         }
     }
 }

@@ -2,8 +2,6 @@
 
 #include "graph/Value.h"
 
-#include <cctype>
-
 namespace orvex_host {
 
 namespace {
@@ -45,24 +43,6 @@ bool angleUnit(const std::string& name, double& radPerUnit, std::string& longNam
         {"second", "sec", kRadiansPerDegree / 3600.0},
     };
     return lookUp(kUnits, sizeof kUnits / sizeof kUnits[0], name, radPerUnit, longName);
-}
-
-bool timeUnit(const std::string& name, std::string& longName) {
-    static const char* const kNames[] = {"hour", "min",  "sec",  "millisec", "game", "film",
-                                         "pal",  "ntsc", "show", "palf",     "ntscf"};
-    for (const char* known : kNames) {
-        if (name == known) {
-            longName = name;
-            return true;
-        }
-    }
-    // Frame rates written as numbers: "23.976fps", "48fps"...
-    if (name.size() > 3 && name.compare(name.size() - 3, 3, "fps") == 0 &&
-        std::isdigit(static_cast<unsigned char>(name[0]))) {
-        longName = name;
-        return true;
-    }
-    return false;
 }
 
 } // namespace orvex_host

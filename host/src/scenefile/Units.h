@@ -1,6 +1,7 @@
 #pragma once
-// The units a scene file may name in currentUnit, and their sizes in the
-// host's internal units (centimetres, radians).
+// The linear and angle units a scene file may name in currentUnit, and their
+// sizes in the host's internal units (centimetres, radians). Time units are
+// MTime's (api/TimeUnits.h).
 
 #include <string>
 
@@ -12,8 +13,5 @@ namespace orvex_host {
 bool linearUnit(const std::string& name, double& cmPerUnit, std::string& longName);
 // Radians per unit for "degree"/"deg" or "radian"/"rad".
 bool angleUnit(const std::string& name, double& radPerUnit, std::string& longName);
-// Time units are kept by name (film, ntsc, pal, game, show, ... or "<n>fps");
-// true for the names the host knows.
-bool timeUnit(const std::string& name, std::string& longName);
 
 } // namespace orvex_host

@@ -23,8 +23,8 @@ struct AnimKey {
     // the key then takes the curve's tangentType.
     int inCode = -1;
     int outCode = -1;
-    // Tangent directions (.kix .kiy .kox .koy): kept, not used in
-    // evaluation.
+    // Tangent directions (.kix .kiy .kox .koy), which fixed tangents use:
+    // x in seconds, y in internal units, whatever units the file uses.
     double inX = 1.0, inY = 0.0, outX = 1.0, outY = 0.0;
 };
 

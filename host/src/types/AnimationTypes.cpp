@@ -35,7 +35,9 @@ void defineCurves(TypeRegistry& registry) {
     NodeTypeBuilder b(curve);
     b.attr("apply", "a", AttrType::Message);
     b.attr("tangentType", "tan", AttrType::Enum, static_cast<long long>(kDefaultTangentCode));
-    b.attr("weightedTangents", "wgt", AttrType::Bool, false);
+    // Curves are weighted unless they say otherwise: the host writes
+    // ".wgt" no on the curves that are not, and nothing on those that are.
+    b.attr("weightedTangents", "wgt", AttrType::Bool, true);
     b.attr("preInfinity", "pre", AttrType::Enum, 0LL);
     b.attr("postInfinity", "pst", AttrType::Enum, 0LL);
     b.attr("keyTanLocked", "ktl", AttrType::Bool, true, true);
