@@ -152,17 +152,26 @@ std::string literalPartialName(const DagChain& path, const std::vector<DagChain>
     return Scene::fullPathName(path);
 }
 
+// 300 nodes of few names, deeply nested, so that many paths share long
+// tails; with `shapeOneIn` about one in that many is a camera shape, whose
+// children lie in its underworld.
+std::vector<Node*> crowdedHierarchy(std::mt19937& random, unsigned shapeOneIn = 0) {
+    std::vector<Node*> made;
+    const char* names[] = {"a", "b", "c"};
+    for (int i = 0; i < 300; ++i) {
+        Node* parent = made.empty() || random() % 5 == 0 ? nullptr : made[random() % made.size()];
+        const char* kind = shapeOneIn && random() % shapeOneIn == 0 ? "camera" : "transform";
+        made.push_back(currentScene().createNode(type(kind), names[random() % 3], parent));
+    }
+    return made;
+}
+
 } // namespace
 
 TEST_F(HostGraph, PartialPathNamesFollowTheRuleInCrowdedHierarchies) {
     // Few names, deep nesting and instances: many paths share long tails.
     std::mt19937 random(7);
-    std::vector<Node*> made;
-    const char* names[] = {"a", "b", "c"};
-    for (int i = 0; i < 300; ++i) {
-        Node* parent = made.empty() || random() % 5 == 0 ? nullptr : made[random() % made.size()];
-        made.push_back(transform(names[random() % 3], parent));
-    }
+    std::vector<Node*> made = crowdedHierarchy(random);
     std::string error;
     for (int i = 0; i < 20; ++i) {
         Node* child = made[random() % made.size()];
@@ -276,13 +285,7 @@ TEST_F(HostGraph, UnderworldPathsAsTheHostNamesThem) {
 // that path again, also through shapes and their underworlds.
 TEST_F(HostGraph, NamesOfEveryPathLeadBackToItAcrossUnderworlds) {
     std::mt19937 random(11);
-    std::vector<Node*> made;
-    const char* names[] = {"a", "b", "c"};
-    for (int i = 0; i < 300; ++i) {
-        Node* parent = made.empty() || random() % 5 == 0 ? nullptr : made[random() % made.size()];
-        const char* kind = random() % 4 == 0 ? "camera" : "transform";
-        made.push_back(scene().createNode(type(kind), names[random() % 3], parent));
-    }
+    std::vector<Node*> made = crowdedHierarchy(random, 4);
     std::string error;
     for (int i = 0; i < 20; ++i) {
         Node* child = made[random() % made.size()];
