@@ -4,6 +4,7 @@
 
 #include "api/ApiKinds.h"
 #include "graph/Scene.h"
+#include "scenefile/Selection.h"
 
 #include <orvex_host/Session.h>
 
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <random>
 
@@ -199,17 +201,26 @@ std::string literalPartialName(const DagChain& path, const std::vector<DagChain>
     return Scene::fullPathName(path);
 }
 
+// 300 nodes of few names, deeply nested, so that many paths share long
+// tails; with `shapeOneIn` about one in that many is a camera shape, whose
+// children lie in its underworld.
+std::vector<Node*> crowdedHierarchy(std::mt19937& random, unsigned shapeOneIn = 0) {
+    std::vector<Node*> made;
+    const char* names[] = {"a", "b", "c"};
+    for (int i = 0; i < 300; ++i) {
+        Node* parent = made.empty() || random() % 5 == 0 ? nullptr : made[random() % made.size()];
+        const char* kind = shapeOneIn && random() % shapeOneIn == 0 ? "camera" : "transform";
+        made.push_back(currentScene().createNode(type(kind), names[random() % 3], parent));
+    }
+    return made;
+}
+
 } // namespace
 
 TEST_F(HostGraph, PartialPathNamesFollowTheRuleInCrowdedHierarchies) {
     // Few names, deep nesting and instances: many paths share long tails.
     std::mt19937 random(7);
-    std::vector<Node*> made;
-    const char* names[] = {"a", "b", "c"};
-    for (int i = 0; i < 300; ++i) {
-        Node* parent = made.empty() || random() % 5 == 0 ? nullptr : made[random() % made.size()];
-        made.push_back(transform(names[random() % 3], parent));
-    }
+    std::vector<Node*> made = crowdedHierarchy(random);
     std::string error;
     for (int i = 0; i < 20; ++i) {
         Node* child = made[random() % made.size()];
@@ -226,6 +237,125 @@ TEST_F(HostGraph, PartialPathNamesFollowTheRuleInCrowdedHierarchies) {
     for (const DagChain& p : all) {
         EXPECT_EQ(scene().partialPathName(p), literalPartialName(p, all)) << Scene::fullPathName(p);
     }
+}
+
+// A camera's image plane as the host keeps it: a transform and its shape
+// in the underworld of the camera shape.
+TEST_F(HostGraph, UnderworldPathsAsTheHostNamesThem) {
+    Node* camera1 = transform("camera1");
+    Node* cameraShape1 = scene().createNode(type("camera"), "cameraShape1", camera1);
+    Node* plane = transform("imagePlane1", cameraShape1);
+    Node* planeShape = scene().createNode(type("unknownDag"), "imagePlaneShape1", plane);
+    Node* cameraShape2 = scene().createNode(type("camera"), "cameraShape2", transform("camera2"));
+    Node* plane2 = transform("imagePlane1", cameraShape2); // names repeat across underworlds
+    Node* other = transform("other", cameraShape2);
+    Node* inPlane2 = scene().createNode(type("unknownDag"), "planeShape", plane2);
+    Node* inOther = scene().createNode(type("unknownDag"), "planeShape", other);
+
+    MFnDagNode fn(object(planeShape));
+    EXPECT_EQ(fn.fullPathName(), "|camera1|cameraShape1->|imagePlane1|imagePlaneShape1");
+    EXPECT_EQ(fn.partialPathName(), "cameraShape1->imagePlaneShape1");
+    EXPECT_EQ(MFnDagNode(object(plane)).partialPathName(), "cameraShape1->imagePlane1");
+    EXPECT_EQ(MFnDagNode(object(inPlane2)).partialPathName(), "cameraShape2->imagePlane1|planeShape");
+    EXPECT_EQ(MFnDagNode(object(inOther)).partialPathName(), "cameraShape2->other|planeShape");
+    MDagPath path;
+    ASSERT_EQ(fn.getPath(path), MS::kSuccess);
+    EXPECT_EQ(path.fullPathName(), fn.fullPathName());
+    EXPECT_EQ(path.partialPathName(), fn.partialPathName());
+    EXPECT_EQ(path.transform(), object(plane));
+    EXPECT_TRUE(fn.inUnderWorld());
+    EXPECT_TRUE(MFnDagNode(object(plane)).inUnderWorld());
+    EXPECT_FALSE(MFnDagNode(object(cameraShape1)).inUnderWorld());
+    EXPECT_FALSE(MFnDagNode(object(camera1)).inUnderWorld());
+
+    // The shape's children are the roots of its underworld.
+    MFnDagNode shape(object(cameraShape1));
+    ASSERT_EQ(shape.childCount(), 1u);
+    EXPECT_EQ(shape.child(0), object(plane));
+    EXPECT_EQ(MFnDagNode(object(plane)).parent(0), object(cameraShape1));
+
+    // Written names lead to their node; a bare name reaches into underworlds.
+    const std::pair<const char*, Node*> named[] = {
+        {"imagePlaneShape1", planeShape},
+        {"cameraShape1->imagePlaneShape1", planeShape},
+        {"|camera1|cameraShape1->|imagePlane1", plane},
+        {"cameraShape1->|imagePlane1|imagePlaneShape1", planeShape},
+        {"camera1|cameraShape1->imagePlane1|imagePlaneShape1", planeShape},
+        {"cameraShape2->imagePlane1", plane2},
+        {"cameraShape2->planeShape", nullptr},        // two in that underworld
+        {"imagePlane1", nullptr},                     // two underworlds
+        {"cameraShape1|imagePlane1", nullptr},        // '|' never steps into an underworld
+        {"cameraShape1->|imagePlaneShape1", nullptr}, // not a root of the underworld
+        {"camera1->imagePlane1", nullptr},            // a transform has no underworld
+        {"cameraShape1->", nullptr},
+    };
+    for (const auto& [text, node] : named) {
+        EXPECT_EQ(scene().find(text), node) << text;
+    }
+    bool ambiguous = false;
+    EXPECT_EQ(scene().find("cameraShape2->planeShape", &ambiguous), nullptr);
+    EXPECT_TRUE(ambiguous);
+    EXPECT_EQ(scene().find("cameraShape1|imagePlane1", &ambiguous), nullptr);
+    EXPECT_FALSE(ambiguous);
+
+    // Moving a node out of an underworld and back takes its descendants along.
+    std::string error;
+    ASSERT_TRUE(scene().parent(other, nullptr, false, error)) << error;
+    EXPECT_FALSE(MFnDagNode(object(inOther)).inUnderWorld());
+    EXPECT_EQ(MFnDagNode(object(inOther)).fullPathName(), "|other|planeShape");
+    EXPECT_EQ(MFnDagNode(object(inPlane2)).partialPathName(), "cameraShape2->planeShape");
+    ASSERT_TRUE(scene().parent(other, cameraShape1, false, error)) << error;
+    EXPECT_TRUE(MFnDagNode(object(inOther)).inUnderWorld());
+    EXPECT_EQ(MFnDagNode(object(inOther)).partialPathName(), "cameraShape1->planeShape");
+
+    // A top-level node that shares its name with underworld nodes is anchored.
+    EXPECT_EQ(MFnDagNode(object(transform("imagePlane1"))).partialPathName(), "|imagePlane1");
+
+    // The DAG walk leaves underworlds out unless asked to walk them.
+    auto walk = [](bool underworld) {
+        std::vector<std::string> visited;
+        MItDag it(MItDag::kDepthFirst, MFn::kTransform);
+        if (underworld) {
+            it.traverseUnderWorld(true);
+        }
+        EXPECT_EQ(it.willTraverseUnderWorld(), underworld);
+        for (; !it.isDone(); it.next()) {
+            visited.push_back(MFnDagNode(it.item()).partialPathName().asChar());
+        }
+        return visited;
+    };
+    EXPECT_EQ(walk(false), (std::vector<std::string>{"camera1", "camera2", "|imagePlane1"}));
+    EXPECT_EQ(walk(true),
+              (std::vector<std::string>{"camera1", "cameraShape1->imagePlane1", "cameraShape1->other",
+                                        "camera2", "cameraShape2->imagePlane1", "|imagePlane1"}));
+}
+
+// Whatever the hierarchy, the partial and the full name of every path name
+// that path again, also through shapes and their underworlds.
+TEST_F(HostGraph, NamesOfEveryPathLeadBackToItAcrossUnderworlds) {
+    std::mt19937 random(11);
+    std::vector<Node*> made = crowdedHierarchy(random, 4);
+    std::string error;
+    for (int i = 0; i < 20; ++i) {
+        Node* child = made[random() % made.size()];
+        Node* parent = made[random() % made.size()];
+        bool nameTaken = std::any_of(parent->children.begin(), parent->children.end(),
+                                     [&](const Node* c) { return c->name == child->name; });
+        if (!nameTaken) { // siblings never share a name
+            scene().parent(child, parent, true, error);
+        }
+    }
+    size_t underworldPaths = 0;
+    for (Node* n : made) {
+        for (const DagChain& p : scene().pathsOf(n)) {
+            for (const std::string& text : {scene().partialPathName(p), Scene::fullPathName(p)}) {
+                EXPECT_EQ(scene().find(text), n) << text;
+                EXPECT_EQ(pathNamed(scene(), n, text), p) << text;
+            }
+            underworldPaths += Scene::fullPathName(p).find("->") != std::string::npos;
+        }
+    }
+    EXPECT_GT(underworldPaths, 50u);
 }
 
 TEST_F(HostGraph, InstancesShareOneNodeAndUseTheFirstPath) {

@@ -232,6 +232,34 @@ connectAttr "box_pointConstraint1.cty" "box.ty";
 connectAttr "box_pointConstraint1.ctz" "box.tz";
 )";
 
+// A camera with an image plane as the host writes it, in a file that also
+// carries a connection to a node of a referenced file (skipped with a
+// notice, see the scene reader's tests), and a selection of the image plane.
+const char kImagePlaneAndReference[] = R"(//Maya ASCII 2014 scene
+file -r -ns "mesh_" -dr 1 -rfn "mesh_RN" "C:/scenes/mesh.ma";
+requires maya "2014";
+currentUnit -l centimeter -a degree -t film;
+createNode transform -n "camera1";
+	setAttr ".t" -type "double3" 0 2 10 ;
+createNode camera -n "cameraShape1" -p "camera1";
+	setAttr -k off ".v";
+	setAttr ".cap" -type "double2" 1.41732 0.94488 ;
+	setAttr ".ff" 0;
+	setAttr ".coi" 10.5;
+	setAttr ".imn" -type "string" "camera1";
+createNode transform -n "imagePlane1" -p "cameraShape1";
+createNode imagePlane -n "imagePlaneShape1" -p "|camera1|cameraShape1->|imagePlane1";
+	setAttr -k off ".v";
+	setAttr ".fc" 0;
+	setAttr ".imn" -type "string" "sourceimages/board.png";
+	setAttr ".s" -type "double2" 1.41732 0.94488 ;
+createNode transform -n "box";
+createNode reference -n "mesh_RN";
+connectAttr "imagePlaneShape1.msg" "cameraShape1.ip" -na;
+connectAttr "mesh_RN.phl[842]" "mesh_:BackRoot_parentConstraint1.cpim";
+select -r "cameraShape1->imagePlaneShape1";
+)";
+
 } // namespace
 
 // Constraints and placement nodes are transforms: each is an element of the
@@ -250,4 +278,18 @@ TEST_F(SceneFileExport, ConstraintsAndPlacementsAreTransformsWithNodeIds) {
         "  </Scene>");
     // The constraint's own plugs are kept as the file gives them.
     EXPECT_EQ(messagesOf(MessageKind::Notice), std::vector<std::string>{});
+}
+
+TEST_F(SceneFileExport, CameraWithAnImagePlaneAndAConnectionIntoAReference) {
+    const char camera[] =
+        "    <Camera name=\"camera1\" translation=\"0 2 10\" fov=\"54.4321\" nearClip=\"0.1\" "
+        "farClip=\"10000\" nodeId=\"1\"/>\n";
+    EXPECT_EQ(exportSection(kImagePlaneAndReference, "-cams"),
+              std::string("  <Scene>\n") + camera +
+                  "    <TransformGroup name=\"box\" nodeId=\"2\"/>\n  </Scene>");
+    EXPECT_EQ(messagesOf(MessageKind::Error), std::vector<std::string>());
+    // The selected image plane brings its camera along, through the camera
+    // shape that owns its underworld.
+    EXPECT_EQ(exportSection(kImagePlaneAndReference, "-cams -sel"),
+              std::string("  <Scene>\n") + camera + "  </Scene>");
 }

@@ -49,14 +49,19 @@ const Malformed kMalformed[] = {
     {"setAttr \".tx\";\nsetAttr;\n", "bad.ma:5: expected an attribute name after setAttr"},
     {"setAttr \"tx\" 1;\n",
      "bad.ma:4: expected an attribute name (\".attr\" or \"node.attr\"), found \"tx\""},
-    {"connectAttr \"nope.tx\" \"a.tx\";\n",
-     "bad.ma:4: expected the name of one existing node, found \"nope\""},
+    // A name several nodes answer to, and malformed text naming a node the
+    // file never creates.
+    {"createNode transform -n \"c\" -p \"a\";\ncreateNode transform -n \"c\" -p \"b\";\nsetAttr \"c.tx\" "
+     "1;\n",
+     "bad.ma:6: expected the name of one node, found \"c\", which several nodes answer to"},
+    {"connectAttr \"nope.w[0:1]\" \"a.tx\";\n",
+     "bad.ma:4: expected a single element in a connection, found \"nope.w[0:1]\""},
+    {"setAttr \"nope.w[1\" 1;\n", "bad.ma:4: expected ']' in \"w[1\""},
+    {"connectAttr \"nope.tx\";\n", "bad.ma:4: expected connectAttr SOURCE DESTINATION"},
     {"connectAttr \"a.tx\";\n", "bad.ma:4: expected connectAttr SOURCE DESTINATION"},
     {"connectAttr \"a\" \"b.tx\";\n", "bad.ma:4: expected a plug (node.attribute), found \"a\""},
     {"connectAttr \"b.w[0:1]\" \"a.tx\";\n",
      "bad.ma:4: expected a single element in a connection, found \"b.w[0:1]\""},
-    {"createNode transform -n \"c\" -p \"missing\";\n",
-     "bad.ma:4: expected the name of one existing node, found \"missing\""},
     {"parent a b;\nparent b a;\n",
      "bad.ma:5: expected a DAG node that can be parented: cannot parent 'b' below itself"},
     {"currentUnit -l parsec;\n", "bad.ma:4: expected a linear unit (millimeter, centimeter, meter, "

@@ -605,3 +605,97 @@ TEST_F(SceneReading, BuiltInTypesKnownByTheirPlaceKeepTheirOwnAttributes) {
                              "test.ma:13: node type \"transform\" has no attribute \"fancy\"; its values are "
                              "skipped"}));
 }
+
+// A camera's image plane as the host writes it: a transform parented to the
+// camera shape, its shape below it by a path that steps into the shape's
+// underworld ("->"), and the other statements naming them the same ways.
+TEST_F(SceneReading, ImagePlanesLiveInTheirCameraShapesUnderworld) {
+    read("createNode transform -n \"camera1\";\n"
+         "createNode camera -n \"cameraShape1\" -p \"camera1\";\n"
+         "createNode transform -n \"imagePlane1\" -p \"cameraShape1\";\n"
+         "createNode imagePlane -n \"imagePlaneShape1\" -p \"|camera1|cameraShape1->|imagePlane1\";\n"
+         "\tsetAttr \".w\" 30;\n"
+         "createNode transform -n \"camera2\";\n"
+         "createNode camera -n \"cameraShape2\" -p \"camera2\";\n"
+         "createNode transform -n \"imagePlane1\" -p \"cameraShape2\";\n"
+         "createNode imagePlane -n \"imagePlaneShape2\" -p \"|camera2|cameraShape2->|imagePlane1\";\n"
+         "createNode transform -n \"loose\";\n"
+         "setAttr \"cameraShape2->imagePlane1.tx\" 4;\n"
+         "connectAttr \"imagePlaneShape1.msg\" \"cameraShape1.ip\" -na;\n"
+         "connectAttr \"cameraShape2->imagePlaneShape2.msg\" \"cameraShape2.ip\" -na;\n"
+         "parent \"loose\" \"camera2|cameraShape2->imagePlane1\";\n"
+         "select -r \"|camera2|cameraShape2->|imagePlane1|loose\";\n"
+         "parent -w \"cameraShape1->imagePlane1\";\n");
+    EXPECT_EQ(noticesContaining("names no node"), 0u);
+    Node& shape2 = node("imagePlaneShape2");
+    EXPECT_TRUE(shape2.underworld);
+    EXPECT_EQ(Scene::fullPathName(scene().firstPath(&shape2)),
+              "|camera2|cameraShape2->|imagePlane1|imagePlaneShape2");
+    EXPECT_EQ(scene().partialPathName(scene().firstPath(&shape2)), "cameraShape2->imagePlaneShape2");
+    EXPECT_DOUBLE_EQ(number("cameraShape2->imagePlane1", "tx"), 4.0);
+    Node& loose = node("loose");
+    EXPECT_TRUE(loose.underworld); // moved into the underworld
+    ASSERT_EQ(scene().selection().size(), 1u);
+    EXPECT_EQ(scene().selection()[0].node, &loose);
+    EXPECT_EQ(Scene::fullPathName(scene().selection()[0].path), "|camera2|cameraShape2->|imagePlane1|loose");
+    for (const char* camera : {"1", "2"}) {
+        Node& cam = node(std::string("cameraShape") + camera);
+        const Connection* attached = scene().sourceOf(&cam, {cam.findAttribute("ip"), {0}});
+        ASSERT_NE(attached, nullptr) << camera;
+        EXPECT_EQ(attached->srcNode, &node(std::string("imagePlaneShape") + camera));
+    }
+    // The first plane, detached, is a free image plane at the top.
+    Node& shape1 = node("imagePlaneShape1");
+    EXPECT_FALSE(shape1.underworld);
+    EXPECT_EQ(Scene::fullPathName(scene().firstPath(&shape1)), "|imagePlane1|imagePlaneShape1");
+}
+
+// Files that reference other files name nodes only those files create.
+// Each statement that names one is skipped, with one notice per name that
+// says where it was first met; the rest of the file is read.
+TEST_F(SceneReading, StatementsNamingNodesTheFileNeverCreatesAreSkipped) {
+    read("file -r -ns \"mesh_\" -dr 1 -rfn \"mesh_RN\" \"C:/scenes/mesh.ma\";\n"
+         "createNode transform -n \"box\";\n"
+         "createNode reference -n \"mesh_RN\";\n"
+         "createNode transform -n \"extra\" -p \"mesh_:Hips\";\n"
+         "\tsetAttr \".tx\" 3;\n"
+         "\taddAttr -ci true -sn \"w0\" -ln \"w0\" -at \"double\";\n"
+         "select -ne \"mesh_:Root\";\n"
+         "\tsetAttr \".v\" no;\n"
+         "connectAttr \"mesh_RN.phl[842]\" \"mesh_:BackRoot_parentConstraint1.cpim\";\n"
+         "connectAttr \"box.t\" \"mesh_:BackRoot_parentConstraint1.t\";\n"
+         "disconnectAttr \"mesh_:Root.t\" \"box.t\";\n"
+         "setAttr \"mesh_:Hips.tx\" 2;\n"
+         "setAttr \"|mesh_:Root|mesh_:Hips.tx\" 2;\n"
+         "addAttr -ln \"note\" -dt \"string\" box \"mesh_:Hips\";\n"
+         "parent \"box\" \"mesh_:Hips\";\n"
+         "parent \"mesh_:Hips\" \"box\";\n"
+         "rename \"mesh_:Hips\" \"hips\";\n"
+         "lockNode -l 1 \"mesh_:Hips\";\n"
+         "createNode transform -n \"after\" -p \"box\";\n"
+         "\tsetAttr \".ty\" 5;\n");
+    EXPECT_EQ(
+        notices(),
+        (std::vector<std::string>{
+            "test.ma:1: the scene references other files; references are not followed",
+            "test.ma:3: node type \"reference\" is unknown; its nodes are kept as generic nodes",
+            "test.ma:4: \"mesh_:Hips\" names no node of the scene (the file does not create it); "
+            "statements naming it are skipped",
+            "test.ma:7: \"mesh_:Root\" names no node of the scene (the file does not create it); "
+            "statements naming it are skipped",
+            "test.ma:9: \"mesh_:BackRoot_parentConstraint1\" names no node of the scene (the file does "
+            "not create it); statements naming it are skipped",
+            "test.ma:13: \"|mesh_:Root|mesh_:Hips\" names no node of the scene (the file does not create "
+            "it); statements naming it are skipped"}));
+    EXPECT_EQ(scene().find("extra"), nullptr);
+    EXPECT_EQ(scene().connections().size(), 0u);
+    Node& box = node("box");
+    EXPECT_EQ(box.parents.at(0), scene().world());
+    EXPECT_EQ(box.findAttribute("note"), -1);
+    EXPECT_EQ(box.findAttribute("w0"), -1);
+    EXPECT_EQ(box.value({box.findAttribute("tx"), {}}), nullptr);
+    EXPECT_EQ(box.value({box.findAttribute("v"), {}}), nullptr);
+    EXPECT_EQ(scene().find("hips"), nullptr);
+    EXPECT_EQ(node("after").parents.at(0), &box);
+    EXPECT_DOUBLE_EQ(number("after", "ty"), 5.0);
+}

@@ -1,6 +1,8 @@
 #pragma once
 // Iterates over the DAG depth first (pre-order) from the world, optionally
 // only over nodes of one kind. An instanced node is met once per path.
+// Nodes in the underworld of a shape (a camera's image plane...) are met
+// only after traverseUnderWorld(true), as in the host.
 
 #include <maya/MDagPath.h>
 #include <maya/MObject.h>
@@ -21,8 +23,13 @@ public:
     MObject currentItem(MStatus* status = NULL) const { return item(status); }
     MStatus getPath(MDagPath& path) const;
     unsigned int depth(MStatus* status = NULL) const;
+    // Changes whether underworlds are walked and starts the walk again.
+    MStatus traverseUnderWorld(bool flag);
+    bool willTraverseUnderWorld(MStatus* status = NULL) const;
 
 private:
+    void collect();
+
     struct Entry {
         MDagPath path;
         MObject node;
@@ -30,4 +37,6 @@ private:
     };
     std::vector<Entry> entries_;
     size_t position_ = 0;
+    MFn::Type filter_ = MFn::kInvalid;
+    bool underworld_ = false;
 };

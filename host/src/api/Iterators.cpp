@@ -11,41 +11,59 @@
 
 using namespace orvex_host;
 
-MItDag::MItDag(TraversalType, MFn::Type apiFilter, MStatus* status) {
-    const Kind filter = kindOf(apiFilter);
+MItDag::MItDag(TraversalType, MFn::Type apiFilter, MStatus* status) : filter_(apiFilter) {
     if (faultActive("MItDag")) {
         reportStatus(status, false);
         return;
     }
+    collect();
+    reportStatus(status, true);
+}
+
+// Pre-order over every DAG path below the world; the children of a shape
+// (its underworld) only when asked for.
+void MItDag::collect() {
+    entries_.clear();
+    position_ = 0;
+    const Kind filter = kindOf(filter_);
     Scene& scene = currentScene();
     auto accept = [&](Node* n) { return filter == Kind::Invalid || kindIs(n->kind(), filter); };
     if (accept(scene.world())) {
         entries_.push_back({MDagPath(), ObjectAccess::fromNode(scene.world()), 0});
     }
-    // Pre-order over every DAG path below the world.
-    struct Pending {
-        DagChain chain;
-    };
-    std::vector<Pending> stack;
+    std::vector<DagChain> stack;
     const auto& top = scene.world()->children;
     for (auto it = top.rbegin(); it != top.rend(); ++it) {
-        stack.push_back({{*it}});
+        stack.push_back({*it});
     }
     while (!stack.empty()) {
-        DagChain chain = std::move(stack.back().chain);
+        DagChain chain = std::move(stack.back());
         stack.pop_back();
         Node* n = chain.back();
         if (accept(n)) {
             entries_.push_back({ObjectAccess::path(chain), ObjectAccess::fromNode(n),
                                 static_cast<unsigned int>(chain.size())});
         }
+        if (!underworld_ && childrenInUnderworld(n)) {
+            continue;
+        }
         for (auto it = n->children.rbegin(); it != n->children.rend(); ++it) {
             DagChain child = chain;
             child.push_back(*it);
-            stack.push_back({std::move(child)});
+            stack.push_back(std::move(child));
         }
     }
+}
+
+MStatus MItDag::traverseUnderWorld(bool flag) {
+    underworld_ = flag;
+    collect();
+    return MS::kSuccess;
+}
+
+bool MItDag::willTraverseUnderWorld(MStatus* status) const {
     reportStatus(status, true);
+    return underworld_;
 }
 
 bool MItDag::isDone(MStatus* status) const {

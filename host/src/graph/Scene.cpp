@@ -8,21 +8,6 @@ void createStartupNodes(Scene& scene); // types/StartupNodes.cpp
 
 namespace {
 
-std::vector<std::string> splitPath(const std::string& path) {
-    std::vector<std::string> parts;
-    std::string current;
-    for (char c : path) {
-        if (c == '|') {
-            parts.push_back(current);
-            current.clear();
-        } else {
-            current += c;
-        }
-    }
-    parts.push_back(current);
-    return parts;
-}
-
 // A leading ':' names the root namespace ("|:time1" or ":lambert1").
 std::string stripRootNamespace(const std::string& name) {
     return !name.empty() && name[0] == ':' ? name.substr(1) : name;
@@ -95,7 +80,7 @@ Node* Scene::createNode(const NodeType& type, const std::string& name, Node* par
         raw->name = uniqueName(name, p);
         raw->parents.push_back(p);
         p->children.push_back(raw);
-        raw->underworld = p->underworld || (p != world_ && !kindIs(p->kind(), Kind::Transform));
+        raw->underworld = p->underworld || childrenInUnderworld(p);
     } else {
         raw->name = type.kind == Kind::World ? name : uniqueName(name, nullptr);
     }
@@ -130,10 +115,27 @@ bool Scene::parent(Node* child, Node* newParent, bool addInstance, std::string& 
     }
     child->parents.push_back(p);
     p->children.push_back(child);
-    child->underworld = p->underworld || (p != world_ && !kindIs(p->kind(), Kind::Transform));
+    placeInUnderworld(child);
     invalidatePaths();
     suffixHints_.clear(); // the old parent may have a free name now
     return true;
+}
+
+// A node lies in an underworld when its first parent keeps it there or lies
+// in one itself; a node that moves takes its descendants along.
+void Scene::placeInUnderworld(Node* node) {
+    std::vector<Node*> pending{node};
+    std::set<Node*> seen;
+    while (!pending.empty()) {
+        Node* n = pending.back();
+        pending.pop_back();
+        if (!seen.insert(n).second) {
+            continue;
+        }
+        const Node* first = n->parents.front();
+        n->underworld = first->underworld || childrenInUnderworld(first);
+        pending.insert(pending.end(), n->children.begin(), n->children.end());
+    }
 }
 
 // Whether `ancestor` is `node` or lies above it along any of its parents
@@ -173,101 +175,84 @@ void Scene::rename(Node* node, const std::string& newName) {
     invalidatePaths();
 }
 
-Node* Scene::find(const std::string& nameOrPath) const {
-    if (nameOrPath.find('|') == std::string::npos) {
+Node* Scene::find(const std::string& nameOrPath, bool* ambiguous) const {
+    if (ambiguous) {
+        *ambiguous = false;
+    }
+    if (!isPathText(nameOrPath)) {
         auto it = byName_.find(stripRootNamespace(nameOrPath));
         if (it == byName_.end() || it->second.size() != 1) {
+            if (ambiguous) {
+                *ambiguous = it != byName_.end();
+            }
             return nullptr;
         }
         return it->second.front();
     }
-    std::vector<std::string> parts = splitPath(nameOrPath);
-    bool anchored = parts.front().empty();
-    if (anchored) {
-        parts.erase(parts.begin());
-    }
-    for (auto& p : parts) {
-        p = stripRootNamespace(p);
-    }
-    if (parts.empty() || parts.back().empty()) {
+    WrittenPath path;
+    if (!parseDagPath(nameOrPath, path)) {
         return nullptr;
     }
     // Scene files name nodes by path statement after statement while the DAG
     // grows between them, so the path is matched from whichever end has the
-    // fewer nodes of its name, without listing the scene's paths.
-    auto first = byName_.find(parts.front());
-    auto leaf = byName_.find(parts.back());
+    // fewer nodes of its name, without listing the scene's paths. A path into
+    // an underworld is matched from its leaf.
+    auto first = byName_.find(path.parts.front().name);
+    auto leaf = byName_.find(path.parts.back().name);
     if (first == byName_.end() || leaf == byName_.end()) {
         return nullptr;
     }
-    return first->second.size() < leaf->second.size() ? findDown(first->second, parts, anchored)
-                                                      : findUp(leaf->second, parts, anchored);
+    return first->second.size() < leaf->second.size() && !path.crossesUnderworld()
+               ? findDown(first->second, path, ambiguous)
+               : findUp(leaf->second, path, ambiguous);
 }
 
-// From the nodes named like the path's first part down through children.
-Node* Scene::findDown(const std::vector<Node*>& firsts, const std::vector<std::string>& parts,
-                      bool anchored) const {
+// From the nodes named like the path's first part down through children
+// (the path has no underworld step).
+Node* Scene::findDown(const std::vector<Node*>& firsts, const WrittenPath& path, bool* ambiguous) const {
     std::vector<Node*> matched;
     for (Node* n : firsts) {
         bool top = std::find(n->parents.begin(), n->parents.end(), world_) != n->parents.end();
-        if (n->isDag() && n != world_ && (!anchored || top)) {
+        if (n->isDag() && n != world_ && (!path.anchored || top)) {
             matched.push_back(n);
         }
     }
-    for (size_t i = 1; i < parts.size() && !matched.empty(); ++i) {
+    for (size_t i = 1; i < path.parts.size() && !matched.empty(); ++i) {
         std::vector<Node*> next;
         for (Node* n : matched) {
+            if (childrenInUnderworld(n)) {
+                continue; // "shape|child" names no underworld node
+            }
             for (Node* child : n->children) {
-                if (child->name == parts[i] && std::find(next.begin(), next.end(), child) == next.end()) {
+                if (child->name == path.parts[i].name &&
+                    std::find(next.begin(), next.end(), child) == next.end()) {
                     next.push_back(child);
                 }
             }
         }
         matched = std::move(next);
     }
-    return matched.size() == 1 ? matched.front() : nullptr; // none, or ambiguous
+    if (ambiguous) {
+        *ambiguous = matched.size() > 1;
+    }
+    return matched.size() == 1 ? matched.front() : nullptr;
 }
 
 // From the nodes named like the path's leaf up through parents.
-Node* Scene::findUp(const std::vector<Node*>& leaves, const std::vector<std::string>& parts,
-                    bool anchored) const {
+Node* Scene::findUp(const std::vector<Node*>& leaves, const WrittenPath& path, bool* ambiguous) const {
     Node* found = nullptr;
     for (Node* candidate : leaves) {
-        if (candidate->isDag() && candidate != world_ &&
-            endsPath(candidate, parts, parts.size() - 1, anchored)) {
+        if (candidate->isDag() && candidate != world_ && nodeEndsPath(candidate, path)) {
             if (found && found != candidate) {
-                return nullptr; // ambiguous
+                if (ambiguous) {
+                    *ambiguous = true;
+                }
+                return nullptr;
             }
             found = candidate;
         }
     }
     return found;
-}
-
-// Whether some DAG path of `node` ends with parts[0..last] (node being
-// parts[last]); with `anchored` the path must also start at parts[0].
-bool Scene::endsPath(const Node* node, const std::vector<std::string>& parts, size_t last,
-                     bool anchored) const {
-    // Depth first over the ways up, with a list rather than recursion: a
-    // path may have as many parts as a damaged file cares to write.
-    std::vector<std::pair<const Node*, size_t>> pending{{node, last}};
-    while (!pending.empty()) {
-        auto [n, part] = pending.back();
-        pending.pop_back();
-        if (n->name != parts[part]) {
-            continue;
-        }
-        for (const Node* p : n->parents) {
-            if (part == 0) {
-                if (!anchored || p == world_) {
-                    return true;
-                }
-            } else if (p != world_) {
-                pending.emplace_back(p, part - 1);
-            }
-        }
-    }
-    return false;
 }
 
 bool Scene::connect(Node* src, const PlugAddress& srcAddr, Node* dst, const PlugAddress& dstAddr, bool force,
@@ -353,10 +338,34 @@ DagChain Scene::firstPath(Node* node) const {
     return chain;
 }
 
+namespace {
+
+// Where the part of a path that lies in its last underworld begins: the
+// index of that underworld's root, 0 for a path outside every underworld.
+size_t lastUnderworldRoot(const DagChain& path) {
+    for (size_t i = path.size(); i-- > 1;) {
+        if (childrenInUnderworld(path[i - 1])) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+// "b|c" for the last `count` nodes of the path.
+std::string trailingNames(const DagChain& path, size_t count) {
+    std::string text;
+    for (size_t i = path.size() - count; i < path.size(); ++i) {
+        text += (text.empty() ? "" : "|") + path[i]->name;
+    }
+    return text;
+}
+
+} // namespace
+
 std::string Scene::fullPathName(const DagChain& path) {
     std::string text;
-    for (Node* n : path) {
-        text += "|" + n->name;
+    for (size_t i = 0; i < path.size(); ++i) {
+        text += (i > 0 && childrenInUnderworld(path[i - 1]) ? "->|" : "|") + path[i]->name;
     }
     return text;
 }
@@ -386,15 +395,15 @@ void Scene::buildPathCache() const {
     pathCacheValid_ = true;
 }
 
-// The shortest run of trailing components that no other DAG path ends
-// with; the anchored full path when every unanchored run is shared.
 // Every path of the group shares its leaf name. A path's partial name is its
 // shortest run of trailing components that no other path of the scene ends
 // in: the paths are laid into a tree of their names read from the leaf
 // upward, counting at every tree node how many paths pass through it; the
 // first node on a path's way that only it passes through gives the length.
 // A path no run of which is its own (another path ends in the whole of it)
-// keeps its full name.
+// keeps its full name. A path into an underworld takes part only with its
+// run inside that underworld (a bare name reaches underworld nodes too) and
+// is named by partialPathName itself.
 void Scene::namePathsEndingIn(const std::string& leafName) const {
     struct TreeNode {
         std::map<std::string, size_t> next;
@@ -405,7 +414,8 @@ void Scene::namePathsEndingIn(const std::string& leafName) const {
     std::vector<std::vector<size_t>> walks(paths.size());
     for (size_t p = 0; p < paths.size(); ++p) {
         size_t at = 0;
-        for (size_t i = paths[p].size(); i-- > 0;) {
+        const size_t root = lastUnderworldRoot(paths[p]);
+        for (size_t i = paths[p].size(); i-- > root;) {
             auto found = tree[at].next.find(paths[p][i]->name);
             size_t next = 0;
             if (found == tree[at].next.end()) {
@@ -422,24 +432,64 @@ void Scene::namePathsEndingIn(const std::string& leafName) const {
     }
     for (size_t p = 0; p < paths.size(); ++p) {
         const DagChain& path = paths[p];
+        if (lastUnderworldRoot(path) > 0) {
+            continue;
+        }
         std::string name;
-        for (size_t k = 1; k <= path.size(); ++k) {
+        for (size_t k = 1; k <= path.size() && name.empty(); ++k) {
             if (tree[walks[p][k - 1]].count == 1) {
-                for (size_t i = path.size() - k; i < path.size(); ++i) {
-                    name += (name.empty() ? "" : "|") + path[i]->name;
-                }
-                break;
+                name = trailingNames(path, k);
             }
         }
         partialNames_[path] = name.empty() ? fullPathName(path) : name;
     }
 }
 
+// The shortest trailing run of the path's part inside its underworld that
+// no other path of the same underworld ends in; else that whole part,
+// anchored at the underworld's root ("|plane|planeShape").
+std::string Scene::underworldRun(const DagChain& path, size_t root) const {
+    std::vector<const DagChain*> rivals;
+    auto sameLeaf = pathsByLeafName_.find(path.back()->name);
+    if (sameLeaf != pathsByLeafName_.end()) {
+        for (const DagChain& other : sameLeaf->second) {
+            if (other != path && lastUnderworldRoot(other) == root &&
+                std::equal(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(root), other.begin())) {
+                rivals.push_back(&other);
+            }
+        }
+    }
+    const size_t inside = path.size() - root;
+    for (size_t k = 1; k <= inside; ++k) {
+        bool shared = std::any_of(rivals.begin(), rivals.end(), [&](const DagChain* other) {
+            return other->size() - root >= k &&
+                   std::equal(path.end() - static_cast<std::ptrdiff_t>(k), path.end(),
+                              other->end() - static_cast<std::ptrdiff_t>(k),
+                              [](const Node* a, const Node* b) { return a->name == b->name; });
+        });
+        if (!shared) {
+            return trailingNames(path, k);
+        }
+    }
+    return "|" + trailingNames(path, inside);
+}
+
+// A path into an underworld is named by the partial name of the shape that
+// owns the underworld, "->" and its run inside it: "cameraShape1->
+// imagePlaneShape1". The host writes the owner even where the leaf's name
+// alone is unique in the scene (attaching an image plane to a camera renames
+// "imagePlaneShape1" to "cameraShape1->imagePlaneShape1" in its lists); that
+// the run inside is the shortest unique one among the underworld's own paths
+// is our reading of its rule for partial names.
 std::string Scene::partialPathName(const DagChain& path) const {
     if (path.empty()) {
         return std::string();
     }
     buildPathCache();
+    if (size_t root = lastUnderworldRoot(path); root > 0) {
+        DagChain owner(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(root));
+        return partialPathName(owner) + "->" + underworldRun(path, root);
+    }
     auto known = partialNames_.find(path);
     if (known == partialNames_.end()) {
         namePathsEndingIn(path.back()->name);

@@ -2,6 +2,7 @@
 // The scene: nodes in creation order, the DAG below the world, the ordered
 // list of connections and the scene-wide settings.
 
+#include "graph/DagPathText.h"
 #include "graph/Node.h"
 
 #include <map>
@@ -61,9 +62,11 @@ public:
     bool parent(Node* child, Node* newParent, bool addInstance, std::string& error);
     void rename(Node* node, const std::string& newName);
 
-    // Finds a node by name, by "|full|path" or by "partial|path"; a leading
-    // ':' (root namespace) is ignored.  Null when missing or ambiguous.
-    Node* find(const std::string& nameOrPath) const;
+    // Finds a node by name, by "|full|path" or by "partial|path", with "->"
+    // for the step into a shape's underworld; a leading ':' (root
+    // namespace) is ignored.  Null when missing or ambiguous; `ambiguous`
+    // tells the two apart.
+    Node* find(const std::string& nameOrPath, bool* ambiguous = nullptr) const;
 
     bool connect(Node* src, const PlugAddress& srcAddr, Node* dst, const PlugAddress& dstAddr, bool force,
                  std::string& error);
@@ -72,7 +75,8 @@ public:
     // The connection that feeds the plug, if any.
     const Connection* sourceOf(const Node* node, const PlugAddress& addr) const;
 
-    // DAG paths.
+    // DAG paths. Names join their nodes with '|', and with "->|" where a
+    // path steps from a shape into its underworld.
     std::vector<DagChain> pathsOf(Node* node) const;
     DagChain firstPath(Node* node) const; // parent 0 at every level
     static std::string fullPathName(const DagChain& path);
@@ -84,12 +88,11 @@ public:
 
 private:
     std::string uniqueName(const std::string& wanted, Node* parent) const;
-    Node* findDown(const std::vector<Node*>& firsts, const std::vector<std::string>& parts,
-                   bool anchored) const;
-    Node* findUp(const std::vector<Node*>& leaves, const std::vector<std::string>& parts,
-                 bool anchored) const;
-    bool endsPath(const Node* node, const std::vector<std::string>& parts, size_t last, bool anchored) const;
+    Node* findDown(const std::vector<Node*>& firsts, const WrittenPath& path, bool* ambiguous) const;
+    Node* findUp(const std::vector<Node*>& leaves, const WrittenPath& path, bool* ambiguous) const;
     bool isAncestorOrSelf(const Node* ancestor, const Node* node) const;
+    void placeInUnderworld(Node* node);
+    std::string underworldRun(const DagChain& path, size_t root) const;
     void invalidatePaths() { pathCacheValid_ = false; }
     void buildPathCache() const;
 

@@ -4,6 +4,7 @@
 #include "scenefile/AttrValues.h"
 #include "scenefile/Statements.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace orvex_host {
@@ -202,12 +203,18 @@ void readAddAttr(ReaderContext& ctx, ValueCursor& cursor) {
     std::string shortName = sn ? sn->argument->text : longName;
     AttrDef def = makeAttr(longName, shortName, type, defaultValue(ctx, parsed, type), parsed.has("m"));
 
+    std::vector<Node*> targets;
     if (parsed.positional.empty()) {
-        addTo(ctx, ctx.currentOrFail(at, "addAttr"), parsed, def, at);
-        return;
+        targets.push_back(ctx.currentOrSkip(at, "addAttr"));
     }
     for (const Word* name : parsed.positional) {
-        addTo(ctx, ctx.node(name->text, name->at), parsed, def, at);
+        targets.push_back(ctx.node(name->text, name->at));
+    }
+    if (std::find(targets.begin(), targets.end(), nullptr) != targets.end()) {
+        return; // a node the file never creates: the whole statement is skipped
+    }
+    for (Node* node : targets) {
+        addTo(ctx, *node, parsed, def, at);
     }
 }
 

@@ -40,7 +40,7 @@ unsigned nextAvailable(const Node& node, const PlugAddress& arrayPlug) {
 // The instance a written DAG path names (0 for the first), for per-instance
 // arrays such as instObjGroups written without an index.
 unsigned instanceNamed(const Scene& scene, Node* node, const std::string& written) {
-    if (!node->isDag() || written.find('|') == std::string::npos) {
+    if (!node->isDag() || !isPathText(written)) {
         return 0;
     }
     DagChain named = pathNamed(scene, node, written);
@@ -49,37 +49,53 @@ unsigned instanceNamed(const Scene& scene, Node* node, const std::string& writte
     return it == all.end() ? 0 : static_cast<unsigned>(it - all.begin());
 }
 
-// Resolves "node.attr..." to one plug; false (after a notice) when the node's
-// type has no such attribute.
-bool resolvePlug(ReaderContext& ctx, const Word& word, bool nextAvailableElement, PlugRef& plug) {
+// "node.attr...": the node's name and the attribute's path. Malformed
+// text stops the read whether or not the node exists.
+struct PlugText {
+    std::string nodeName;
+    std::vector<AttrPathPart> parts;
+};
+
+PlugText parsePlug(ReaderContext& ctx, const Word& word) {
     size_t dot = word.text.find('.');
     if (dot == std::string::npos || dot == 0 || dot + 1 == word.text.size()) {
         ctx.fail(word.at, "expected a plug (node.attribute), found \"" + word.text + "\"");
     }
-    std::string nodeName = word.text.substr(0, dot);
-    plug.node = &ctx.node(nodeName, word.at);
-    std::vector<AttrPathPart> parts;
+    PlugText text{word.text.substr(0, dot), {}};
     std::string error;
-    if (!parseAttrPath(std::string_view(word.text).substr(dot + 1), parts, error)) {
+    if (!parseAttrPath(std::string_view(word.text).substr(dot + 1), text.parts, error)) {
         ctx.fail(word.at, error);
+    }
+    for (const AttrPathPart& part : text.parts) {
+        if (part.indexed && (part.all || part.first != part.last)) {
+            ctx.fail(word.at, "expected a single element in a connection, found \"" + word.text + "\"");
+        }
+    }
+    return text;
+}
+
+// Resolves "node.attr..." to one plug; false (after a notice) when the node
+// is not in the scene or its type has no such attribute.
+bool resolvePlug(ReaderContext& ctx, const Word& word, const PlugText& text, bool nextAvailableElement,
+                 PlugRef& plug) {
+    plug.node = ctx.node(text.nodeName, word.at);
+    if (!plug.node) {
+        return false;
     }
     ResolvedPath resolved;
     std::string problem;
     Node& node = *plug.node;
-    if (resolveAttrPath(node, parts, ReaderContext::isGeneric(node), resolved, problem,
+    if (resolveAttrPath(node, text.parts, ReaderContext::isGeneric(node), resolved, problem,
                         nextAvailableElement) != ResolveResult::Resolved) {
         ctx.noticeOnce("connect " + node.type->name + "." + problem, word.at,
-                       "node type \"" + node.type->name + "\" has no plug \"" + word.text.substr(dot + 1) +
-                           "\"; the connection is skipped");
+                       "node type \"" + node.type->name + "\" has no plug \"" +
+                           word.text.substr(text.nodeName.size() + 1) + "\"; the connection is skipped");
         return false;
     }
     plug.address.attr = resolved.attr;
     plug.address.indices.clear();
     for (size_t i = 0; i < resolved.arrays.size(); ++i) {
         const AttrPathPart* part = resolved.indices[i];
-        if (part && (part->all || part->first != part->last)) {
-            ctx.fail(word.at, "expected a single element in a connection, found \"" + word.text + "\"");
-        }
         unsigned index = 0;
         if (part) {
             index = part->first;
@@ -87,7 +103,7 @@ bool resolvePlug(ReaderContext& ctx, const Word& word, bool nextAvailableElement
                    resolved.arrays[i] == resolved.attr) {
             index = nextAvailable(node, PlugAddress{resolved.attr, plug.address.indices});
         } else if (i == 0 && node.attribute(resolved.arrays[0]).parent < 0) {
-            index = instanceNamed(ctx.scene(), &node, nodeName);
+            index = instanceNamed(ctx.scene(), &node, text.nodeName);
         }
         plug.address.indices.push_back(index);
     }
@@ -113,8 +129,11 @@ void readConnectAttr(ReaderContext& ctx, ValueCursor& cursor) {
     std::vector<Word> words;
     ParsedWords parsed = ctx.readWords(cursor, kFlags, words);
     std::vector<const Word*> plugs = twoPlugs(ctx, parsed, at, "connectAttr");
+    PlugText srcText = parsePlug(ctx, *plugs[0]);
+    PlugText dstText = parsePlug(ctx, *plugs[1]);
     PlugRef src, dst;
-    if (!resolvePlug(ctx, *plugs[0], false, src) || !resolvePlug(ctx, *plugs[1], parsed.has("na"), dst)) {
+    if (!resolvePlug(ctx, *plugs[0], srcText, false, src) ||
+        !resolvePlug(ctx, *plugs[1], dstText, parsed.has("na"), dst)) {
         return;
     }
     std::string error;
@@ -133,8 +152,11 @@ void readDisconnectAttr(ReaderContext& ctx, ValueCursor& cursor) {
     std::vector<Word> words;
     ParsedWords parsed = ctx.readWords(cursor, kFlags, words);
     std::vector<const Word*> plugs = twoPlugs(ctx, parsed, at, "disconnectAttr");
+    PlugText srcText = parsePlug(ctx, *plugs[0]);
+    PlugText dstText = parsePlug(ctx, *plugs[1]);
     PlugRef src, dst;
-    if (resolvePlug(ctx, *plugs[0], false, src) && resolvePlug(ctx, *plugs[1], false, dst)) {
+    if (resolvePlug(ctx, *plugs[0], srcText, false, src) &&
+        resolvePlug(ctx, *plugs[1], dstText, false, dst)) {
         ctx.scene().disconnect(src.node, src.address, dst.node, dst.address);
     }
 }

@@ -6,16 +6,24 @@
 #include "scenefile/Statements.h"
 #include "scenefile/Words.h"
 
+#include <algorithm>
+
 namespace orvex_host {
 
 namespace {
 
-// The node a shared createNode (-s) names, if it already exists.
-Node* sharedNode(Scene& scene, const std::string& name, const Word* parent) {
+// The node a shared createNode (-s) names, if it already exists: a child of
+// the parent, or a node of that name.
+Node* sharedNode(Scene& scene, const std::string& name, const Node* parent) {
     if (!parent) {
         return scene.find(name);
     }
-    return scene.find(parent->text + "|" + name);
+    for (Node* child : parent->children) {
+        if (child->name == name) {
+            return child;
+        }
+    }
+    return nullptr;
 }
 
 const NodeType& typeFor(ReaderContext& ctx, const Word& typeWord, const std::string& name, bool underParent) {
@@ -56,15 +64,21 @@ void readCreateNode(ReaderContext& ctx, ValueCursor& cursor) {
     const Word* parentWord = parentFlag ? parentFlag->argument : nullptr;
     Scene& scene = ctx.scene();
 
+    // A node below a parent the file never creates is not made, nor are the
+    // values of the statements that follow for it.
+    Node* parent = parentWord ? ctx.node(parentWord->text, parentWord->at) : nullptr;
+    if (parentWord && !parent) {
+        ctx.skipCurrent();
+        return;
+    }
     // A shared node (the startup cameras...) is reused; so is a default node
     // a file creates again under its own name (layerManager...), as the host
     // keeps one of each.
-    Node* existing = sharedNode(scene, name, parentWord);
+    Node* existing = sharedNode(scene, name, parent);
     if (existing && (parsed.has("s") || existing->isDefault)) {
         ctx.setCurrent(existing);
         return;
     }
-    Node* parent = parentWord ? &ctx.node(parentWord->text, parentWord->at) : nullptr;
     const NodeType& type = typeFor(ctx, typeWord, name, parent != nullptr);
     if (parent && !type.dag) {
         ctx.noticeOnce("dgparent " + type.name, parentWord->at,
@@ -87,10 +101,12 @@ void readRename(ReaderContext& ctx, ValueCursor& cursor) {
     if (parsed.positional.empty() || parsed.positional.size() > 2) {
         ctx.fail(cursor.position(), "expected rename [NODE] NEWNAME");
     }
-    Node& node = parsed.positional.size() == 2
+    Node* node = parsed.positional.size() == 2
                      ? ctx.node(parsed.positional[0]->text, parsed.positional[0]->at)
-                     : ctx.currentOrFail(parsed.positional[0]->at, "rename");
-    ctx.scene().rename(&node, parsed.positional.back()->text);
+                     : ctx.currentOrSkip(parsed.positional[0]->at, "rename");
+    if (node) {
+        ctx.scene().rename(node, parsed.positional.back()->text);
+    }
 }
 
 // The child keeps its local values whether -r is given or not: the host
@@ -114,17 +130,20 @@ void readParent(ReaderContext& ctx, ValueCursor& cursor) {
         ctx.fail(cursor.position(), toWorld ? "expected the nodes to parent to the world"
                                             : "expected parent [flags] CHILD... PARENT");
     }
-    Node* parent = nullptr;
-    if (!toWorld) {
-        const Word& p = *parsed.positional.back();
-        parent = &ctx.node(p.text, p.at);
+    // Every name is looked up before anything moves: a statement that names
+    // a node the file never creates is skipped whole.
+    std::vector<Node*> named;
+    for (const Word* w : parsed.positional) {
+        named.push_back(ctx.node(w->text, w->at));
     }
+    if (std::find(named.begin(), named.end(), nullptr) != named.end()) {
+        return;
+    }
+    Node* parent = toWorld ? nullptr : named.back();
     for (size_t i = 0; i < childCount; ++i) {
-        const Word& c = *parsed.positional[i];
-        Node& child = ctx.node(c.text, c.at);
         std::string error;
-        if (!ctx.scene().parent(&child, parent, parsed.has("add"), error)) {
-            ctx.fail(c.at, "expected a DAG node that can be parented: " + error);
+        if (!ctx.scene().parent(named[i], parent, parsed.has("add"), error)) {
+            ctx.fail(parsed.positional[i]->at, "expected a DAG node that can be parented: " + error);
         }
     }
 }
@@ -138,7 +157,11 @@ void readSelect(ReaderContext& ctx, ValueCursor& cursor) {
     SelectArgs args = parseSelectArgs(texts);
     std::vector<std::pair<Node*, std::string>> named;
     for (size_t i : args.names) {
-        named.emplace_back(&ctx.node(words[i].text, words[i].at), words[i].text);
+        named.emplace_back(ctx.node(words[i].text, words[i].at), words[i].text);
+    }
+    if (std::any_of(named.begin(), named.end(), [](const auto& n) { return n.first == nullptr; })) {
+        ctx.skipCurrent(); // and so are the setAttr statements meant for the node
+        return;
     }
     // Files write "select -ne NODE" only to make a (default) node current
     // for the setAttr statements after it, and the host ends the opening of

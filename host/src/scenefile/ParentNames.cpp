@@ -1,15 +1,16 @@
 #include "scenefile/ParentNames.h"
 
+#include "graph/DagPathText.h"
 #include "scenefile/Words.h"
 
 namespace orvex_host {
 
 namespace {
 
+// The name of the node a written path ends in ("c" for "|a|b->|c").
 std::string lastComponent(const std::string& path) {
-    size_t bar = path.rfind('|');
-    std::string name = bar == std::string::npos ? path : path.substr(bar + 1);
-    return !name.empty() && name[0] == ':' ? name.substr(1) : name;
+    WrittenPath parsed;
+    return parseDagPath(path, parsed) ? parsed.parts.back().name : std::string();
 }
 
 void collect(const std::vector<Word>& words, std::set<std::string>& names) {

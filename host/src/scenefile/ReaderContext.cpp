@@ -17,12 +17,12 @@ bool ReaderContext::usedAsParentLater(const std::string& name) {
     return laterParents_.count(name) != 0;
 }
 
-Node& ReaderContext::currentOrFail(const char* at, const char* command) {
-    if (!current_) {
+Node* ReaderContext::currentOrSkip(const char* at, const char* command) {
+    if (!current_ && !currentSkipped_) {
         fail(at,
              std::string("expected a node for ") + command + " (a createNode or select statement before it)");
     }
-    return *current_;
+    return current_;
 }
 
 int ReaderContext::lineAt(const char* at) {
@@ -54,19 +54,27 @@ void ReaderContext::readingCopy(const std::string& copy, const char* origin) {
     copyOrigin_ = origin;
 }
 
-Node& ReaderContext::node(const std::string& name, const char* at) {
-    if (Node* found = scene_.find(name)) {
-        return *found;
+Node* ReaderContext::node(const std::string& name, const char* at) {
+    bool ambiguous = false;
+    if (Node* found = scene_.find(name, &ambiguous)) {
+        return found;
     }
-    bool rootDefault = name.size() > 1 && name[0] == ':' && name.find('|') == std::string::npos;
+    if (ambiguous) {
+        fail(at, "expected the name of one node, found \"" + name + "\", which several nodes answer to");
+    }
+    bool rootDefault = name.size() > 1 && name[0] == ':' && !isPathText(name);
     if (!rootDefault) {
-        fail(at, "expected the name of one existing node, found \"" + name + "\"");
+        noticeOnce("missing " + name, at,
+                   "\"" + name +
+                       "\" names no node of the scene (the file does not create it); "
+                       "statements naming it are skipped");
+        return nullptr;
     }
     Node* made = scene_.createNode(*TypeRegistry::instance().find("unknown"), name.substr(1));
     made->isDefault = true;
     noticeOnce("default:" + name, at,
                "default node \"" + name + "\" is not among the host's startup nodes; made as a generic node");
-    return *made;
+    return made;
 }
 
 ParsedWords ReaderContext::readWords(ValueCursor& cursor, const std::vector<FlagSpec>& specs,

@@ -28,9 +28,19 @@ public:
     const std::string& fileName() const { return fileName_; }
 
     // The node that the following setAttr and addAttr statements apply to.
-    Node* current() const { return current_; }
-    void setCurrent(Node* node) { current_ = node; }
-    Node& currentOrFail(const char* at, const char* command);
+    void setCurrent(Node* node) {
+        current_ = node;
+        currentSkipped_ = false;
+    }
+    // The statement that would have chosen the current node was skipped: the
+    // statements that apply to it are skipped too.
+    void skipCurrent() {
+        current_ = nullptr;
+        currentSkipped_ = true;
+    }
+    // The current node; null after skipCurrent. Stops the read when no
+    // statement chose one.
+    Node* currentOrSkip(const char* at, const char* command);
 
     // Stops the read: "FILE:LINE: what".
     [[noreturn]] void fail(const char* at, const std::string& what);
@@ -55,10 +65,13 @@ public:
     void readingCopy(const std::string& copy, const char* origin);
     void readingFile() { copyBegin_ = copyEnd_ = nullptr; }
 
-    // The node a statement names; a missing node stops the read, except a
-    // default node written with the root namespace (":name"), which is made
-    // as a generic default node, as the host has many the startup set lacks.
-    Node& node(const std::string& name, const char* at);
+    // The node a statement names. A name no node has gives a notice (once
+    // per name) and null, and the statement is skipped: files that
+    // reference other files name nodes that only those files create. A
+    // default node written with the root namespace (":name") is made as a
+    // generic default node instead, as the host has many the startup set
+    // lacks. A name that several nodes answer to stops the read.
+    Node* node(const std::string& name, const char* at);
 
     // Reads the rest of a statement as words and sorts them into flags and
     // positional words; a flag without its argument stops the read.
@@ -81,6 +94,7 @@ private:
     std::string fileName_;
     LineCounter lines_;
     Node* current_ = nullptr;
+    bool currentSkipped_ = false;
     std::set<std::string> noticed_;
     std::vector<GeometryInput> geometryInputs_;
     const char* rest_ = nullptr;

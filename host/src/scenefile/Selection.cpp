@@ -8,12 +8,10 @@ DagChain pathNamed(const Scene& scene, Node* node, const std::string& written) {
     if (!node->isDag() || node == scene.world()) {
         return {};
     }
-    if (written.find('|') != std::string::npos) {
-        std::string wanted = written[0] == '|' ? written : "|" + written;
+    WrittenPath wanted;
+    if (isPathText(written) && parseDagPath(written, wanted)) {
         for (const DagChain& path : scene.pathsOf(node)) {
-            std::string full = Scene::fullPathName(path);
-            if (full.size() >= wanted.size() &&
-                full.compare(full.size() - wanted.size(), wanted.size(), wanted) == 0) {
+            if (chainEndsPath(path, wanted)) {
                 return path;
             }
         }

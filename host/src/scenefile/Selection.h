@@ -9,9 +9,9 @@
 
 namespace orvex_host {
 
-// The DAG path a written name stands for: the instance whose full path ends
-// with the written path ("|group1|pCube1" or "group1|pCube1"), otherwise the
-// node's first path. Empty for a DG node.
+// The DAG path a written name stands for: the instance whose path ends with
+// the written path ("|group1|pCube1", "group1|pCube1", "camShape->plane"),
+// otherwise the node's first path. Empty for a DG node.
 DagChain pathNamed(const Scene& scene, Node* node, const std::string& written);
 
 struct SelectArgs {

@@ -382,18 +382,20 @@ void ValueStore::storeGeneric(const ResolvedPath& resolved) {
     }
 }
 
-Node& targetNode(ReaderContext& ctx, std::string& pathText, const char* at) {
+// The node the statement sets, with `pathText` cut to the attribute's path;
+// null when the statement is skipped (its node is not in the scene).
+Node* targetNode(ReaderContext& ctx, std::string& pathText, const char* at) {
     if (!pathText.empty() && pathText[0] == '.') {
         pathText.erase(0, 1);
-        return ctx.currentOrFail(at, "setAttr");
+        return ctx.currentOrSkip(at, "setAttr");
     }
     size_t dot = pathText.find('.');
     if (dot == std::string::npos || dot == 0) {
         ctx.fail(at, "expected an attribute name (\".attr\" or \"node.attr\"), found \"" + pathText + "\"");
     }
-    Node& node = ctx.node(pathText.substr(0, dot), at);
+    std::string nodeName = pathText.substr(0, dot);
     pathText.erase(0, dot + 1);
-    return node;
+    return ctx.node(nodeName, at);
 }
 
 void checkSize(ReaderContext& ctx, const SetAttrRequest& request, const char* at) {
@@ -425,12 +427,16 @@ void readSetAttr(ReaderContext& ctx, ValueCursor& cursor) {
     }
     readFlags(ctx, cursor, request, true);
     std::string written = pathText;
-    Node& node = targetNode(ctx, pathText, pathAt);
+    Node* target = targetNode(ctx, pathText, pathAt);
     std::string error;
     if (!parseAttrPath(pathText, request.path, error)) {
         ctx.fail(pathAt, error);
     }
     checkSize(ctx, request, pathAt);
+    if (!target) {
+        return; // the values' form depends on the attribute, which no node here has
+    }
+    Node& node = *target;
     request.values = cursor;
 
     if (node.type->setAttrHook && node.type->setAttrHook(ctx.scene(), node, request)) {

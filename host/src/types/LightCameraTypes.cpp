@@ -103,6 +103,8 @@ void defineCamera(TypeRegistry& registry) {
     camera.attr("depthName", "den", AttrType::String, std::string());
     camera.attr("maskName", "man", AttrType::String, std::string());
     camera.attr("homeCommand", "hc", AttrType::String, std::string());
+    // The image planes attached to the camera (their shapes' messages).
+    camera.attr("imagePlane", "ip", AttrType::Message, {}, true);
 }
 
 } // namespace
