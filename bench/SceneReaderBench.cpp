@@ -1,5 +1,7 @@
 // Reading scene files: statement-heavy text (many small nodes) and value-
-// heavy text (long number lists), in bytes per second.
+// heavy text (long number lists), in bytes per second; and statements whose
+// cost must stay in proportion to their count (distinct fileInfo keys, one
+// select of many names), at three sizes for the fitted complexity.
 
 #include <orvex_host/Session.h>
 
@@ -56,6 +58,27 @@ std::string longArrays(int arrays, int valuesPerArray) {
     return text;
 }
 
+// N distinct fileInfo keys, as a header block would hold them.
+std::string fileInfoStatements(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += "fileInfo \"key" + std::to_string(i) + "\" \"value " + std::to_string(i) + "\";\n";
+    }
+    return text;
+}
+
+// N transforms, then one select statement naming all of them.
+std::string selectOfMany(int count) {
+    std::string text;
+    std::string select = "select -r";
+    for (int i = 0; i < count; ++i) {
+        const std::string name = "t" + std::to_string(i);
+        text += "createNode transform -n \"" + name + "\";\n";
+        select += " " + name;
+    }
+    return text + select + ";\n";
+}
+
 void readText(benchmark::State& state, const std::string& text) {
     for (auto _ : state) {
         std::string error;
@@ -86,5 +109,24 @@ void BM_ReadLongArrays(benchmark::State& state) {
     readText(state, text);
 }
 BENCHMARK(BM_ReadLongArrays)->Unit(benchmark::kMillisecond);
+
+void scaleArguments(benchmark::internal::Benchmark* b) {
+    b->Arg(10000)->Arg(50000)->Arg(150000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+}
+
+void BM_ReadFileInfoStatements(benchmark::State& state) {
+    const std::string text = fileInfoStatements(static_cast<int>(state.range(0)));
+    readText(state, text);
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ReadFileInfoStatements)->Apply(scaleArguments);
+
+// Includes creating the N transforms, which alone is linear.
+void BM_ReadSelectOfManyNames(benchmark::State& state) {
+    const std::string text = selectOfMany(static_cast<int>(state.range(0)));
+    readText(state, text);
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ReadSelectOfManyNames)->Apply(scaleArguments);
 
 } // namespace

@@ -8,6 +8,7 @@
 //   ORVEX_BENCH_SCENE_DIR=/tmp/big build/bin/orvex-bench --benchmark_filter=BigMeshBatchRead
 //       (keeps /tmp/big/bigMesh.ma for a profiler)
 
+#include "BatchRuns.h"
 #include "plugin/OrvexExporter.h"
 
 #include <orvex_host/Session.h>
@@ -16,13 +17,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -30,8 +26,6 @@
 #include <fstream>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -261,43 +255,6 @@ Faces facesOf(const benchmark::State& state) {
     return state.range(0) == 0 ? Faces::Quads : Faces::Triangles;
 }
 
-struct ChildRun {
-    bool ok = false;
-    double seconds = 0;
-    double peakMegabytes = 0;
-};
-
-// Runs the batch program on a scene, with the given command or none.
-ChildRun runBatch(const BigScene& scene, const std::string& command) {
-    std::vector<std::string> args = {std::string(ORVEX_BIN_DIR) + "/orvex-batch", scene.path};
-    if (!command.empty()) {
-        args.push_back("-c");
-        args.push_back(command);
-    }
-    std::vector<char*> argv;
-    for (std::string& a : args) {
-        argv.push_back(a.data());
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    ChildRun run;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        rusage usage{};
-        if (wait4(pid, &status, 0, &usage) == pid) {
-            run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-            run.peakMegabytes = double(usage.ru_maxrss) * 1024 / 1e6;
-        }
-    }
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    posix_spawn_file_actions_destroy(&actions);
-    return run;
-}
-
 std::string exportCommand(const BigScene& scene) {
     return "OrvexExporter -shap -n -uvs -f \"" + scene.dir + "/grid.xml\"";
 }
@@ -306,7 +263,7 @@ void reportChild(benchmark::State& state, bool exportToo) {
     const BigScene& scene = bigScene(facesOf(state));
     double peak = 0;
     for (auto _ : state) {
-        ChildRun run = runBatch(scene, exportToo ? exportCommand(scene) : std::string());
+        ChildRun run = runBatch(scene.path, exportToo ? exportCommand(scene) : std::string());
         if (!run.ok) {
             state.SkipWithError("the batch program failed");
             break;

@@ -15,10 +15,18 @@ SceneExporter::SceneExporter(bool lights, bool cameras, bool defaultCameras, boo
 
 MStatus SceneExporter::writeScene(IdTable& fileIds, IdTable& shapeIds, IdTable& materialIds,
                                   IdTable& dynamicIds, SceneNodeTable& sceneNodes, std::ostream& out) {
-    MStatus status;
-    MItDag dagIterator(MItDag::kDepthFirst, MFn::kInvalid, &status);
-    if (status != MS::kSuccess) {
-        return MS::kFailure;
+    // The iterator only serves to reach the world: its first item. It is
+    // let go before the walk, as it may hold every path of the scene.
+    MObject world;
+    {
+        MStatus status;
+        MItDag dagIterator(MItDag::kDepthFirst, MFn::kInvalid, &status);
+        if (status != MS::kSuccess) {
+            return MS::kFailure;
+        }
+        if (!dagIterator.isDone()) {
+            world = dagIterator.currentItem();
+        }
     }
     out << "  <Scene>\n";
     if (selectionOnly) {
@@ -30,14 +38,12 @@ MStatus SceneExporter::writeScene(IdTable& fileIds, IdTable& shapeIds, IdTable& 
             addWithAncestors(node);
         }
     }
-    // The iterator only serves to reach the world: its first item.
-    if (!dagIterator.isDone()) {
-        MFnDagNode world(dagIterator.currentItem());
-        for (unsigned int i = 0; i < world.childCount(); ++i) {
-            MObject child = world.child(i);
+    if (!world.isNull()) {
+        MFnDagNode worldNode(world);
+        for (unsigned int i = 0; i < worldNode.childCount(); ++i) {
+            MObject child = worldNode.child(i);
             if (child.hasFn(MFn::kTransform)) {
-                MFnTransform transform(child);
-                writeNode(fileIds, transform, shapeIds, materialIds, dynamicIds, sceneNodes, out, 0);
+                writeTree(child, fileIds, shapeIds, materialIds, dynamicIds, sceneNodes, out);
             }
         }
     }

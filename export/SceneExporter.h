@@ -63,8 +63,24 @@ private:
     // Traversal (SceneExporter.cpp, SceneNode.cpp).
     void addWithAncestors(const MObject& node);
     void writeIndent(std::ostream& out, int depth) const;
-    void writeNode(IdTable& fileIds, MFnTransform& transform, IdTable& shapeIds, IdTable& materialIds,
-                   IdTable& dynamicIds, SceneNodeTable& sceneNodes, std::ostream& out, int depth);
+    // An element left open while the transforms below it are written.
+    struct OpenElement {
+        NodeKind kind = TransformGroup;
+        int depth = 0;
+        std::vector<MObject> children;
+        size_t next = 0;
+    };
+    // Writes one top-level transform and everything below it, depth first.
+    // The walk keeps only the child lists of the open elements, never a
+    // function set (and its DAG path) per level, so deep hierarchies take
+    // memory in proportion to their node count.
+    void writeTree(const MObject& root, IdTable& fileIds, IdTable& shapeIds, IdTable& materialIds,
+                   IdTable& dynamicIds, SceneNodeTable& sceneNodes, std::ostream& out);
+    // Writes the transform's element; false when it is closed already (no
+    // child transforms, or skipped), else its open element is in `element`.
+    bool openNode(IdTable& fileIds, MFnTransform& transform, IdTable& shapeIds, IdTable& materialIds,
+                  IdTable& dynamicIds, SceneNodeTable& sceneNodes, std::ostream& out, int depth,
+                  OpenElement& element);
     bool isSkipped(MFnTransform& transform) const;
     Classification classifyChildren(MFnTransform& transform) const;
     void writeElementStart(const Classification& classification, IdTable& fileIds, MFnTransform& transform,

@@ -91,30 +91,55 @@ SceneExporter::Classification SceneExporter::classifyChildren(MFnTransform& tran
     return c;
 }
 
-void SceneExporter::writeNode(IdTable& fileIds, MFnTransform& transform, IdTable& shapeIds,
-                              IdTable& materialIds, IdTable& dynamicIds, SceneNodeTable& sceneNodes,
-                              std::ostream& out, int depth) {
+void SceneExporter::writeTree(const MObject& root, IdTable& fileIds, IdTable& shapeIds, IdTable& materialIds,
+                              IdTable& dynamicIds, SceneNodeTable& sceneNodes, std::ostream& out) {
+    std::vector<OpenElement> open;
+    auto enter = [&](const MObject& node, int depth) {
+        MFnTransform transform(node);
+        OpenElement element;
+        if (openNode(fileIds, transform, shapeIds, materialIds, dynamicIds, sceneNodes, out, depth,
+                     element)) {
+            open.push_back(std::move(element));
+        }
+    };
+    enter(root, 0);
+    while (!open.empty()) {
+        OpenElement& top = open.back();
+        if (top.next < top.children.size()) {
+            const MObject child = top.children[top.next++];
+            enter(child, top.depth + 1);
+        } else {
+            writeIndent(out, top.depth);
+            out << closingLine(top.kind);
+            open.pop_back();
+        }
+    }
+}
+
+bool SceneExporter::openNode(IdTable& fileIds, MFnTransform& transform, IdTable& shapeIds,
+                             IdTable& materialIds, IdTable& dynamicIds, SceneNodeTable& sceneNodes,
+                             std::ostream& out, int depth, OpenElement& element) {
     if (isSkipped(transform)) {
-        return;
+        return false;
     }
     const Classification classification = classifyChildren(transform);
     if (classification.skip) {
-        return;
+        return false;
     }
     writeIndent(out, depth);
     writeElementStart(classification, fileIds, transform, shapeIds, materialIds, dynamicIds, sceneNodes, out);
     writeCommonAttributes(classification, transform, sceneNodes, out);
     if (classification.childTransforms.empty()) {
         out << "/>\n";
-        return;
+        return false;
     }
     out << ">\n";
+    element.kind = classification.kind;
+    element.depth = depth;
     for (unsigned int index : classification.childTransforms) {
-        MFnTransform child(transform.child(index));
-        writeNode(fileIds, child, shapeIds, materialIds, dynamicIds, sceneNodes, out, depth + 1);
+        element.children.push_back(transform.child(index));
     }
-    writeIndent(out, depth);
-    out << closingLine(classification.kind);
+    return true;
 }
 
 void SceneExporter::writeElementStart(const Classification& c, IdTable& fileIds, MFnTransform& transform,

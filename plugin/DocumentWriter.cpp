@@ -14,37 +14,77 @@ namespace {
 const char kSchemaInstanceNamespace[] = "http://www.w3.org/2001/XMLSchema-instance";
 const char kSchemaLocation[] = "orvex-1.6.xsd";
 
-void reportWriteFailure(const std::string& path) {
-    MGlobal::displayError(MString("orvexExport: Failed to write file (") + path.c_str() + ")");
+MStatus reportFailure(const std::string& path, const std::string& reason) {
+    MGlobal::displayError(MString("orvexExport: Failed to write file (") + path.c_str() +
+                          "): " + reason.c_str());
+    return MS::kFailure;
 }
 
-std::string documentStart(const ExportDocument& document) {
+MStatus reportFailure(const PendingFile& file) {
+    return reportFailure(file.targetPath(), file.failure());
+}
+
+std::string rootStartTag(const ExportDocument& document) {
     std::string name = sceneBaseName(document.sceneName);
     if (document.sceneName.empty()) {
         name = "untitled";
     }
-    std::string text = "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n\n";
-    text += "<Orvex name=\"" + escapeAttribute(name) + "\" version=\"1.6\" xmlns:xsi=\"" +
-            kSchemaInstanceNamespace + "\" xsi:noNamespaceSchemaLocation=\"" + kSchemaLocation + "\">\n";
-    text += document.filesAndMaterials + "\n";
-    text += "  <Shapes ";
-    return text;
+    return "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n\n<Orvex name=\"" + escapeAttribute(name) +
+           "\" version=\"1.6\" xmlns:xsi=\"" + kSchemaInstanceNamespace +
+           "\" xsi:noNamespaceSchemaLocation=\"" + kSchemaLocation + "\">\n";
 }
 
-std::string documentEnd(const ExportDocument& document) {
-    std::string text = ">\n  </Shapes>\n\n";
-    if (document.writeDynamics) {
-        text += document.dynamics + "\n";
+// A section's text and its closing line end, written only when switched on.
+bool writeSection(PendingFile& file, bool on, const std::string& text) {
+    return !on || (file.writeText(text) && file.writeText("\n"));
+}
+
+// The document written piece by piece, so that no piece is copied into a
+// second text as big as the whole.
+bool writeDocumentText(PendingFile& file, const ExportDocument& document,
+                       const std::string& shapesAttribute) {
+    return file.writeText(rootStartTag(document)) && writeSection(file, true, document.filesAndMaterials) &&
+           file.writeText("  <Shapes ") && file.writeText(shapesAttribute) &&
+           file.writeText(">\n  </Shapes>\n\n") &&
+           writeSection(file, document.writeDynamics, document.dynamics) &&
+           writeSection(file, true, document.scene) &&
+           writeSection(file, document.writeAnimation, document.animation) &&
+           writeSection(file, document.writeUserAttributes, document.userAttributes) &&
+           file.writeText("</Orvex>\n") && file.close();
+}
+
+// Looks at both targets before anything is written.
+MStatus examineTargets(PendingFile& documentFile, PendingFile* sideFile) {
+    if (!documentFile.examine()) {
+        return reportFailure(documentFile);
     }
-    text += document.scene + "\n";
-    if (document.writeAnimation) {
-        text += document.animation + "\n";
+    if (sideFile && !sideFile->examine()) {
+        return reportFailure(*sideFile);
     }
-    if (document.writeUserAttributes) {
-        text += document.userAttributes + "\n";
+    if (sideFile && sideFile->isSameFileAs(documentFile)) {
+        return reportFailure(sideFile->targetPath(), "it is the document itself");
     }
-    text += "</Orvex>\n";
-    return text;
+    return MS::kSuccess;
+}
+
+// Moves both files into place, the side file first. When the document then
+// cannot follow, the side file goes back to what it was, so that the old
+// document keeps its old side file.
+MStatus commitBoth(PendingFile& documentFile, PendingFile* sideFile) {
+    if (sideFile) {
+        sideFile->keepPrevious();
+        if (!sideFile->commit()) {
+            return reportFailure(*sideFile);
+        }
+    }
+    if (!documentFile.commit()) {
+        const MStatus status = reportFailure(documentFile);
+        if (sideFile && !sideFile->rollBack()) {
+            reportFailure(sideFile->targetPath(), "the previous side file could not be put back");
+        }
+        return status;
+    }
+    return MS::kSuccess;
 }
 
 } // namespace
@@ -55,39 +95,30 @@ MStatus writeDocument(const ExportDocument& document, std::vector<ShapeBlob>& sh
     shapeBlobs.clear();
 
     PendingFile documentFile(document.outputPath);
-    if (!documentFile.create()) {
-        return MS::kFailure; // cannot be opened: no message, nothing changed
-    }
-
-    std::string text = documentStart(document);
     std::unique_ptr<PendingFile> sideFile;
     if (!blobs.empty()) {
-        const std::string sidePath = sideFilePath(document.outputPath);
-        text += shapesFileAttribute(sidePath);
-        sideFile = std::make_unique<PendingFile>(sidePath);
-        switch (writeShapesSideFile(*sideFile, blobs)) {
-        case SideFileResult::CannotOpen:
-            return MS::kFailure; // no message; neither file changes
-        case SideFileResult::WriteFailed:
-            reportWriteFailure(sidePath);
-            return MS::kFailure;
-        case SideFileResult::Written:
-            break;
+        sideFile = std::make_unique<PendingFile>(sideFilePath(document.outputPath));
+    }
+    if (!examineTargets(documentFile, sideFile.get())) {
+        return MS::kFailure;
+    }
+    if (!documentFile.create()) {
+        return reportFailure(documentFile);
+    }
+    std::string shapesAttribute;
+    if (sideFile) {
+        shapesAttribute = shapesFileAttribute(sideFile->targetPath());
+        if (!sideFile->create()) {
+            return reportFailure(*sideFile);
+        }
+        if (!writeShapesSideFile(*sideFile, blobs)) {
+            return reportFailure(*sideFile);
         }
     }
-    text += documentEnd(document);
-
-    if (!documentFile.writeText(text) || !documentFile.close()) {
-        reportWriteFailure(document.outputPath);
-        return MS::kFailure;
+    if (!writeDocumentText(documentFile, document, shapesAttribute)) {
+        return reportFailure(documentFile);
     }
-    // Both files are complete: move them into place.
-    if (sideFile && !sideFile->commit()) {
-        reportWriteFailure(sideFile->targetPath());
-        return MS::kFailure;
-    }
-    if (!documentFile.commit()) {
-        reportWriteFailure(document.outputPath);
+    if (!commitBoth(documentFile, sideFile.get())) {
         return MS::kFailure;
     }
     MGlobal::displayInfo("done.");

@@ -24,5 +24,7 @@ struct ExportDocument {
 
 // Writes the document (and, with blobs, the side file) and shows "done.".
 // Every blob buffer is freed, whatever happens. Nothing on disk changes
-// unless the whole document and side file were written.
+// unless the whole document and side file were written (except where no
+// temporary could be made and a file was written in place); every failure
+// shows an error naming the file and the reason.
 MStatus writeDocument(const ExportDocument& document, std::vector<ShapeBlob>& shapeBlobs);

@@ -10,12 +10,12 @@
 #include "plugin/DocumentWriter.h"
 #include "plugin/ExportPaths.h"
 #include "plugin/OutputDirectory.h"
+#include "plugin/TextStream.h"
 #include "shapes/ShapeExportContext.h"
 
 #include <maya/MGlobal.h>
 
 #include <exception>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -96,7 +96,7 @@ MStatus runExport(const MArgList& args) {
     MGlobal::displayInfo(MString("Export scene to: ") + outputPath.c_str());
     registerOutputDirectoryLoader(outputPath);
 
-    std::ostringstream sceneStream;
+    TextStream sceneStream;
     IdTable shapeIds, fileIds, extraFileIds, materialIds, dynamicIds;
     SceneNodeTable sceneNodes;
     std::vector<ShapeBlob> shapeBlobs;
@@ -106,7 +106,7 @@ MStatus runExport(const MArgList& args) {
                         flags.verbose);
     scene.writeScene(fileIds, shapeIds, materialIds, dynamicIds, sceneNodes, sceneStream);
 
-    std::ostringstream dynamicsStream;
+    TextStream dynamicsStream;
     if (flags.particleSystems) {
         DynamicsExporter dynamics(flags.particleSystems, flags.verbose);
         dynamics.writeDynamics(shapeIds, materialIds, dynamicIds, dynamicsStream);
@@ -123,13 +123,13 @@ MStatus runExport(const MArgList& args) {
     const std::string sceneName = sceneNameQuery(flags.verbose);
     FileExportContext fileContext(flags.relativePaths, flags.verbose, flags.floatEpsilon,
                                   directoryOrWhole(sceneName), directoryOrWhole(outputPath));
-    std::ostringstream filesAndMaterialsStream;
+    TextStream filesAndMaterialsStream;
     if (!fileContext.writeFilesAndMaterials(fileIds, extraFileIds, materialIds, flags.shapes,
                                             filesAndMaterialsStream)) {
         return MS::kFailure;
     }
 
-    std::ostringstream animationStream;
+    TextStream animationStream;
     if (flags.animation) {
         AnimationExporter animation(sceneNodes, flags.verbose);
         if (!animation.writeAnimation(animationStream)) {
@@ -137,7 +137,7 @@ MStatus runExport(const MArgList& args) {
         }
     }
 
-    std::ostringstream userAttributesStream;
+    TextStream userAttributesStream;
     if (flags.userAttributes) {
         UserAttributeExporter userAttributes(sceneNodes, flags.verbose);
         userAttributes.write(userAttributesStream);
@@ -146,11 +146,11 @@ MStatus runExport(const MArgList& args) {
     ExportDocument document;
     document.outputPath = outputPath;
     document.sceneName = sceneName;
-    document.filesAndMaterials = filesAndMaterialsStream.str();
-    document.dynamics = dynamicsStream.str();
-    document.scene = sceneStream.str();
-    document.animation = animationStream.str();
-    document.userAttributes = userAttributesStream.str();
+    document.filesAndMaterials = filesAndMaterialsStream.take();
+    document.dynamics = dynamicsStream.take();
+    document.scene = sceneStream.take();
+    document.animation = animationStream.take();
+    document.userAttributes = userAttributesStream.take();
     document.writeDynamics = flags.particleSystems;
     document.writeAnimation = flags.animation;
     document.writeUserAttributes = flags.userAttributes;

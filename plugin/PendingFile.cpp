@@ -1,36 +1,25 @@
 #include "plugin/PendingFile.h"
 
 #include "core/FileLoaderRegistry.h"
-#include "core/NativeFile.h"
-#include "plugin/OutputTarget.h"
+#include "core/IFileErrorListener.h"
+#include "plugin/FileErrorText.h"
 
-#include <orvex_platform/Paths.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <atomic>
+#include <windows.h>
 
 namespace {
 
-const char kTemporarySuffix[] = ".orvex-partial";
-const int kWriteMode = 1;
 // Large buffers are written in pieces that a 32-bit count can carry.
 const uint64_t kLargestWrite = 1u << 30;
+// Names tried for one temporary before giving up on a temporary.
+const int kTemporaryNameTries = 100;
 
-File* openNative(const std::string& name) {
-    auto file = std::make_unique<NativeFile>();
-    return file->open(name, kWriteMode) ? file.release() : nullptr;
-}
-
-// The new file gets the permissions of the one it replaces, as writing into
-// that file would have kept them.
-void keepPermissions(const std::string& replaced, const std::string& temporary) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_status old = fs::status(replaced, error);
-    if (!error && fs::exists(old)) {
-        fs::permissions(temporary, old.permissions(), error);
-    }
+// A name beside `name` that no other run of this or another process picks:
+// the process id and a number counted up within the process.
+std::string uniqueNameBeside(const std::string& name, const char* kind) {
+    static std::atomic<unsigned> counter{0};
+    return name + ".orvex-" + kind + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(++counter);
 }
 
 } // namespace
@@ -38,73 +27,66 @@ void keepPermissions(const std::string& replaced, const std::string& temporary) 
 PendingFile::PendingFile(std::string targetPath) : target_(std::move(targetPath)) {}
 
 PendingFile::~PendingFile() {
-    file_.reset();
-    // Only a temporary this file created is removed, never what stood in
-    // its way.
+    handle_.reset();
+    // Only names this file created are removed, never what stood in their way.
     if (!temporary_.empty() && !committed_) {
-        std::remove(temporary_.c_str());
+        DeleteFileA(temporary_.c_str());
+    }
+    if (!previous_.empty()) {
+        DeleteFileA(previous_.c_str());
     }
 }
 
-bool PendingFile::adopt(File* file) {
-    file_.reset(file); // a file that came back closed is deleted all the same
-    if (!file_ || !file_->isOpen()) {
-        file_.reset();
-        return false;
-    }
-    return true;
+bool PendingFile::open(const std::string& name, uint32_t disposition) {
+    handle_ = adoptHandle(CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
+                                      FILE_ATTRIBUTE_NORMAL, target_.templateHandle()));
+    return handle_ != nullptr;
 }
 
-bool PendingFile::open(Route route) {
-    const OutputTarget target = examineOutputTarget(orvex_platform::nativePath(target_.c_str()));
-    switch (target.kind) {
-    case OutputTarget::Kind::Unwritable:
-        return false;
-    case OutputTarget::Kind::InPlace:
-        writtenName_ = target_;
-        break;
-    case OutputTarget::Kind::Replaceable:
-        replaced_ = target.path;
-        if (target.followedLink) {
-            // Beside the linked file, so that the rename stays on its disk;
-            // the name is already the native one.
-            writtenName_ = target.path + kTemporarySuffix;
-            route = Route::Direct;
-        } else {
-            writtenName_ = target_ + kTemporarySuffix;
+bool PendingFile::createTemporary() {
+    for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
+        const std::string name = uniqueNameBeside(target_.replacedName(), "partial");
+        // Created new, never through anything (a link included) at the name.
+        if (open(name, CREATE_NEW)) {
+            temporary_ = name;
+            return true;
         }
-        break;
+        if (GetLastError() != ERROR_FILE_EXISTS) {
+            return false;
+        }
     }
-    File* file = route == Route::Registry ? FileLoaderRegistry::instance().openFile(writtenName_, kWriteMode)
-                                          : openNative(writtenName_);
-    if (!adopt(file)) {
-        return false;
-    }
-    if (!replaced_.empty()) {
-        temporary_ = orvex_platform::nativePath(writtenName_.c_str());
-        keepPermissions(replaced_, temporary_);
-    }
-    return true;
+    return false;
 }
 
 bool PendingFile::create() {
-    return open(Route::Direct);
-}
-
-bool PendingFile::createThroughRegistry() {
-    return open(Route::Registry);
+    if (createTemporary()) {
+        return true;
+    }
+    // A folder that takes no new file, or a name with no room for the
+    // temporary's longer one: write the target itself.
+    if (open(target_.replacedName(), CREATE_ALWAYS)) {
+        return true;
+    }
+    failure_ = fileErrorText(GetLastError());
+    return false;
 }
 
 bool PendingFile::write(const void* bytes, uint64_t size) {
-    if (!file_ || failed_) {
+    if (!handle_ || failed_) {
         failed_ = true;
         return false;
     }
     const auto* data = static_cast<const uint8_t*>(bytes);
     while (size > 0) {
-        uint32_t piece = static_cast<uint32_t>(size < kLargestWrite ? size : kLargestWrite);
-        int32_t written = file_->write(data, piece);
-        if (written != static_cast<int32_t>(piece)) {
+        const DWORD piece = static_cast<DWORD>(size < kLargestWrite ? size : kLargestWrite);
+        DWORD written = 0;
+        if (!WriteFile(handle_.get(), data, piece, &written, nullptr) || written != piece) {
+            const DWORD error = GetLastError();
+            failure_ = fileErrorText(error);
+            if (error == ERROR_DISK_FULL) {
+                FileLoaderRegistry::instance().notifyError(
+                    temporary_.empty() ? target_.replacedName() : temporary_, IFileErrorListener::diskFull);
+            }
             failed_ = true;
             return false;
         }
@@ -115,18 +97,50 @@ bool PendingFile::write(const void* bytes, uint64_t size) {
 }
 
 bool PendingFile::close() {
-    file_.reset();
+    handle_.reset();
     closed_ = true;
     return !failed_;
+}
+
+void PendingFile::keepPrevious() {
+    if (temporary_.empty() || !target_.exists()) {
+        return;
+    }
+    for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
+        const std::string name = uniqueNameBeside(target_.replacedName(), "previous");
+        if (CreateHardLinkA(name.c_str(), target_.replacedName().c_str(), nullptr)) {
+            previous_ = name;
+            return;
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS) {
+            return; // no second name here: the commit cannot be undone
+        }
+    }
 }
 
 bool PendingFile::commit() {
     if (!closed_ || failed_) {
         return false;
     }
-    if (!replaced_.empty() && std::rename(temporary_.c_str(), replaced_.c_str()) != 0) {
+    if (!temporary_.empty() &&
+        !MoveFileExA(temporary_.c_str(), target_.replacedName().c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        failure_ = fileErrorText(GetLastError());
         return false;
     }
     committed_ = true;
     return true;
+}
+
+bool PendingFile::rollBack() {
+    if (!committed_ || temporary_.empty()) {
+        return false;
+    }
+    if (!previous_.empty()) {
+        if (!MoveFileExA(previous_.c_str(), target_.replacedName().c_str(), MOVEFILE_REPLACE_EXISTING)) {
+            return false;
+        }
+        previous_.clear();
+        return true;
+    }
+    return !target_.exists() && DeleteFileA(target_.replacedName().c_str());
 }

@@ -1,7 +1,6 @@
 #include "plugin/ShapesSideFile.h"
 
 #include "core/BigEndian.h"
-#include "core/FileLoaderRegistry.h"
 #include "core/PathHelpers.h"
 #include "export/XmlEscape.h"
 
@@ -32,15 +31,7 @@ std::string shapesFileAttribute(const std::string& sidePath) {
     return " externalShapesFile=\"" + escapeAttribute(name) + "\"";
 }
 
-SideFileResult writeShapesSideFile(PendingFile& file, std::vector<ShapeBlob>& blobs) {
-    // A path the registry would put behind a loader's base directory (every
-    // POSIX absolute path, or a relative one) is created beside the document
-    // under the name the attribute gives.
-    bool opened =
-        FileLoaderRegistry::countsAbsolute(file.targetPath()) ? file.createThroughRegistry() : file.create();
-    if (!opened) {
-        return SideFileResult::CannotOpen;
-    }
+bool writeShapesSideFile(PendingFile& file, std::vector<ShapeBlob>& blobs) {
     uint8_t header[8];
     putU32(putU16(putU16(header, kHeaderWord), kFormatWord), static_cast<uint32_t>(blobs.size()));
     bool ok = file.write(header, sizeof header);
@@ -48,6 +39,5 @@ SideFileResult writeShapesSideFile(PendingFile& file, std::vector<ShapeBlob>& bl
         ok = ok && writeRecord(file, blob);
         blob.bytes.reset();
     }
-    ok = file.close() && ok;
-    return ok ? SideFileResult::Written : SideFileResult::WriteFailed;
+    return file.close() && ok;
 }

@@ -14,8 +14,7 @@ std::string sideFilePath(const std::string& documentPath);
 // The attribute of the Shapes start tag that names the side file.
 std::string shapesFileAttribute(const std::string& sidePath);
 
-enum class SideFileResult { Written, CannotOpen, WriteFailed };
-
-// Creates the side file (under its temporary name) and writes every blob,
-// freeing each buffer once it is written.
-SideFileResult writeShapesSideFile(PendingFile& file, std::vector<ShapeBlob>& blobs);
+// Writes every blob into the created side file and closes it, freeing each
+// buffer once it is written (all of them, also after a failed write). False
+// when a write failed.
+bool writeShapesSideFile(PendingFile& file, std::vector<ShapeBlob>& blobs);

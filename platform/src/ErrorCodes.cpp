@@ -58,6 +58,10 @@ DWORD errorFromErrno(int error, const char* name) {
         return ERROR_TOO_MANY_OPEN_FILES;
     case ENAMETOOLONG:
         return ERROR_FILENAME_EXCED_RANGE;
+    case EEXIST:
+        return ERROR_FILE_EXISTS;
+    case EXDEV:
+        return ERROR_NOT_SAME_DEVICE;
     default:
         return ERROR_GEN_FAILURE;
     }

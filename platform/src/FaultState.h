@@ -16,6 +16,9 @@ std::optional<DWORD> takeReadFault();
 // The error every write is to fail with; 0 when writes work.
 DWORD writeFault();
 
+// The error a move onto this native path is to fail with; 0 when it works.
+DWORD moveFault(const std::string& nativeTarget);
+
 // Attributes to report besides the real ones for the file (device, inode).
 DWORD extraAttributes(dev_t device, ino_t inode);
 

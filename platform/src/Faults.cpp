@@ -13,6 +13,7 @@ namespace {
 struct Switches {
     std::optional<DWORD> nextReadError;
     DWORD writeError = 0;
+    std::map<std::string, DWORD> moveErrors;
     std::map<std::pair<dev_t, ino_t>, DWORD> attributes;
     std::optional<std::string> workingDirectory;
     bool workingDirectoryFails = false;
@@ -32,6 +33,12 @@ void failNextRead(DWORD error) {
 void failWrites(DWORD error) {
     const std::lock_guard<std::mutex> lock(switchesMutex);
     switches.writeError = error;
+}
+
+void failMovesOnto(const char* name, DWORD error) {
+    const std::string target = nativePath(name);
+    const std::lock_guard<std::mutex> lock(switchesMutex);
+    switches.moveErrors[target] = error;
 }
 
 bool addFileAttributes(const char* name, DWORD attributes) {
@@ -69,6 +76,12 @@ std::optional<DWORD> takeReadFault() {
 DWORD writeFault() {
     const std::lock_guard<std::mutex> lock(switchesMutex);
     return switches.writeError;
+}
+
+DWORD moveFault(const std::string& nativeTarget) {
+    const std::lock_guard<std::mutex> lock(switchesMutex);
+    const auto it = switches.moveErrors.find(nativeTarget);
+    return it == switches.moveErrors.end() ? 0 : it->second;
 }
 
 DWORD extraAttributes(dev_t device, ino_t inode) {

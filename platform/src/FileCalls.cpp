@@ -6,8 +6,8 @@
 
 #include <cerrno>
 #include <cstddef>
-#include <optional>
 #include <fcntl.h>
+#include <optional>
 #include <orvex_platform/Paths.h>
 #include <string>
 #include <sys/stat.h>
@@ -56,14 +56,25 @@ HANDLE failOpen(DWORD error) {
 }
 
 int openFlags(bool readable, bool writable, DWORD disposition) {
-    if (disposition == CREATE_ALWAYS) {
+    if (!readable && !writable && disposition == OPEN_EXISTING) {
+        // A handle only to query: no access is checked, and nothing (not even
+        // a pipe) waits.
+        return O_CLOEXEC | O_PATH;
+    }
+    // A pipe without its other end would make open wait; the flag comes off
+    // again once the file is open.
+    int flags = O_CLOEXEC | O_NONBLOCK;
+    if (disposition == CREATE_NEW) {
+        // O_EXCL also fails on a link at the name instead of following it.
+        flags |= O_CREAT | O_EXCL;
+    } else if (disposition == CREATE_ALWAYS) {
         // POSIX truncates only through a descriptor that may write.
-        return O_CLOEXEC | O_CREAT | O_TRUNC | (readable || !writable ? O_RDWR : O_WRONLY);
+        return flags | O_CREAT | O_TRUNC | (readable || !writable ? O_RDWR : O_WRONLY);
     }
     if (readable && writable) {
-        return O_CLOEXEC | O_RDWR;
+        return flags | O_RDWR;
     }
-    return O_CLOEXEC | (writable ? O_WRONLY : O_RDONLY);
+    return flags | (writable ? O_WRONLY : O_RDONLY);
 }
 
 bool isDirectory(int descriptor) {
@@ -71,18 +82,43 @@ bool isDirectory(int descriptor) {
     return ::fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// The permissions of the template for a new file; nothing without one.
+std::optional<mode_t> templatePermissions(HANDLE templateFile, bool& invalid) {
+    invalid = false;
+    if (templateFile == nullptr || templateFile == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    const std::optional<OpenFile> open = fileOf(templateFile);
+    struct stat info {};
+    if (!open || ::fstat(open->descriptor, &info) != 0) {
+        invalid = true;
+        return std::nullopt;
+    }
+    return info.st_mode & 07777;
+}
+
+bool knownDisposition(DWORD disposition) {
+    return disposition == CREATE_NEW || disposition == CREATE_ALWAYS || disposition == OPEN_EXISTING;
+}
+
 } // namespace
 
 HANDLE CreateFileA(LPCSTR name, DWORD desiredAccess, DWORD /*shareMode: not enforced*/,
                    LPSECURITY_ATTRIBUTES /*security*/, DWORD creationDisposition, DWORD flagsAndAttributes,
-                   HANDLE /*templateFile*/) {
-    if (name == nullptr || (creationDisposition != CREATE_ALWAYS && creationDisposition != OPEN_EXISTING)) {
+                   HANDLE templateFile) {
+    bool badTemplate = false;
+    const std::optional<mode_t> permissions = templatePermissions(templateFile, badTemplate);
+    if (badTemplate) {
+        return failOpen(ERROR_INVALID_HANDLE);
+    }
+    if (name == nullptr || !knownDisposition(creationDisposition)) {
         return failOpen(ERROR_INVALID_PARAMETER);
     }
     const bool readable = (desiredAccess & GENERIC_READ) != 0;
     const bool writable = (desiredAccess & GENERIC_WRITE) != 0;
     const std::string path = orvex_platform::nativePath(name);
-    const int descriptor = ::open(path.c_str(), openFlags(readable, writable, creationDisposition), 0666);
+    const int flags = openFlags(readable, writable, creationDisposition);
+    const int descriptor = ::open(path.c_str(), flags, 0666);
     if (descriptor < 0) {
         setLastErrorFromErrno(path.c_str());
         return INVALID_HANDLE_VALUE;
@@ -91,6 +127,12 @@ HANDLE CreateFileA(LPCSTR name, DWORD desiredAccess, DWORD /*shareMode: not enfo
     if ((flagsAndAttributes & FILE_FLAG_BACKUP_SEMANTICS) == 0 && isDirectory(descriptor)) {
         ::close(descriptor);
         return failOpen(ERROR_ACCESS_DENIED);
+    }
+    if ((flags & O_NONBLOCK) != 0) {
+        ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    }
+    if (creationDisposition == CREATE_NEW && permissions) {
+        ::fchmod(descriptor, *permissions);
     }
     return addFileHandle(OpenFile{descriptor, readable, writable});
 }

@@ -25,7 +25,7 @@ DWORD attributesOf(const struct stat& info) {
     if (S_ISDIR(info.st_mode)) {
         attributes = FILE_ATTRIBUTE_DIRECTORY;
     } else if (!S_ISREG(info.st_mode)) {
-        attributes = FILE_ATTRIBUTE_SYSTEM;
+        attributes = FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DEVICE;
     }
     const DWORD extra = extraAttributes(info.st_dev, info.st_ino);
     // Windows reports FILE_ATTRIBUTE_NORMAL only when no other attribute is set.

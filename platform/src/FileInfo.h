@@ -13,7 +13,7 @@ FILETIME fileTimeOf(const timespec& time);
 
 // The attributes Windows would report: directory or normal file, plus the
 // extra attributes that tests gave this file.  Device nodes, pipes and
-// sockets, which Windows has no ordinary file for, count as system files.
+// sockets, which Windows has no ordinary file for, count as system devices.
 DWORD attributesOf(const struct stat& info);
 
 } // namespace orvex_platform::detail

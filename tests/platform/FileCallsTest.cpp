@@ -1,8 +1,10 @@
 // The Windows file calls of the stand-in: dispositions, reads and writes,
-// positions, times, handles and the per-thread last error.
+// positions, times, handles, the per-thread last error, and the calls on
+// names (attributes, moves, deletes, hard links).
 #include "support/TempDirectory.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <orvex_platform/Faults.h>
 #include <string>
@@ -183,6 +185,109 @@ TEST_F(FileCalls, LastErrorBelongsToTheCallingThread) {
     other.join();
     EXPECT_EQ(seenByOtherThread, ERROR_INVALID_HANDLE);
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(FileCalls, CreateNewNeverOpensWhatStandsAtTheName) {
+    const std::string victim = dir / "victim.txt";
+    writeFileBytes(victim, "kept");
+    std::filesystem::create_symlink(victim, dir / "link");
+    std::filesystem::create_symlink(dir / "missing", dir / "dangling");
+    for (const std::string name : {"victim.txt", "link", "dangling"}) {
+        EXPECT_EQ(CreateFileA((dir / name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr),
+                  INVALID_HANDLE_VALUE)
+            << name;
+        EXPECT_EQ(GetLastError(), ERROR_FILE_EXISTS);
+    }
+    EXPECT_EQ(readFileBytes(victim), "kept");
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+
+    // A new file takes the permissions of its template.
+    ::chmod(victim.c_str(), 0640);
+    const HANDLE query = CreateFileA(victim.c_str(), 0, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE created = CreateFileA((dir / "new.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                       FILE_ATTRIBUTE_NORMAL, query);
+    ASSERT_NE(created, INVALID_HANDLE_VALUE);
+    struct stat info {};
+    ASSERT_EQ(::stat((dir / "new.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    CloseHandle(created);
+    CloseHandle(query);
+}
+
+// A handle opened with no access only describes its file: links are
+// followed, a pipe is not waited for, and the identity is that of the file.
+TEST_F(FileCalls, QueryHandlesDescribeTheFileBehindLinks) {
+    const std::string real = dir / "real.txt";
+    writeFileBytes(real, "12345");
+    std::filesystem::create_symlink("real.txt", dir / "link");
+    std::filesystem::create_hard_link(real, dir / "second");
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
+    auto query = [](const std::string& name) {
+        return CreateFileA(name.c_str(), 0, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    };
+    auto describe = [&](const std::string& name) {
+        BY_HANDLE_FILE_INFORMATION info{};
+        const HANDLE handle = query(name);
+        EXPECT_TRUE(GetFileInformationByHandle(handle, &info)) << name;
+        CloseHandle(handle);
+        return info;
+    };
+    const BY_HANDLE_FILE_INFORMATION viaLink = describe(dir / "link");
+    const BY_HANDLE_FILE_INFORMATION viaSecond = describe(dir / "second");
+    EXPECT_EQ(viaLink.dwFileAttributes, FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(viaLink.nFileSizeLow, 5u);
+    EXPECT_EQ(viaLink.nNumberOfLinks, 2u);
+    EXPECT_EQ(viaLink.nFileIndexLow, viaSecond.nFileIndexLow);
+    EXPECT_EQ(viaLink.dwVolumeSerialNumber, viaSecond.dwVolumeSerialNumber);
+    EXPECT_EQ(describe(dir / "pipe").dwFileAttributes & FILE_ATTRIBUTE_DEVICE, FILE_ATTRIBUTE_DEVICE);
+    EXPECT_EQ(describe(dir.path()).dwFileAttributes, FILE_ATTRIBUTE_DIRECTORY);
+
+    const HANDLE handle = query(dir / "link");
+    char tooSmall[4];
+    const DWORD needed = GetFinalPathNameByHandleA(handle, tooSmall, sizeof tooSmall, FILE_NAME_NORMALIZED);
+    EXPECT_EQ(needed, std::filesystem::canonical(real).string().size() + 1);
+    std::string path(needed, '\0');
+    EXPECT_EQ(GetFinalPathNameByHandleA(handle, path.data(), needed, FILE_NAME_NORMALIZED), needed - 1);
+    EXPECT_EQ(path.c_str(), std::filesystem::canonical(real).string());
+    CloseHandle(handle);
+
+    // Names: a link is reported as itself; a missing name has no attributes.
+    EXPECT_EQ(GetFileAttributesA((dir / "link").c_str()), FILE_ATTRIBUTE_REPARSE_POINT);
+    EXPECT_EQ(GetFileAttributesA(real.c_str()), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(GetFileAttributesA((dir / "missing").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+
+    // Even a write open of a pipe without a reader returns at once.
+    EXPECT_EQ(openForWrite(dir / "pipe"), INVALID_HANDLE_VALUE);
+}
+
+TEST_F(FileCalls, MovesReplaceOnlyWhenAskedAndDeletesRemoveFilesOnly) {
+    writeFileBytes(dir / "a", "a");
+    writeFileBytes(dir / "b", "b");
+    EXPECT_FALSE(MoveFileExA((dir / "a").c_str(), (dir / "b").c_str(), 0));
+    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+    EXPECT_TRUE(MoveFileExA((dir / "a").c_str(), (dir / "b").c_str(), MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ(readFileBytes(dir / "b"), "a");
+    EXPECT_FALSE(std::filesystem::exists(dir / "a"));
+    EXPECT_TRUE(MoveFileExA((dir / "b").c_str(), (dir / "c").c_str(), 0));
+
+    std::filesystem::create_directories(dir / "folder");
+    EXPECT_FALSE(MoveFileExA((dir / "c").c_str(), (dir / "folder").c_str(), MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    orvex_platform::failMovesOnto((dir / "d").c_str(), ERROR_ACCESS_DENIED);
+    EXPECT_FALSE(MoveFileExA((dir / "c").c_str(), (dir / "d").c_str(), MOVEFILE_REPLACE_EXISTING));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+
+    EXPECT_TRUE(CreateHardLinkA((dir / "e").c_str(), (dir / "c").c_str(), nullptr));
+    EXPECT_FALSE(CreateHardLinkA((dir / "e").c_str(), (dir / "c").c_str(), nullptr));
+    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+    EXPECT_TRUE(DeleteFileA((dir / "c").c_str()));
+    EXPECT_EQ(readFileBytes(dir / "e"), "a");
+    EXPECT_FALSE(DeleteFileA((dir / "c").c_str()));
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(DeleteFileA((dir / "folder").c_str()));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
 }
 
 } // namespace

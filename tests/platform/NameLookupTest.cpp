@@ -113,7 +113,7 @@ TEST_F(NameLookup, FakedAndSpecialAttributes) {
     EXPECT_FALSE(orvex_platform::addFileAttributes((dir / "missing").c_str(), FILE_ATTRIBUTE_SYSTEM));
     // A device node has no ordinary-file counterpart on Windows.
     search("/dev/full", &attributes);
-    EXPECT_EQ(attributes, FILE_ATTRIBUTE_SYSTEM);
+    EXPECT_EQ(attributes, FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DEVICE);
     orvex_platform::clearFaults();
     search(dir / "sys.dat", &attributes);
     EXPECT_EQ(attributes, FILE_ATTRIBUTE_NORMAL);

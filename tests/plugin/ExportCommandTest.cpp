@@ -131,7 +131,9 @@ TEST_F(ExportCommand, UnwritableOutputFailsAndLeavesNothing) {
     std::string path = workDir() + "/missing/dir/out.xml";
     EXPECT_EQ(exportWith("-f " + path), MS::kFailure);
     EXPECT_FALSE(fileExists(path));
-    EXPECT_TRUE(messagesOf(MessageKind::Error).empty());
+    EXPECT_EQ(messagesOf(MessageKind::Error),
+              (std::vector<std::string>{"orvexExport: Failed to write file (" + path +
+                                        "): its folder does not exist"}));
     for (const auto& info : messagesOf(MessageKind::Info)) {
         EXPECT_NE(info, "done.");
     }

@@ -1,16 +1,22 @@
 // What the export does to the files already at its output names: links are
-// written through, devices and directories are never replaced, files that
-// cannot be written stay as they are, and kept files keep their permissions.
+// written through, anything but a regular file is refused with a reason,
+// temporaries are never shared or written through a link, a locked folder
+// gets its document written in place, and a failed move leaves the old
+// document with its old side file.
 
 #include "support/DocumentRuns.h"
 #include "support/ExportHarness.h"
 
 #include <orvex_platform/Faults.h>
 
+#include "plugin/PendingFile.h"
+
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using orvex_host::MessageKind;
@@ -19,23 +25,34 @@ namespace fs = std::filesystem;
 
 namespace {
 
-MStatus writeWithOneBlob(const std::string& path) {
-    std::vector<ShapeBlob> blobs;
-    blobs.push_back(makeBlob(1, 6, 0x5a));
-    return writeDocument(documentAt(path), blobs);
-}
-
+// No temporary and no kept previous file is left behind.
 bool noTemporaryIn(const std::string& directory) {
     for (const auto& entry : fs::directory_iterator(directory)) {
-        if (entry.path().filename().string().find("partial") != std::string::npos) {
+        if (entry.path().filename().string().find(".orvex-") != std::string::npos) {
             return false;
         }
     }
     return true;
 }
 
+std::string failureOf(const std::string& path, const std::string& reason) {
+    return "orvexExport: Failed to write file (" + path + "): " + reason;
+}
+
+std::vector<ShapeBlob> oneBlob(uint8_t fill) {
+    std::vector<ShapeBlob> blobs;
+    blobs.push_back(makeBlob(1, 6, fill));
+    return blobs;
+}
+
+MStatus writeWithOneBlob(const std::string& path, uint8_t fill = 0x5a) {
+    std::vector<ShapeBlob> blobs = oneBlob(fill);
+    return writeDocument(documentAt(path), blobs);
+}
+
 // Marks a file immutable, so that not even the superuser may open it for
-// writing or replace it; undone when the object goes away. Skips the test
+// writing or replace it (a directory: add or remove entries); undone when the
+// object goes away. Skips the test
 // where the file system or the process cannot do that.
 class ImmutableFile {
 public:
@@ -87,47 +104,171 @@ TEST_F(OutputFiles, LinkedDocumentAndSideFileAreWrittenThroughTheirLinks) {
     EXPECT_TRUE(noTemporaryIn(real));
 }
 
-TEST_F(OutputFiles, DocumentLinkedToAFullDeviceFailsNamingTheFile) {
-    const std::string path = workDir() + "/full.xml";
-    fs::create_symlink("/dev/full", path);
-    EXPECT_EQ(exportWith("-f " + path), MS::kFailure);
-    EXPECT_EQ(messagesOf(MessageKind::Error),
-              (std::vector<std::string>{"orvexExport: Failed to write file (" + path + ")"}));
-    EXPECT_EQ(messagesOf(MessageKind::Info), (std::vector<std::string>{"Export scene to: " + path}));
-    EXPECT_TRUE(fs::is_symlink(path));
+// Each output that cannot be written fails before anything is written, with
+// an error that names the file and the reason; what stood there stays.
+TEST_F(OutputFiles, EveryRefusedOutputNamesTheFileAndTheReason) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::string& path)> arrange; // path: the output that is refused
+        const char* reason;
+    };
+    const std::string notRegular = "it is not a regular file (a device, pipe or socket)";
+    const std::vector<Case> cases = {
+        {"missing folder", [](const std::string&) {}, "its folder does not exist"},
+        {"directory", [](const std::string& p) { fs::create_directories(p); }, "it is a directory"},
+        {"link to a full device", [](const std::string& p) { fs::create_symlink("/dev/full", p); },
+         notRegular.c_str()},
+        {"link to nothing", [](const std::string& p) { fs::create_symlink("nowhere", p); },
+         "it is a link to a file that does not exist"},
+        {"name too long", [](const std::string&) {}, "the name is too long"},
+    };
+    for (const bool side : {false, true}) {
+        for (const Case& c : cases) {
+            if (side && std::string(c.what) == "missing folder") {
+                continue; // the document, in the same folder, is refused first
+            }
+            SCOPED_TRACE(std::string(c.what) + (side ? " (side file)" : " (document)"));
+            orvex_host::clearMessages();
+            std::string folder = workDir() + "/" + c.what;
+            std::string name =
+                std::string(c.what) == "name too long" ? std::string(side ? 250 : 256, 'n') : "level";
+            const std::string path = folder + "/" + name + ".xml";
+            if (std::string(c.what) != "missing folder") {
+                fs::create_directories(folder);
+            }
+            const std::string refused = side ? path + ".shapes" : path;
+            c.arrange(refused);
+            if (side && fs::is_directory(folder)) {
+                writeFileBytes(path, "previous document");
+            }
+            EXPECT_EQ(writeWithOneBlob(path), MS::kFailure);
+            EXPECT_EQ(messagesOf(MessageKind::Error),
+                      (std::vector<std::string>{failureOf(refused, c.reason)}));
+            if (side && fs::is_directory(folder)) {
+                EXPECT_EQ(readFile(path), "previous document");
+                EXPECT_TRUE(noTemporaryIn(folder));
+            }
+            std::error_code ignored;
+            fs::remove_all(folder, ignored);
+        }
+    }
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
-    EXPECT_TRUE(noTemporaryIn(workDir()));
 }
 
-TEST_F(OutputFiles, DirectoryInTheWayOfTheDocumentChangesNothing) {
+TEST_F(OutputFiles, APipeIsRefusedWithoutWaitingForIt) {
     const std::string path = workDir() + "/level.xml";
-    fs::create_directories(path);
-    writeFileBytes(path + ".shapes", "previous side file");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    // A reader keeps the pipe open, so that writing into it would not wait.
+    const int reader = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
     EXPECT_EQ(writeWithOneBlob(path), MS::kFailure);
-    EXPECT_TRUE(orvex_host::messages().empty()); // the document cannot be opened: no message
-    EXPECT_EQ(readFile(path + ".shapes"), "previous side file");
-    EXPECT_TRUE(fs::is_empty(path));
-    EXPECT_TRUE(noTemporaryIn(workDir()));
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0); // nothing went into the pipe
+    ::close(reader);
+    EXPECT_EQ(
+        messagesOf(MessageKind::Error),
+        (std::vector<std::string>{failureOf(path, "it is not a regular file (a device, pipe or socket)")}));
+    EXPECT_TRUE(fs::is_fifo(path));
+    EXPECT_FALSE(fileExists(path + ".shapes"));
 }
 
-TEST_F(OutputFiles, DirectoryInTheWayOfTheSideFileChangesNothing) {
+TEST_F(OutputFiles, ASideFileThatIsTheDocumentIsRefusedBeforeAnythingIsWritten) {
     const std::string path = workDir() + "/level.xml";
     writeFileBytes(path, "previous document");
-    fs::create_directories(path + ".shapes");
+    fs::create_symlink("level.xml", path + ".shapes");
     EXPECT_EQ(writeWithOneBlob(path), MS::kFailure);
-    EXPECT_TRUE(orvex_host::messages().empty()); // the side file cannot be opened: no message
+    EXPECT_EQ(messagesOf(MessageKind::Error),
+              (std::vector<std::string>{failureOf(path + ".shapes", "it is the document itself")}));
     EXPECT_EQ(readFile(path), "previous document");
-    EXPECT_TRUE(fs::is_directory(path + ".shapes"));
+    EXPECT_TRUE(fs::is_symlink(path + ".shapes"));
+    EXPECT_TRUE(noTemporaryIn(workDir()));
+
+    // A second name of the same file (a hard link) is the document too.
+    fs::remove(path + ".shapes");
+    fs::create_hard_link(path, path + ".shapes");
+    EXPECT_EQ(writeWithOneBlob(path), MS::kFailure);
+    EXPECT_EQ(readFile(path), "previous document");
+}
+
+TEST_F(OutputFiles, WhatStandsAtATemporaryNameIsLeftAlone) {
+    const std::string path = workDir() + "/level.xml";
+    const std::string victim = workDir() + "/victim";
+    writeFileBytes(victim, "someone else's file");
+    // A directory and links where a temporary of a fixed name would go.
+    fs::create_directories(path + ".orvex-partial");
+    fs::create_symlink(victim, path + ".shapes.orvex-partial");
+    ASSERT_EQ(writeWithOneBlob(path), MS::kSuccess);
+    EXPECT_TRUE(fs::is_directory(path + ".orvex-partial"));
+    EXPECT_TRUE(fs::is_symlink(path + ".shapes.orvex-partial"));
+    EXPECT_EQ(readFile(victim), "someone else's file");
+    EXPECT_EQ(readFile(path + ".shapes").size(), 8u + 8 + 6);
+}
+
+TEST_F(OutputFiles, TwoWritersOfOneFileNeverMixTheirBytes) {
+    const std::string path = workDir() + "/level.xml";
+    PendingFile first(path);
+    PendingFile second(path);
+    ASSERT_TRUE(first.examine() && second.examine());
+    ASSERT_TRUE(first.create() && second.create());
+    const std::string long1(5000, '1');
+    const std::string short2(10, '2');
+    ASSERT_TRUE(first.writeText(long1) && second.writeText(short2));
+    ASSERT_TRUE(first.close() && second.close());
+    ASSERT_TRUE(second.commit());
+    EXPECT_EQ(readFile(path), short2);
+    ASSERT_TRUE(first.commit());
+    EXPECT_EQ(readFile(path), long1);
     EXPECT_TRUE(noTemporaryIn(workDir()));
 }
 
-TEST_F(OutputFiles, WhatBlocksATemporaryNameIsLeftAlone) {
+TEST_F(OutputFiles, ALockedFolderGetsItsFilesWrittenInPlace) {
+    const std::string folder = workDir() + "/locked";
+    fs::create_directories(folder);
+    const std::string path = folder + "/level.xml";
+    writeFileBytes(path, "previous document");
+    writeFileBytes(path + ".shapes", "previous side file");
+    {
+        ImmutableFile locked(folder); // takes no new file, but its files stay writable
+        if (!locked.ok()) {
+            GTEST_SKIP() << "cannot lock a folder here";
+        }
+        ASSERT_EQ(writeWithOneBlob(path), MS::kSuccess)
+            << (orvex_host::messages().empty() ? "" : orvex_host::messages().back().text);
+        EXPECT_NE(readFile(path).find("externalShapesFile=\"level.xml.shapes\""), std::string::npos);
+        EXPECT_EQ(readFile(path + ".shapes").size(), 8u + 8 + 6);
+
+        // A file that is not there yet cannot be made in such a folder.
+        const std::string fresh = folder + "/fresh.xml";
+        EXPECT_EQ(writeWithOneBlob(fresh), MS::kFailure);
+        EXPECT_EQ(messagesOf(MessageKind::Error).back(), failureOf(fresh, "it is not writable"));
+    }
+    EXPECT_TRUE(noTemporaryIn(folder));
+}
+
+// The side file moves into place first; when the document cannot follow,
+// the side file goes back, so the old document keeps its old side file.
+TEST_F(OutputFiles, AFailedMoveLeavesTheOldPair) {
     const std::string path = workDir() + "/level.xml";
-    fs::create_directories(path + ".orvex-partial");
-    EXPECT_EQ(writeWithOneBlob(path), MS::kFailure);
-    EXPECT_TRUE(fs::is_directory(path + ".orvex-partial"));
-    EXPECT_FALSE(fileExists(path));
-    EXPECT_FALSE(fileExists(path + ".shapes"));
+    ASSERT_EQ(writeWithOneBlob(path, 0x11), MS::kSuccess);
+    const std::string oldDocument = readFile(path);
+    const std::string oldSide = readFile(path + ".shapes");
+    orvex_host::clearMessages();
+    orvex_platform::failMovesOnto(path.c_str(), 5);
+    EXPECT_EQ(writeWithOneBlob(path, 0x22), MS::kFailure);
+    EXPECT_EQ(messagesOf(MessageKind::Error),
+              (std::vector<std::string>{failureOf(path, "it is not writable")}));
+    EXPECT_EQ(readFile(path), oldDocument);
+    EXPECT_EQ(readFile(path + ".shapes"), oldSide);
+    EXPECT_TRUE(noTemporaryIn(workDir()));
+
+    // Without an old side file, the new one is taken away again.
+    const std::string fresh = workDir() + "/fresh.xml";
+    writeFileBytes(fresh, "old document without shapes");
+    orvex_platform::failMovesOnto(fresh.c_str(), 5);
+    EXPECT_EQ(writeWithOneBlob(fresh), MS::kFailure);
+    EXPECT_EQ(readFile(fresh), "old document without shapes");
+    EXPECT_FALSE(fileExists(fresh + ".shapes"));
+    EXPECT_TRUE(noTemporaryIn(workDir()));
 }
 
 TEST_F(OutputFiles, DocumentThatCannotBeOpenedForWritingStaysWithItsSideFile) {
@@ -140,7 +281,8 @@ TEST_F(OutputFiles, DocumentThatCannotBeOpenedForWritingStaysWithItsSideFile) {
         GTEST_SKIP() << "cannot make a file unwritable for this user here";
     }
     EXPECT_EQ(writeWithOneBlob(path), MS::kFailure);
-    EXPECT_TRUE(orvex_host::messages().empty());
+    EXPECT_EQ(messagesOf(MessageKind::Error),
+              (std::vector<std::string>{failureOf(path, "it is not writable")}));
     EXPECT_EQ(readFile(path), "protected document");
     EXPECT_EQ(readFile(path + ".shapes"), "previous side file");
     EXPECT_TRUE(noTemporaryIn(workDir()));

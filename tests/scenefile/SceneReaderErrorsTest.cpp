@@ -5,6 +5,7 @@
 #include "scenefile/SceneReaderSupport.h"
 
 #include "geometry/MeshData.h"
+#include "support/SceneDamage.h"
 #include "support/TempDirectory.h"
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <random>
 
 using namespace orvex_host;
+using orvex_test::damageSceneText;
 using orvex_test::SceneReading;
 
 namespace {
@@ -333,71 +335,12 @@ const char* const kPayloadSample =
     "connectAttr \":time1.o\" \"root_rotateZ.i\";\n"
     "connectAttr \"bodyShape.iog.og[1]\" \":initialShadingGroup.dsm\" -na;\n";
 
-// Numbers that test the limits of every count, index and value.
-const char* const kExtremeNumbers[] = {
-    "4294967295",  "4294967296",
-    "2147483647",  "2147483648",
-    "-2147483649", "9223372036854775808",
-    "1e308",       "-1e308",
-    "1e-320",      "nan",
-    "inf",         "-inf",
-    "-0",          "0x10",
-    "1.#INF",      "99999999999999999999",
-    "16777216",    "-1",
-};
-
-bool inNumber(char c) {
-    return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == '-' || c == '+';
-}
-
-// One random damage: a character changed, removed or inserted, a run
-// removed or copied elsewhere, or a number replaced by an extreme one.
-void damage(std::string& text, std::mt19937& random) {
-    static const char kAlphabet[] = ";\"[]:.-+()*\\| \n\r\t0123456789eE-xyzf.\0\xff";
-    const std::string alphabet(kAlphabet, sizeof kAlphabet - 1); // with the NUL
-    size_t at = random() % text.size();
-    switch (random() % 5) {
-    case 0:
-        text[at] = alphabet[random() % alphabet.size()];
-        break;
-    case 1:
-        text.erase(at, 1 + random() % 8);
-        break;
-    case 2:
-        text.insert(at, 1, alphabet[random() % alphabet.size()]);
-        break;
-    case 3: {
-        size_t from = random() % text.size();
-        text.insert(at, text.substr(from, random() % 40));
-        break;
-    }
-    default: {
-        size_t digit = text.find_first_of("0123456789", at);
-        if (digit == std::string::npos) {
-            break;
-        }
-        size_t begin = digit, end = digit;
-        while (begin > 0 && inNumber(text[begin - 1])) {
-            --begin;
-        }
-        while (end < text.size() && inNumber(text[end])) {
-            ++end;
-        }
-        text.replace(begin, end - begin, kExtremeNumbers[random() % std::size(kExtremeNumbers)]);
-        break;
-    }
-    }
-    if (text.empty()) {
-        text = ";";
-    }
-}
-
 void readDamagedCopies(const std::string& sample, unsigned seed, int rounds) {
     std::mt19937 random(seed);
     for (int round = 0; round < rounds; ++round) {
         std::string text = sample;
         for (int e = 1 + static_cast<int>(random() % 6); e > 0; --e) {
-            damage(text, random);
+            damageSceneText(text, random);
         }
         expectReadReturns(text);
     }

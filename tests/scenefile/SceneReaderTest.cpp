@@ -45,7 +45,15 @@ TEST_F(SceneReading, HeaderBlockSetsUnitsAndFileInfo) {
          "    -t pal;\n"
          "fileInfo \"application\" \"maya\";\n"
          "fileInfo \"osv\" ( \"Microsoft Windows 7 \" + \"Service Pack 1\" );\n"
-         "fileInfo \"application\" \"maya2014\";\n");
+         "fileInfo \"application\" \"maya2014\";\n"
+         "fileInfo \"gone\" \"1\";\n"
+         "fileInfo \"cut\" \"1\";\n"
+         "fileInfo -rm \"gone\";\n"
+         "fileInfo -rm \"never set\";\n"
+         "fileInfo \"last\" \"x\";\n"
+         "fileInfo \"cut\" \"2\";\n"
+         "fileInfo -rm \"cut\";\n"
+         "fileInfo \"cut\" \"3\";\n");
     const SceneSettings& s = scene().settings();
     EXPECT_EQ(s.linearUnitName, "meter");
     EXPECT_EQ(s.linearUnitToCm, 100.0);
@@ -54,7 +62,11 @@ TEST_F(SceneReading, HeaderBlockSetsUnitsAndFileInfo) {
     EXPECT_EQ(s.timeUnitName, "pal");
     EXPECT_EQ(MDistance::uiToInternal(1.0), 100.0);
     using Info = std::vector<std::pair<std::string, std::string>>;
-    EXPECT_EQ(s.fileInfo, (Info{{"application", "maya2014"}, {"osv", "Microsoft Windows 7 Service Pack 1"}}));
+    // A key set again keeps its place; one removed and set again goes last.
+    EXPECT_EQ(s.fileInfo, (Info{{"application", "maya2014"},
+                                {"osv", "Microsoft Windows 7 Service Pack 1"},
+                                {"last", "x"},
+                                {"cut", "3"}}));
     EXPECT_TRUE(notices().empty());
     EXPECT_EQ(s.sceneName, "test.ma");
 }
@@ -293,7 +305,11 @@ TEST_F(SceneReading, SelectMakesNodesCurrentIncludingRootNamespaceDefaults) {
          "select -ne a;\n"
          "\tsetAttr \".tx\" 3;\n"
          "select -r \"a\";\n"
-         "select -add b;\n",
+         "select -add b;\n"
+         "createNode transform -n \"c\";\n"
+         "select -tgl c a c a b b;\n"
+         "select -add c b c;\n"
+         "select -d c c;\n",
          true);
     EXPECT_DOUBLE_EQ(number("a", "tx"), 3.0);
     // A default node the startup set lacks is made, generic, and keeps values.

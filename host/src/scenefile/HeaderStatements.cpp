@@ -63,15 +63,35 @@ void readCurrentUnit(ReaderContext& ctx, ValueCursor& cursor) {
     }
 }
 
+namespace {
+
+using FileInfo = std::vector<std::pair<std::string, std::string>>;
+
+void indexFileInfo(const FileInfo& info, std::map<std::string, size_t>& positions) {
+    positions.clear();
+    for (size_t i = 0; i < info.size(); ++i) {
+        positions.emplace(info[i].first, i);
+    }
+}
+
+} // namespace
+
 void readFileInfo(ReaderContext& ctx, ValueCursor& cursor) {
     static const std::vector<FlagSpec> kFlags = {{"rm", "remove", true}};
     const char* at = cursor.position();
     std::vector<Word> words;
     ParsedWords parsed = ctx.readWords(cursor, kFlags, words);
-    auto& info = ctx.scene().settings().fileInfo;
+    FileInfo& info = ctx.scene().settings().fileInfo;
+    std::map<std::string, size_t>& positions = ctx.fileInfoPositions();
+    if (positions.size() != info.size()) {
+        indexFileInfo(info, positions);
+    }
     if (const ParsedFlag* rm = parsed.find("rm")) {
-        for (auto it = info.begin(); it != info.end();) {
-            it = it->first == rm->argument->text ? info.erase(it) : it + 1;
+        // Keys are unique in the list: at most one entry goes.
+        const auto found = positions.find(rm->argument->text);
+        if (found != positions.end()) {
+            info.erase(info.begin() + static_cast<std::ptrdiff_t>(found->second));
+            positions.clear(); // rebuilt by the next statement
         }
         return;
     }
@@ -80,13 +100,12 @@ void readFileInfo(ReaderContext& ctx, ValueCursor& cursor) {
     }
     const std::string& key = parsed.positional[0]->text;
     const std::string& value = parsed.positional[1]->text;
-    for (auto& entry : info) {
-        if (entry.first == key) {
-            entry.second = value;
-            return;
-        }
+    const auto [position, added] = positions.emplace(key, info.size());
+    if (added) {
+        info.emplace_back(key, value);
+    } else {
+        info[position->second].second = value;
     }
-    info.emplace_back(key, value);
 }
 
 } // namespace orvex_host

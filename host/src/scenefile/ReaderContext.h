@@ -7,6 +7,7 @@
 #include "scenefile/StatementScanner.h"
 #include "scenefile/Words.h"
 
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -89,6 +90,11 @@ public:
     // on them are not lost.
     static bool isGeneric(const Node& node);
 
+    // Where each fileInfo key stands in the scene's list, so that a key set
+    // again is found at once; the statement rebuilds it when it falls out of
+    // step with the list.
+    std::map<std::string, size_t>& fileInfoPositions() { return fileInfoPositions_; }
+
 private:
     Scene& scene_;
     std::string fileName_;
@@ -101,6 +107,7 @@ private:
     const char* end_ = nullptr;
     bool parentsKnown_ = false;
     std::set<std::string> laterParents_;
+    std::map<std::string, size_t> fileInfoPositions_;
     const char* copyBegin_ = nullptr;
     const char* copyEnd_ = nullptr;
     const char* copyOrigin_ = nullptr;

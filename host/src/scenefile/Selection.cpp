@@ -1,6 +1,7 @@
 #include "scenefile/Selection.h"
 
 #include <algorithm>
+#include <map>
 
 namespace orvex_host {
 
@@ -48,23 +49,43 @@ void applySelection(Scene& scene, const SelectArgs& args,
     if (args.clear || (args.mode == SelectArgs::Mode::Replace && !named.empty())) {
         selection.clear();
     }
+    // The positions of each node's items, so that every name is looked up
+    // at once; deselected items are only marked, and the list is closed up
+    // once at the end.
+    std::map<Node*, std::vector<size_t>> positions;
+    for (size_t i = 0; i < selection.size(); ++i) {
+        positions[selection[i].node].push_back(i);
+    }
+    std::vector<bool> removed(selection.size(), false);
     for (const auto& n : named) {
         SelectionItem item;
         item.node = n.first;
         item.path = pathNamed(scene, n.first, n.second);
-        auto same = [&](const SelectionItem& other) {
-            return other.node == item.node && other.path == item.path;
-        };
-        auto found = std::find_if(selection.begin(), selection.end(), same);
-        bool present = found != selection.end();
+        std::vector<size_t>& ofNode = positions[item.node];
+        auto found = std::find_if(ofNode.begin(), ofNode.end(),
+                                  [&](size_t i) { return selection[i].path == item.path; });
+        bool present = found != ofNode.end();
         if (args.mode == SelectArgs::Mode::Deselect || (args.mode == SelectArgs::Mode::Toggle && present)) {
             if (present) {
-                selection.erase(found);
+                removed[*found] = true;
+                ofNode.erase(found);
             }
         } else if (!present) {
+            ofNode.push_back(selection.size());
             selection.push_back(std::move(item));
+            removed.push_back(false);
         }
     }
+    size_t kept = 0;
+    for (size_t i = 0; i < selection.size(); ++i) {
+        if (!removed[i]) {
+            if (kept != i) {
+                selection[kept] = std::move(selection[i]);
+            }
+            ++kept;
+        }
+    }
+    selection.resize(kept);
 }
 
 } // namespace orvex_host

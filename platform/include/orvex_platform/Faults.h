@@ -18,6 +18,10 @@ void failNextRead(DWORD error);
 // ERROR_DISK_FULL) until clearFaults(); 0 switches it off.
 void failWrites(DWORD error);
 
+// Every MoveFileExA onto this name (as it stands now, in its native
+// spelling) fails with this error and moves nothing, until clearFaults().
+void failMovesOnto(const char* name, DWORD error);
+
 // FindFirstFileA reports these attributes (e.g. FILE_ATTRIBUTE_SYSTEM)
 // besides the real ones for the file or directory that the name denotes now;
 // the file is identified by its device and inode, however it is later
