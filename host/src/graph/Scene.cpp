@@ -374,25 +374,53 @@ void Scene::buildPathCache() const {
     if (pathCacheValid_) {
         return;
     }
+    pathLinks_.clear();
     pathsByLeafName_.clear();
     partialNames_.clear();
     // Walk the DAG from the world, so every instance path is listed once.
-    std::vector<DagChain> stack;
+    std::vector<PathLink> stack;
     for (auto it = world_->children.rbegin(); it != world_->children.rend(); ++it) {
-        stack.push_back({*it});
+        stack.push_back({*it, -1});
     }
     while (!stack.empty()) {
-        DagChain path = std::move(stack.back());
+        const PathLink link = stack.back();
         stack.pop_back();
-        Node* leaf = path.back();
-        pathsByLeafName_[leaf->name].push_back(path);
-        for (auto it = leaf->children.rbegin(); it != leaf->children.rend(); ++it) {
-            DagChain child = path;
-            child.push_back(*it);
-            stack.push_back(std::move(child));
+        const int index = static_cast<int>(pathLinks_.size());
+        pathLinks_.push_back(link);
+        pathsByLeafName_[link.node->name].push_back(index);
+        for (auto it = link.node->children.rbegin(); it != link.node->children.rend(); ++it) {
+            stack.push_back({*it, index});
         }
     }
     pathCacheValid_ = true;
+}
+
+DagChain Scene::chainOf(int link) const {
+    DagChain chain;
+    for (int at = link; at >= 0; at = pathLinks_[static_cast<size_t>(at)].parent) {
+        chain.push_back(pathLinks_[static_cast<size_t>(at)].node);
+    }
+    std::reverse(chain.begin(), chain.end());
+    return chain;
+}
+
+int Scene::linkOf(const DagChain& path) const {
+    auto sameLeaf = path.empty() ? pathsByLeafName_.end() : pathsByLeafName_.find(path.back()->name);
+    if (sameLeaf == pathsByLeafName_.end()) {
+        return -1;
+    }
+    for (int candidate : sameLeaf->second) {
+        int at = candidate;
+        size_t i = path.size();
+        while (at >= 0 && i > 0 && pathLinks_[static_cast<size_t>(at)].node == path[i - 1]) {
+            at = pathLinks_[static_cast<size_t>(at)].parent;
+            --i;
+        }
+        if (at < 0 && i == 0) {
+            return candidate;
+        }
+    }
+    return -1;
 }
 
 // Every path of the group shares its leaf name. A path's partial name is its
@@ -409,7 +437,12 @@ void Scene::namePathsEndingIn(const std::string& leafName) const {
         std::map<std::string, size_t> next;
         size_t count = 0;
     };
-    const std::vector<DagChain>& paths = pathsByLeafName_[leafName];
+    const std::vector<int>& links = pathsByLeafName_[leafName];
+    std::vector<DagChain> paths;
+    paths.reserve(links.size());
+    for (int link : links) {
+        paths.push_back(chainOf(link));
+    }
     std::vector<TreeNode> tree(1);
     std::vector<std::vector<size_t>> walks(paths.size());
     for (size_t p = 0; p < paths.size(); ++p) {
@@ -441,7 +474,7 @@ void Scene::namePathsEndingIn(const std::string& leafName) const {
                 name = trailingNames(path, k);
             }
         }
-        partialNames_[path] = name.empty() ? fullPathName(path) : name;
+        partialNames_[links[p]] = name.empty() ? fullPathName(path) : name;
     }
 }
 
@@ -449,22 +482,23 @@ void Scene::namePathsEndingIn(const std::string& leafName) const {
 // no other path of the same underworld ends in; else that whole part,
 // anchored at the underworld's root ("|plane|planeShape").
 std::string Scene::underworldRun(const DagChain& path, size_t root) const {
-    std::vector<const DagChain*> rivals;
+    std::vector<DagChain> rivals;
     auto sameLeaf = pathsByLeafName_.find(path.back()->name);
     if (sameLeaf != pathsByLeafName_.end()) {
-        for (const DagChain& other : sameLeaf->second) {
+        for (int link : sameLeaf->second) {
+            DagChain other = chainOf(link);
             if (other != path && lastUnderworldRoot(other) == root &&
                 std::equal(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(root), other.begin())) {
-                rivals.push_back(&other);
+                rivals.push_back(std::move(other));
             }
         }
     }
     const size_t inside = path.size() - root;
     for (size_t k = 1; k <= inside; ++k) {
-        bool shared = std::any_of(rivals.begin(), rivals.end(), [&](const DagChain* other) {
-            return other->size() - root >= k &&
+        bool shared = std::any_of(rivals.begin(), rivals.end(), [&](const DagChain& other) {
+            return other.size() - root >= k &&
                    std::equal(path.end() - static_cast<std::ptrdiff_t>(k), path.end(),
-                              other->end() - static_cast<std::ptrdiff_t>(k),
+                              other.end() - static_cast<std::ptrdiff_t>(k),
                               [](const Node* a, const Node* b) { return a->name == b->name; });
         });
         if (!shared) {
@@ -490,13 +524,14 @@ std::string Scene::partialPathName(const DagChain& path) const {
         DagChain owner(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(root));
         return partialPathName(owner) + "->" + underworldRun(path, root);
     }
-    auto known = partialNames_.find(path);
+    const int link = linkOf(path);
+    if (link < 0) {
+        return fullPathName(path); // not a path of this scene
+    }
+    auto known = partialNames_.find(link);
     if (known == partialNames_.end()) {
         namePathsEndingIn(path.back()->name);
-        known = partialNames_.find(path);
-        if (known == partialNames_.end()) {
-            return fullPathName(path); // not a path of this scene
-        }
+        known = partialNames_.find(link);
     }
     return known->second;
 }

@@ -110,11 +110,23 @@ private:
     mutable std::map<std::pair<const Node*, std::string>, unsigned> suffixHints_;
     std::set<std::pair<const Node*, PlugAddress>> incoming_; // destinations that have a source
 
+    // Every DAG path of the scene, each as its last node and the path of its
+    // parent (-1 at the top), so that the cache grows with the number of
+    // paths and not with their lengths (a chain of 10,000 nested nodes has
+    // 10,000 paths of up to 10,000 nodes).
+    struct PathLink {
+        Node* node;
+        int parent;
+    };
     mutable bool pathCacheValid_ = false;
-    mutable std::map<std::string, std::vector<DagChain>> pathsByLeafName_;
-    // Partial path names, filled for all paths of one leaf name at once the
-    // first time one of them is asked for; cleared with the path cache.
-    mutable std::map<DagChain, std::string> partialNames_;
+    mutable std::vector<PathLink> pathLinks_;
+    mutable std::map<std::string, std::vector<int>> pathsByLeafName_; // indices into pathLinks_
+    // Partial path names by path, filled for all paths of one leaf name at
+    // once the first time one of them is asked for; cleared with the cache.
+    mutable std::map<int, std::string> partialNames_;
+    DagChain chainOf(int link) const;
+    // The cached path that is this chain, or -1.
+    int linkOf(const DagChain& path) const;
     void namePathsEndingIn(const std::string& leafName) const;
 };
 
