@@ -1,8 +1,8 @@
 // The order in which welding visits the vertices: mergeSort's order, computed on
 // 4-byte vertex numbers. A copy of each position beside its number would let most
-// comparisons skip the records, but for a big mesh it costs as much memory as a
-// quarter of the records themselves; instead the positions are copied a block at a
-// time, where a merge needs them.
+// comparisons skip the vertex arrays, but for a big mesh it costs as much memory as
+// the positions themselves; instead the positions are copied a block at a time, where
+// a merge needs them.
 
 #include "core/MergeSort.h"
 #include "core/VertexWelding.h"
@@ -20,10 +20,10 @@ struct WeldKey {
 
 class WeldKeys {
 public:
-    explicit WeldKeys(const std::vector<BuilderVertex>& vertices) : vertices_(vertices) {}
+    explicit WeldKeys(const VertexColumns& vertices) : comparison_(vertices) {}
 
     WeldKey of(uint32_t vertex) const {
-        const float* p = vertices_[vertex].position;
+        const float* p = comparison_.position(vertex);
         return WeldKey{{p[0], p[1], p[2]}, vertex};
     }
 
@@ -34,11 +34,11 @@ public:
                 return order < 0;
             }
         }
-        return compareVertexAttributes(vertices_[a.vertex], vertices_[b.vertex]) < 0;
+        return comparison_.compareAttributes(a.vertex, b.vertex) < 0;
     }
 
 private:
-    const std::vector<BuilderVertex>& vertices_;
+    WeldComparison comparison_;
 };
 
 void put(WeldKey*& out, const WeldKey& key) {
@@ -64,7 +64,7 @@ private:
 };
 
 // A sorted run of vertex numbers whose keys are fetched a block at a time: the reads of
-// the scattered records in one short loop overlap, where one read per comparison would
+// the scattered positions in one short loop overlap, where one read per comparison would
 // wait for each in turn.
 class NumberRun {
 public:
@@ -157,7 +157,7 @@ void sortBlock(const WeldKeys& keys, uint32_t* numbers, size_t count, std::vecto
 
 } // namespace
 
-std::vector<uint32_t> sortedWeldOrder(const std::vector<BuilderVertex>& vertices) {
+std::vector<uint32_t> sortedWeldOrder(const VertexColumns& vertices) {
     const WeldKeys keys(vertices);
     const size_t n = vertices.size();
     std::vector<uint32_t> order(n);
