@@ -8,7 +8,7 @@
 #include "core/VertexWelding.h"
 
 #include <algorithm>
-#include <numeric>
+#include <memory>
 
 namespace {
 
@@ -131,11 +131,9 @@ template <class Run, class Out> void mergeRuns(const WeldKeys& keys, Run first, 
 constexpr size_t kBlock = kMergeSortRun << 12;
 
 // Runs mergeSort's insertion sorts and its merges narrower than kBlock on the numbers of
-// one block, exactly as mergeSort runs them on the whole list. `scratch` holds two
-// blocks of keys.
-void sortBlock(const WeldKeys& keys, uint32_t* numbers, size_t count, std::vector<WeldKey>& scratch) {
-    WeldKey* from = scratch.data();
-    WeldKey* to = scratch.data() + scratch.size() / 2;
+// one block, exactly as mergeSort runs them on the whole list, in two buffers of a block
+// of keys each.
+void sortBlock(const WeldKeys& keys, uint32_t* numbers, size_t count, WeldKey* from, WeldKey* to) {
     for (size_t i = 0; i < count; ++i) {
         from[i] = keys.of(numbers[i]);
     }
@@ -160,12 +158,17 @@ void sortBlock(const WeldKeys& keys, uint32_t* numbers, size_t count, std::vecto
 std::vector<uint32_t> sortedWeldOrder(const VertexColumns& vertices) {
     const WeldKeys keys(vertices);
     const size_t n = vertices.size();
-    std::vector<uint32_t> order(n);
-    std::iota(order.begin(), order.end(), 0u);
+    std::vector<uint32_t> order;
+    order.reserve(n);
+    for (uint32_t v = 0; v < n; ++v) {
+        order.push_back(v);
+    }
     {
-        std::vector<WeldKey> scratch(2 * std::min(kBlock, n));
+        const size_t half = std::min(kBlock, n);
+        const std::unique_ptr<WeldKey[]> scratch(new WeldKey[2 * half]);
         for (size_t begin = 0; begin < n; begin += kBlock) {
-            sortBlock(keys, order.data() + begin, std::min(kBlock, n - begin), scratch);
+            sortBlock(keys, order.data() + begin, std::min(kBlock, n - begin), scratch.get(),
+                      scratch.get() + half);
         }
     }
     mergeLevels(order, kBlock,
