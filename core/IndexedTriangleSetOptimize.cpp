@@ -2,6 +2,7 @@
 #include "core/VertexCacheOptimizer.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -13,14 +14,19 @@ uint32_t wholeTriangleIndices(uint32_t numIndices) {
     return numIndices / 3 * 3;
 }
 
+// One output buffer, of the largest subset's size, serves every subset; it is written in
+// full by each reorder, so it is not cleared.
 template <class Index> void reorderSubsets(std::vector<TriangleSubset>& subsets, Index* buffer) {
-    std::vector<Index> reordered;
+    size_t largest = 0;
+    for (const TriangleSubset& subset : subsets) {
+        largest = std::max(largest, size_t(subset.numIndices / 3 * 3));
+    }
+    const std::unique_ptr<Index[]> reordered(new Index[largest]);
     for (const TriangleSubset& subset : subsets) {
         const uint32_t triangles = subset.numIndices / 3;
-        reordered.resize(3 * size_t(triangles));
         Index* part = buffer + subset.firstIndex;
-        reorderForVertexCache(triangles, subset.firstVertex, subset.numVertices, part, reordered.data());
-        std::copy(reordered.begin(), reordered.end(), part);
+        reorderForVertexCache(triangles, subset.firstVertex, subset.numVertices, part, reordered.get());
+        std::copy_n(reordered.get(), 3 * size_t(triangles), part);
     }
 }
 

@@ -163,7 +163,8 @@ public:
             bucketEnds_.push_back(offset);
             count = offset - count; // from now on: the next free place of this score
         }
-        initial_.resize(numTriangles);
+        initial_.reset(new uint32_t[numTriangles]); // every place is written below
+        initialCount_ = numTriangles;
         for (uint32_t t = 0; t < numTriangles; ++t) {
             initial_[places[scoreBitsOf(t)]++] = t;
         }
@@ -174,17 +175,17 @@ public:
         later_.push_back(key);
         std::push_heap(later_.begin(), later_.end());
     }
-    bool empty() const { return next_ == initial_.size() && later_.empty(); }
+    bool empty() const { return next_ == initialCount_ && later_.empty(); }
     uint64_t top() const {
-        if (next_ == initial_.size()) {
+        if (next_ == initialCount_) {
             return later_.front();
         }
         const uint64_t first = uint64_t(bucketScores_[bucket_]) << 32 | (kNone - initial_[next_]);
         return later_.empty() ? first : std::max(first, later_.front());
     }
     void pop() {
-        if (next_ < initial_.size() && (later_.empty() || top() != later_.front())) {
-            if (++next_ == bucketEnds_[bucket_] && next_ < initial_.size()) {
+        if (next_ < initialCount_ && (later_.empty() || top() != later_.front())) {
+            if (++next_ == bucketEnds_[bucket_] && next_ < initialCount_) {
                 ++bucket_;
             }
             return;
@@ -194,7 +195,8 @@ public:
     }
 
 private:
-    std::vector<uint32_t> initial_;      // triangles by descending score, then index
+    std::unique_ptr<uint32_t[]> initial_; // triangles by descending score, then index
+    size_t initialCount_ = 0;
     std::vector<uint32_t> bucketScores_; // the distinct initial scores, descending
     std::vector<uint32_t> bucketEnds_;   // where each score's triangles end in initial_
     size_t next_ = 0;
