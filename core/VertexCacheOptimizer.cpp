@@ -332,14 +332,14 @@ private:
         // Locals: the stores below would otherwise make every member be read again.
         const uint32_t size = cacheSize_;
         const float* scores = cacheScore_;
-        const uint32_t* cache = cache_;
+        const CacheEntry* cache = cache_;
         for (uint32_t i = 0; i < size; ++i) {
             if (scores[i] < bar) {
                 continue; // no live triangle (minus infinity), or none that can win
             }
             // A triangle with two or three cached vertices is scored once a step.
             const uint64_t before = best;
-            forLiveTriangles(vertex_[cache[i]], [&](uint32_t t) {
+            forLiveTriangles(vertex_[cache[i].vertex], [&](uint32_t t) {
                 if (state_[t] != stamp) {
                     state_[t] = stamp;
                     best = std::max(best, choiceKey(triangleScore(t), t));
@@ -374,8 +374,7 @@ private:
     // inserted once) and puts triangles that no longer touch the cache back into the cold
     // queue. Scores follow from the cache positions, so nothing else needs rescoring.
     void updateCache(const uint32_t* c) {
-        uint32_t front[3];
-        float frontShare[3];
+        CacheEntry front[3];
         uint32_t count = 0;
         uint32_t hits[3];
         uint32_t numHits = 0;
@@ -384,14 +383,13 @@ private:
                 if (live_[c[j]].cachePos != kOutOfCache) {
                     hits[numHits++] = live_[c[j]].cachePos;
                 }
-                front[count] = c[j];
-                frontShare[count++] = cacheShare(vertex_[c[j]]);
+                front[count++] = CacheEntry{c[j], cacheShare(vertex_[c[j]])};
             }
         }
         sortSmall(hits, numHits);
         // The rest of the cache keeps its order behind the new front, less the corners'
-        // old places: the part after the h-th old place moves back by count - h - 1 (the
-        // part before the first by count). Moved from the back, within the room the cache
+        // old places: the part after the h-th old place moves back by count - h (the part
+        // before the first by count). Moved from the back, within the room the cache
         // has; what is pushed past its end leaves.
         uint32_t evicted[3];
         uint32_t numEvicted = 0;
@@ -402,27 +400,24 @@ private:
             const uint32_t fits =
                 std::max(begin, std::min(end, kVertexCacheSize - std::min(shift, kVertexCacheSize)));
             for (uint32_t i = fits; i < end; ++i) {
-                evicted[numEvicted++] = cache_[i];
+                evicted[numEvicted++] = cache_[i].vertex;
             }
             std::copy_backward(cache_ + begin, cache_ + fits, cache_ + fits + shift);
-            std::copy_backward(cacheShare_ + begin, cacheShare_ + fits, cacheShare_ + fits + shift);
             end = begin == 0 ? 0 : begin - 1;
         }
         const uint32_t size = std::min(cacheSize_ + count - numHits, kVertexCacheSize);
         cacheSize_ = size;
-        std::copy_n(front, count, cache_);
-        std::copy_n(frontShare, count, cacheShare_);
+        for (uint32_t j = 0; j < count; ++j) {
+            cache_[j] = front[j];
+        }
         // Locals, so that the stores below need not reload the members.
         const float* table = tables_.cache;
-        const uint32_t* cache = cache_;
-        const float* share = cacheShare_;
+        const CacheEntry* cache = cache_;
         float* scores = cacheScore_;
         Live* live = live_.data();
         for (uint32_t i = 0; i < size; ++i) {
-            scores[i] = table[i] + share[i];
-        }
-        for (uint32_t i = 0; i < size; ++i) {
-            live[cache[i]] = Live{scores[i], i};
+            scores[i] = table[i] + cache[i].share;
+            live[cache[i].vertex] = Live{scores[i], i};
         }
         for (uint32_t e = 0; e < numEvicted; ++e) {
             live_[evicted[e]] = Live{vertex_[evicted[e]].remainingScore, kOutOfCache};
@@ -446,9 +441,13 @@ private:
     // Per triangle: kEmitted once emitted, else the last selection step that scored it.
     std::vector<uint32_t> state_;
     uint32_t step_ = 0;
-    uint32_t cache_[kVertexCacheSize] = {};
-    float cacheShare_[kVertexCacheSize] = {}; // cacheShare of each cached vertex
-    float cacheScore_[kVertexCacheSize] = {}; // and its score (minus infinity: no live triangle)
+    // A cached vertex and its cacheShare, most recently used first.
+    struct CacheEntry {
+        uint32_t vertex;
+        float share;
+    };
+    CacheEntry cache_[kVertexCacheSize] = {};
+    float cacheScore_[kVertexCacheSize] = {}; // each one's score (minus infinity: no live triangle)
     uint32_t cacheSize_ = 0;
     ColdQueue cold_;
 };
