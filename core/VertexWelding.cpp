@@ -68,7 +68,7 @@ void TriangleSetBuilder::weldVertices() {
         return;
     }
     // The merge buffer of the sort is gone before the renumbering tables below exist.
-    const std::vector<uint32_t> sorted = sortedWeldOrder(vertices);
+    std::vector<uint32_t> sorted = sortedWeldOrder(vertices);
     const WeldComparison comparison(vertices);
     float* tangents = vertices.tangent.empty() ? nullptr : vertices.tangent.data();
     // newNumber[i]: first the head that vertex i merges into (itself when it is kept), then
@@ -110,9 +110,11 @@ void TriangleSetBuilder::weldVertices() {
         }
         start = next;
     }
+    std::vector<uint32_t>().swap(sorted);
 
     // A kept vertex moves down by the number of removed vertices before it; a removed one
-    // takes the number of its head. The kept vertices close up in their order.
+    // takes the number of its head. The triangles are renumbered before the kept vertices
+    // close up in their order, so that the table is gone by then.
     uint32_t kept = 0;
     for (uint32_t i = 0; i < n; ++i) {
         if (!removed[i]) {
@@ -124,10 +126,11 @@ void TriangleSetBuilder::weldVertices() {
             newNumber[i] = newNumber[newNumber[i]];
         }
     }
-    vertices.keepUnremoved(removed, n - removedCount);
     for (BuilderTriangle& triangle : triangles) {
         for (uint32_t* corner : {&triangle.vertex0, &triangle.vertex1, &triangle.vertex2}) {
             *corner = newNumber[*corner];
         }
     }
+    std::vector<uint32_t>().swap(newNumber);
+    vertices.keepUnremoved(removed, n - removedCount);
 }
