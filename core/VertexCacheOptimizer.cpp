@@ -7,6 +7,10 @@
 #include <memory>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 // The greedy order is defined by a scan over every unemitted triangle at each step, which
 // is quadratic. This implementation reaches exactly the same choices much faster:
 //
@@ -325,21 +329,37 @@ private:
         v.adjLive = end - begin;
     }
 
+    // The cache entries from `first` on that score at least `bar`, one bit each.
+    uint64_t entriesReaching(float bar, uint32_t first) const {
+        uint64_t mask = 0;
+#ifdef __SSE2__
+        const __m128 limit = _mm_set1_ps(bar);
+        for (uint32_t i = 0; i < kVertexCacheSize; i += 4) {
+            const __m128 scores = _mm_load_ps(cacheScore_ + i);
+            mask |= uint64_t(_mm_movemask_ps(_mm_cmpge_ps(scores, limit))) << i;
+        }
+#else
+        for (uint32_t i = 0; i < kVertexCacheSize; ++i) {
+            mask |= uint64_t(cacheScore_[i] >= bar) << i;
+        }
+#endif
+        const uint64_t used = cacheSize_ == 64 ? ~uint64_t(0) : (uint64_t(1) << cacheSize_) - 1;
+        return mask & used & ~((uint64_t(1) << first) - 1);
+    }
+
     uint32_t select() {
         uint64_t best = coldTop();
         float bar = best == 0 ? 0.0f : pruneBar(keyScore(best));
         const uint32_t stamp = ++step_;
-        // Locals: the stores below would otherwise make every member be read again.
-        const uint32_t size = cacheSize_;
-        const float* scores = cacheScore_;
-        const CacheEntry* cache = cache_;
-        for (uint32_t i = 0; i < size; ++i) {
-            if (scores[i] < bar) {
-                continue; // no live triangle (minus infinity), or none that can win
+        // Scores the live triangles of entry i, unless it cannot reach the bar (no live
+        // triangle: minus infinity). A triangle with two or three cached vertices is scored
+        // once a step.
+        const auto visit = [&](uint32_t i) {
+            if (cacheScore_[i] < bar) {
+                return;
             }
-            // A triangle with two or three cached vertices is scored once a step.
             const uint64_t before = best;
-            forLiveTriangles(vertex_[cache[i].vertex], [&](uint32_t t) {
+            forLiveTriangles(vertex_[cache_[i].vertex], [&](uint32_t t) {
                 if (state_[t] != stamp) {
                     state_[t] = stamp;
                     best = std::max(best, choiceKey(triangleScore(t), t));
@@ -348,6 +368,15 @@ private:
             if (best != before) {
                 bar = pruneBar(keyScore(best));
             }
+        };
+        // The front (the last triangle's corners) usually has the best triangle: with the
+        // bar it sets, the rest of the cache is sifted in one pass.
+        constexpr uint32_t kFront = 3;
+        for (uint32_t i = 0; i < std::min(kFront, cacheSize_); ++i) {
+            visit(i);
+        }
+        for (uint64_t rest = entriesReaching(bar, kFront); rest != 0; rest &= rest - 1) {
+            visit(uint32_t(__builtin_ctzll(rest)));
         }
         return keyTriangle(best);
     }
@@ -447,7 +476,8 @@ private:
         float share;
     };
     CacheEntry cache_[kVertexCacheSize] = {};
-    float cacheScore_[kVertexCacheSize] = {}; // each one's score (minus infinity: no live triangle)
+    alignas(
+        16) float cacheScore_[kVertexCacheSize] = {}; // each one's score (minus infinity: no live triangle)
     uint32_t cacheSize_ = 0;
     ColdQueue cold_;
 };
