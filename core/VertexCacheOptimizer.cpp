@@ -233,10 +233,9 @@ private:
     };
 
     struct Vertex {
-        uint32_t remaining = 0;      // unemitted index entries naming the vertex
-        float remainingScore = 0.0f; // the score's share from `remaining`
-        uint32_t adjStart = 0;       // its triangles: adj_[adjStart ... adjStart + adjLive)
-        uint32_t adjLive = 0;        // entries not yet known to be emitted
+        uint32_t remaining = 0; // unemitted index entries naming the vertex
+        uint32_t adjStart = 0;  // its triangles: adj_[adjStart ... adjStart + adjLive)
+        uint32_t adjLive = 0;   // entries not yet known to be emitted
     };
 
     void initialise() {
@@ -249,8 +248,7 @@ private:
             Vertex& vertex = vertex_[v];
             vertex.adjStart = offset;
             offset += vertex.remaining;
-            updateRemainingScore(vertex);
-            live_[v].score = vertex.remainingScore;
+            live_[v].score = remainingShare(vertex);
         }
         for (size_t i = 0; i < corners; ++i) {
             Vertex& v = vertex_[corner(i)];
@@ -259,9 +257,10 @@ private:
         cold_.assignInitial(numTriangles_, [this](uint32_t t) { return floatBits(triangleScore(t)); });
     }
 
-    void updateRemainingScore(Vertex& v) const {
+    // The score's share from the vertex's remaining uses (at least one).
+    float remainingShare(const Vertex& v) const {
         const uint32_t r = v.remaining;
-        v.remainingScore = r < kValenceTableSize ? tables_.remaining[r] : remainingScore(r);
+        return r < kValenceTableSize ? tables_.remaining[r] : remainingScore(r);
     }
 
     // Corner i of the index buffer, relative to the first vertex.
@@ -387,16 +386,13 @@ private:
         for (int j = 0; j < 3; ++j) {
             --vertex_[c[j]].remaining;
         }
-        for (int j = 0; j < 3; ++j) {
-            updateRemainingScore(vertex_[c[j]]);
-        }
         updateCache(c);
     }
 
     // The remaining-count share of a cached vertex's score; minus infinity once no
     // unemitted triangle uses it.
     float cacheShare(const Vertex& v) const {
-        return v.remaining == 0 ? -std::numeric_limits<float>::infinity() : v.remainingScore;
+        return v.remaining == 0 ? -std::numeric_limits<float>::infinity() : remainingShare(v);
     }
 
     // Moves the triangle's distinct corners to the front of the cache (a repeated corner is
@@ -449,7 +445,7 @@ private:
             live[cache[i].vertex] = Live{scores[i], i};
         }
         for (uint32_t e = 0; e < numEvicted; ++e) {
-            live_[evicted[e]] = Live{vertex_[evicted[e]].remainingScore, kOutOfCache};
+            live_[evicted[e]] = Live{remainingShare(vertex_[evicted[e]]), kOutOfCache};
         }
         for (uint32_t e = 0; e < numEvicted; ++e) {
             forLiveTriangles(vertex_[evicted[e]], [this](uint32_t t) {
