@@ -1,12 +1,12 @@
 // Exporting one big mesh: a generated scene file holding a grid of about a
-// million triangles (positions, locked normals, one UV set), written as the
-// host writes meshes. Times reading the scene and exporting it, once through
-// the batch program (whole runs, with the run's peak memory) and once in
-// this process (reading and exporting apart).
+// million triangles (positions, locked normals or none, one UV set), written
+// as the host writes meshes. Times reading the scene and exporting it, once
+// through the batch program (whole runs, with the run's peak memory) and once
+// in this process (reading and exporting apart).
 //
 //   build/bin/orvex-bench --benchmark_filter=BigMesh
 //   ORVEX_BENCH_SCENE_DIR=/tmp/big build/bin/orvex-bench --benchmark_filter=BigMeshBatchRead
-//       (keeps /tmp/big/bigMesh.ma for a profiler)
+//       (keeps the scene files in /tmp/big for a profiler)
 
 #include "BatchRuns.h"
 #include "plugin/OrvexExporter.h"
@@ -31,13 +31,25 @@ namespace {
 
 // The grid: 1000 x 500 cells over 501,501 points, written either as
 // 500,000 quads or as 1,000,000 triangles (each cell split along its
-// diagonal); both make a million triangles.
+// diagonal); both make a million triangles. The quads are written once with
+// locked normals and once without (the plainer file a modeller saves).
 const int kColumns = 1000;
 const int kRows = 500;
 // Elements per setAttr statement, as the host splits long arrays.
 const int kChunk = 1000;
 
 enum class Faces { Quads, Triangles };
+
+// The benchmarks' scene argument.
+struct SceneKind {
+    Faces faces;
+    bool normals;
+    const char* file;
+};
+const SceneKind kScenes[] = {{Faces::Quads, true, "bigQuadMesh.ma"},
+                             {Faces::Triangles, true, "bigTriangleMesh.ma"},
+                             {Faces::Quads, false, "bigQuadMeshNoNormals.ma"}};
+const int kSceneCount = 3;
 
 // Writes numbers the way scene files do: shortest round-trip text.
 class SceneWriter {
@@ -156,8 +168,8 @@ private:
     bool triangles_;
 };
 
-void writeGridScene(const std::string& path, Faces faces) {
-    const Grid grid(faces);
+void writeGridScene(const std::string& path, const SceneKind& kind) {
+    const Grid grid(kind.faces);
     SceneWriter w(path);
     w.text("//Maya ASCII 2014 scene\n//Name: bigMesh.ma\nrequires maya \"2014\";\n"
            "currentUnit -l centimeter -a degree -t film;\n"
@@ -184,14 +196,16 @@ void writeGridScene(const std::string& path, Faces faces) {
         w.integer(1);
     });
     const int size = grid.faceSize();
-    writeArray(w, "n", grid.faceCount() * size, "float3", [&](int c) {
-        int v = grid.cornerVertex(c / size, c % size);
-        double n[3];
-        normalAt(v % (kColumns + 1), v / (kColumns + 1), n);
-        w.number(n[0]);
-        w.number(n[1]);
-        w.number(n[2]);
-    });
+    if (kind.normals) {
+        writeArray(w, "n", grid.faceCount() * size, "float3", [&](int c) {
+            int v = grid.cornerVertex(c / size, c % size);
+            double n[3];
+            normalAt(v % (kColumns + 1), v / (kColumns + 1), n);
+            w.number(n[0]);
+            w.number(n[1]);
+            w.number(n[2]);
+        });
+    }
     const std::string count = std::to_string(size);
     for (int first = 0; first < grid.faceCount(); first += kChunk) {
         int last = std::min(grid.faceCount(), first + kChunk) - 1;
@@ -232,9 +246,9 @@ struct BigScene {
 // Written once per run of the benchmark program and removed at its end;
 // with ORVEX_BENCH_SCENE_DIR set it is written there and kept, for profiling
 // the batch program on it.
-const BigScene& bigScene(Faces faces) {
-    static BigScene scenes[2];
-    BigScene& scene = scenes[faces == Faces::Quads ? 0 : 1];
+const BigScene& bigScene(int kind) {
+    static BigScene scenes[kSceneCount];
+    BigScene& scene = scenes[kind];
     if (scene.path.empty()) {
         const char* keepIn = std::getenv("ORVEX_BENCH_SCENE_DIR");
         scene.keep = keepIn && *keepIn;
@@ -244,15 +258,15 @@ const BigScene& bigScene(Faces faces) {
                 : (std::filesystem::temp_directory_path() / ("orvex-bench-" + std::to_string(getpid())))
                       .string();
         std::filesystem::create_directories(scene.dir);
-        scene.path = scene.dir + (faces == Faces::Quads ? "/bigQuadMesh.ma" : "/bigTriangleMesh.ma");
-        writeGridScene(scene.path, faces);
+        scene.path = scene.dir + "/" + kScenes[kind].file;
+        writeGridScene(scene.path, kScenes[kind]);
         scene.megabytes = double(std::filesystem::file_size(scene.path)) / 1e6;
     }
     return scene;
 }
 
-Faces facesOf(const benchmark::State& state) {
-    return state.range(0) == 0 ? Faces::Quads : Faces::Triangles;
+int sceneOf(const benchmark::State& state) {
+    return int(state.range(0));
 }
 
 std::string exportCommand(const BigScene& scene) {
@@ -260,7 +274,7 @@ std::string exportCommand(const BigScene& scene) {
 }
 
 void reportChild(benchmark::State& state, bool exportToo) {
-    const BigScene& scene = bigScene(facesOf(state));
+    const BigScene& scene = bigScene(sceneOf(state));
     double peak = 0;
     for (auto _ : state) {
         ChildRun run = runBatch(scene.path, exportToo ? exportCommand(scene) : std::string());
@@ -277,9 +291,9 @@ void reportChild(benchmark::State& state, bool exportToo) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * scene.megabytes * 1e6));
 }
 
-// Argument 0: the grid as quads; 1: as triangles.
+// Argument 0: the grid as quads; 1: as triangles; 2: as quads without normals.
 void bigMeshArguments(benchmark::internal::Benchmark* b) {
-    b->ArgName("triangles")->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kMillisecond);
+    b->ArgName("scene")->DenseRange(0, kSceneCount - 1)->Iterations(3)->Unit(benchmark::kMillisecond);
 }
 
 // The batch program reading the scene and nothing else.
@@ -297,7 +311,7 @@ BENCHMARK(BM_BigMeshBatchExport)->Apply(bigMeshArguments)->UseManualTime();
 
 // In this process: the scene reader alone.
 void BM_BigMeshRead(benchmark::State& state) {
-    const BigScene& scene = bigScene(facesOf(state));
+    const BigScene& scene = bigScene(sceneOf(state));
     for (auto _ : state) {
         std::string error;
         if (!orvex_host::openScene(scene.path, error)) {
@@ -316,7 +330,7 @@ void BM_BigMeshExport(benchmark::State& state) {
         MFnPlugin plugin(pluginObject, "Orvex", "5.0.4", "Any");
         return plugin.registerCommand("OrvexExporter", OrvexExporter::creator) == MS::kSuccess;
     }();
-    const BigScene& scene = bigScene(facesOf(state));
+    const BigScene& scene = bigScene(sceneOf(state));
     std::string error;
     if (!registered || !orvex_host::openScene(scene.path, error)) {
         state.SkipWithError("cannot set up the export");

@@ -2,6 +2,7 @@
 #include "core/VertexCacheOptimizer.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -13,14 +14,19 @@ uint32_t wholeTriangleIndices(uint32_t numIndices) {
     return numIndices / 3 * 3;
 }
 
+// One output buffer, of the largest subset's size, serves every subset; it is written in
+// full by each reorder, so it is not cleared.
 template <class Index> void reorderSubsets(std::vector<TriangleSubset>& subsets, Index* buffer) {
-    std::vector<Index> reordered;
+    size_t largest = 0;
+    for (const TriangleSubset& subset : subsets) {
+        largest = std::max(largest, size_t(subset.numIndices / 3 * 3));
+    }
+    const std::unique_ptr<Index[]> reordered(new Index[largest]);
     for (const TriangleSubset& subset : subsets) {
         const uint32_t triangles = subset.numIndices / 3;
-        reordered.resize(3 * size_t(triangles));
         Index* part = buffer + subset.firstIndex;
-        reorderForVertexCache(triangles, subset.firstVertex, subset.numVertices, part, reordered.data());
-        std::copy(reordered.begin(), reordered.end(), part);
+        reorderForVertexCache(triangles, subset.firstVertex, subset.numVertices, part, reordered.get());
+        std::copy_n(reordered.get(), 3 * size_t(triangles), part);
     }
 }
 
@@ -44,26 +50,37 @@ std::vector<uint32_t> numberByFirstUse(const IndexedTriangleSet& set) {
     return newNumber;
 }
 
+// Moves the data of vertex v to newNumber[v] in place, one cycle of the permutation at a
+// time (`placed` marks the places already filled): a big set needs no second copy of each
+// array.
 template <class T>
-void permuteArray(std::unique_ptr<T[]>& array, size_t components, const std::vector<uint32_t>& newNumber) {
+void permuteArray(std::unique_ptr<T[]>& array, size_t components, const std::vector<uint32_t>& newNumber,
+                  std::vector<bool>& placed) {
     if (!array) {
         return;
     }
-    std::unique_ptr<T[]> moved(new T[components * newNumber.size()]);
-    for (size_t v = 0; v < newNumber.size(); ++v) {
-        std::copy_n(array.get() + components * v, components, moved.get() + components * newNumber[v]);
+    T* data = array.get();
+    placed.assign(newNumber.size(), false);
+    for (size_t start = 0; start < newNumber.size(); ++start) {
+        if (placed[start]) {
+            continue;
+        }
+        T carried[4];
+        std::copy_n(data + components * start, components, carried);
+        size_t at = start;
+        do {
+            at = newNumber[at];
+            std::swap_ranges(carried, carried + components, data + components * at);
+            placed[at] = true;
+        } while (at != start);
     }
-    array = std::move(moved);
 }
 
 template <class Index>
-void renumberIndices(std::unique_ptr<Index[]>& buffer, uint32_t count,
-                     const std::vector<uint32_t>& newNumber) {
-    std::unique_ptr<Index[]> renumbered(new Index[count]);
+void renumberIndices(Index* buffer, uint32_t count, const std::vector<uint32_t>& newNumber) {
     for (uint32_t i = 0; i < count; ++i) {
-        renumbered[i] = Index(newNumber[buffer[i]]);
+        buffer[i] = Index(newNumber[buffer[i]]);
     }
-    buffer = std::move(renumbered);
 }
 
 void updateSubsetRanges(IndexedTriangleSet& set) {
@@ -87,17 +104,18 @@ void IndexedTriangleSet::optimize() {
 
     const std::vector<uint32_t> newNumber = numberByFirstUse(*this);
     if (wideIndices()) {
-        renumberIndices(indices.wide, numIndices, newNumber);
+        renumberIndices(indices.wide.get(), numIndices, newNumber);
     } else {
-        renumberIndices(indices.narrow, numIndices, newNumber);
+        renumberIndices(indices.narrow.get(), numIndices, newNumber);
     }
-    permuteArray(positions, 3, newNumber);
+    std::vector<bool> placed;
+    permuteArray(positions, 3, newNumber, placed);
     for (auto& set : uv) {
-        permuteArray(set, 2, newNumber);
+        permuteArray(set, 2, newNumber, placed);
     }
-    permuteArray(normals, 3, newNumber);
-    permuteArray(colors, 3, newNumber);
-    permuteArray(skinWeights, 4, newNumber);
-    permuteArray(skinIndices, 4, newNumber);
+    permuteArray(normals, 3, newNumber, placed);
+    permuteArray(colors, 3, newNumber, placed);
+    permuteArray(skinWeights, 4, newNumber, placed);
+    permuteArray(skinIndices, 4, newNumber, placed);
     updateSubsetRanges(*this);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 // Length of the runs that mergeSort sorts by insertion before merging them.
@@ -36,21 +37,20 @@ void forEachMerge(size_t n, size_t width, Merge merge, EndLevel endLevel) {
 // The merge levels of a bottom-up merge sort of items whose runs of `width` items are
 // sorted, alternating between items and a buffer: merge(from, to, left, middle, right)
 // merges from[left, middle) and from[middle, right) into to[left, right).
+// The buffer is not cleared (every level writes all of it).
 template <class T, class Merge> void mergeLevels(std::vector<T>& items, size_t width, Merge merge) {
     if (width >= items.size()) {
         return;
     }
-    std::vector<T> buffer(items.size());
-    std::vector<T>* from = &items;
-    std::vector<T>* to = &buffer;
+    const std::unique_ptr<T[]> buffer(new T[items.size()]);
+    T* from = items.data();
+    T* to = buffer.get();
     forEachMerge(
         items.size(), width,
-        [&](size_t left, size_t middle, size_t right) {
-            merge(from->data(), to->data(), left, middle, right);
-        },
+        [&](size_t left, size_t middle, size_t right) { merge(from, to, left, middle, right); },
         [&] { std::swap(from, to); });
-    if (from != &items) {
-        items.swap(buffer);
+    if (from != items.data()) {
+        std::copy_n(from, items.size(), items.data());
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include "core/TriangleSetBuilder.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -66,23 +65,19 @@ void generateTangents(uint32_t numVertices, const float* positions, const float*
 
 void TriangleSetBuilder::computeTangents() {
     const size_t n = vertices.size();
+    vertices.addTangents();
     std::vector<uint32_t> indices;
     indices.reserve(3 * triangles.size());
     for (const BuilderTriangle& triangle : triangles) {
         indices.insert(indices.end(), {triangle.vertex0, triangle.vertex1, triangle.vertex2});
     }
-    std::vector<float> positions(3 * n);
-    std::vector<float> normals(3 * n);
-    std::vector<float> texcoords(2 * n);
-    for (size_t i = 0; i < n; ++i) {
-        std::copy_n(vertices[i].position, 3, &positions[3 * i]);
-        std::copy_n(vertices[i].normal, 3, &normals[3 * i]);
-        std::copy_n(vertices[i].uv[0], 2, &texcoords[2 * i]);
+    // Normals and UV set 0 are zero in every vertex when the builder does not keep them.
+    std::vector<float> zeros;
+    if (vertices.normal.empty() || vertices.uv[0].empty()) {
+        zeros.assign(3 * n, 0.0f);
     }
-    std::vector<float> tangents(4 * n);
-    generateTangents(uint32_t(n), positions.data(), normals.data(), texcoords.data(),
-                     uint32_t(triangles.size()), indices.data(), tangents.data());
-    for (size_t i = 0; i < n; ++i) {
-        std::copy_n(&tangents[4 * i], 4, vertices[i].tangent);
-    }
+    const float* normals = vertices.normal.empty() ? zeros.data() : vertices.normal.data();
+    const float* texcoords = vertices.uv[0].empty() ? zeros.data() : vertices.uv[0].data();
+    generateTangents(uint32_t(n), vertices.position.data(), normals, texcoords, uint32_t(triangles.size()),
+                     indices.data(), vertices.tangent.data());
 }

@@ -99,9 +99,9 @@ void IndexedTriangleSet::allocateIndices(uint32_t count) {
     indices.narrow.reset();
     indices.wide.reset();
     if (wideIndices()) {
-        indices.wide.reset(new uint32_t[count]());
+        indices.wide.reset(new uint32_t[count]);
     } else {
-        indices.narrow.reset(new uint16_t[count]());
+        indices.narrow.reset(new uint16_t[count]);
     }
     numIndices = count;
 }

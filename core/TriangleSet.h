@@ -64,8 +64,8 @@ class IndexedTriangleSet : public TriangleSet {
 public:
     void updateChecksum(uint64_t& value) const override;
 
-    // Allocates the index buffer for count entries in the width the vertex count asks for.
-    // Call after allocateArrays.
+    // Allocates the index buffer for count entries in the width the vertex count asks for,
+    // not cleared: its creator fills it. Call after allocateArrays.
     void allocateIndices(uint32_t count);
     bool wideIndices() const { return usesWideIndices(numVertices); }
     uint32_t index(uint32_t i) const { return wideIndices() ? indices.wide[i] : indices.narrow[i]; }

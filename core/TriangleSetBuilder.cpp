@@ -5,23 +5,17 @@
 
 namespace {
 
-void copyVertexAttributes(const BuilderVertex& vertex, uint32_t flags, uint32_t i, IndexedTriangleSet& set) {
-    const size_t v = i;
-    std::copy_n(vertex.position, 3, set.positions.get() + 3 * v);
-    if (flags & VertexNormals) {
-        std::copy_n(vertex.normal, 3, set.normals.get() + 3 * v);
+template <class T> void copyArray(const std::vector<T>& from, std::unique_ptr<T[]>& to) {
+    if (to) {
+        std::copy(from.begin(), from.end(), to.get());
     }
-    for (uint32_t uvSet = 0; uvSet < kMaxUvSets; ++uvSet) {
-        if (flags & uvSetFlag(uvSet)) {
-            std::copy_n(vertex.uv[uvSet], 2, set.uv[uvSet].get() + 2 * v);
-        }
-    }
-    if (flags & VertexColors) {
-        std::copy_n(vertex.color, 3, set.colors.get() + 3 * v);
-    }
-    if (flags & VertexSkin) {
+}
+
+// The skin weights scaled to sum to 1; weights summing to 0 (or NaN) stay as they are.
+void copyNormalisedWeights(const std::vector<float>& from, float* to) {
+    for (size_t v = 0; v < from.size(); v += 4) {
         float weights[4];
-        std::copy_n(vertex.skinWeight, 4, weights);
+        std::copy_n(&from[v], 4, weights);
         const float sum = weights[0] + weights[1] + weights[2] + weights[3];
         if (sum > 0.0f) {
             const float scale = 1.0f / sum;
@@ -29,8 +23,39 @@ void copyVertexAttributes(const BuilderVertex& vertex, uint32_t flags, uint32_t 
                 weight *= scale;
             }
         }
-        std::copy_n(weights, 4, set.skinWeights.get() + 4 * v);
-        std::copy_n(vertex.skinIndex, 4, set.skinIndices.get() + 4 * v);
+        std::copy_n(weights, 4, to + v);
+    }
+}
+
+// The vertex arrays the set's flags ask for. An array the builder did not keep (its
+// attribute is zero in every vertex) is filled with zeros.
+void copyVertexArrays(const VertexColumns& vertices, IndexedTriangleSet& set) {
+    const size_t n = vertices.size();
+    const auto copyOrZero = [n](const std::vector<float>& from, std::unique_ptr<float[]>& to,
+                                size_t components) {
+        if (!to) {
+            return;
+        }
+        if (from.empty()) {
+            std::fill_n(to.get(), components * n, 0.0f);
+        } else {
+            copyArray(from, to);
+        }
+    };
+    copyArray(vertices.position, set.positions);
+    copyOrZero(vertices.normal, set.normals, 3);
+    for (uint32_t uvSet = 0; uvSet < kMaxUvSets; ++uvSet) {
+        copyOrZero(vertices.uv[uvSet], set.uv[uvSet], 2);
+    }
+    copyOrZero(vertices.color, set.colors, 3);
+    if (set.skinWeights) {
+        if (vertices.skinWeight.empty()) {
+            std::fill_n(set.skinWeights.get(), 4 * n, 0.0f);
+            std::fill_n(set.skinIndices.get(), 4 * n, uint8_t(0));
+        } else {
+            copyNormalisedWeights(vertices.skinWeight, set.skinWeights.get());
+            copyArray(vertices.skinIndex, set.skinIndices);
+        }
     }
 }
 
@@ -42,10 +67,23 @@ TriangleSubset subsetOfRun(const IndexedTriangleSet& set, const TriangleSetBuild
     return subset;
 }
 
+template <class Index> void copyIndices(const std::vector<BuilderTriangle>& triangles, Index* out) {
+    for (const BuilderTriangle& triangle : triangles) {
+        *out++ = Index(triangle.vertex0);
+        *out++ = Index(triangle.vertex1);
+        *out++ = Index(triangle.vertex2);
+    }
+}
+
 } // namespace
 
 void TriangleSetBuilder::reserveTriangles(uint32_t count) {
     triangles.reserve(count);
+}
+
+void TriangleSetBuilder::reserveCorners(size_t count, uint32_t flags) {
+    vertices.keepOnly(flags);
+    vertices.reserve(count);
 }
 
 std::vector<TriangleSetBuilder::MaterialRun> TriangleSetBuilder::buildSubsets() {
@@ -66,17 +104,13 @@ std::vector<TriangleSetBuilder::MaterialRun> TriangleSetBuilder::buildSubsets() 
 std::unique_ptr<IndexedTriangleSet> TriangleSetBuilder::createIndexedTriangleSet() {
     const std::vector<MaterialRun> runs = buildSubsets();
     auto set = std::make_unique<IndexedTriangleSet>();
-    const uint32_t vertexCount = uint32_t(vertices.size());
-    set->allocateArrays(vertexCount, formatFlags);
+    set->allocateArrays(uint32_t(vertices.size()), formatFlags);
     set->allocateIndices(uint32_t(3 * triangles.size()));
-    for (uint32_t i = 0; i < vertexCount; ++i) {
-        copyVertexAttributes(vertices[i], formatFlags, i, *set);
-    }
-    for (uint32_t t = 0; t < triangles.size(); ++t) {
-        const BuilderTriangle& triangle = triangles[t];
-        set->setIndex(3 * t, triangle.vertex0);
-        set->setIndex(3 * t + 1, triangle.vertex1);
-        set->setIndex(3 * t + 2, triangle.vertex2);
+    copyVertexArrays(vertices, *set);
+    if (set->wideIndices()) {
+        copyIndices(triangles, set->indices.wide.get());
+    } else {
+        copyIndices(triangles, set->indices.narrow.get());
     }
     set->subsets.reserve(runs.size());
     for (const MaterialRun& run : runs) {

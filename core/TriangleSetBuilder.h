@@ -2,6 +2,7 @@
 
 #include "core/BuilderVertex.h"
 #include "core/TriangleSet.h"
+#include "core/VertexColumns.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,15 +13,22 @@
 // are equal within a tolerance are merged into shared vertices, and the triangles are
 // grouped into one subset per material.
 //
-// Use: reserveTriangles; per triangle three addVertex and one addTriangle naming those
-// vertices; setFlags; computeTangents when the flags request tangents; weldVertices;
-// createIndexedTriangleSet. Every index in a triangle must name an added vertex.
+// Use: reserveTriangles; reserveCorners when the mesh's flags are known before its
+// corners (the builder then keeps only the attributes they switch on); per triangle three
+// addVertex and one addTriangle naming those vertices; setFlags; computeTangents when the
+// flags request tangents; weldVertices; createIndexedTriangleSet. Every index in a
+// triangle must name an added vertex.
 class TriangleSetBuilder {
 public:
     // A material run: index of its first triangle and its number of triangles.
     using MaterialRun = std::pair<uint32_t, uint32_t>;
 
     void reserveTriangles(uint32_t count);
+    // Makes room for count corners and, before the first addVertex, keeps only the
+    // attributes that flags switch on (tangents with VertexTangentsRequested): every other
+    // field of the vertices added must be zero. A big mesh then holds a few bytes a corner
+    // instead of a whole BuilderVertex.
+    void reserveCorners(size_t count, uint32_t flags);
     void addVertex(const BuilderVertex& vertex) { vertices.push_back(vertex); }
     void addTriangle(const BuilderTriangle& triangle) { triangles.push_back(triangle); }
     void setFlags(uint32_t flags) { formatFlags = flags; }
@@ -38,7 +46,7 @@ public:
     // subset per material run. Skin weights are scaled to sum to 1.
     std::unique_ptr<IndexedTriangleSet> createIndexedTriangleSet();
 
-    std::vector<BuilderVertex> vertices;
+    VertexColumns vertices;
     std::vector<BuilderTriangle> triangles;
     uint32_t formatFlags = 0;
 };

@@ -4,7 +4,12 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 // The greedy order is defined by a scan over every unemitted triangle at each step, which
 // is quadratic. This implementation reaches exactly the same choices much faster:
@@ -23,8 +28,9 @@
 
 namespace {
 
-constexpr uint8_t kOutOfCache = 0xFF;
+constexpr uint32_t kOutOfCache = 0xFF;
 constexpr uint32_t kNone = 0xFFFFFFFFu;
+constexpr uint32_t kEmitted = 0xFFFFFFFFu;
 constexpr float kCachePositionDecay = 0.016393442f; // 1/61
 constexpr uint32_t kValenceTableSize = 256;
 
@@ -161,7 +167,8 @@ public:
             bucketEnds_.push_back(offset);
             count = offset - count; // from now on: the next free place of this score
         }
-        initial_.resize(numTriangles);
+        initial_.reset(new uint32_t[numTriangles]); // every place is written below
+        initialCount_ = numTriangles;
         for (uint32_t t = 0; t < numTriangles; ++t) {
             initial_[places[scoreBitsOf(t)]++] = t;
         }
@@ -172,17 +179,17 @@ public:
         later_.push_back(key);
         std::push_heap(later_.begin(), later_.end());
     }
-    bool empty() const { return next_ == initial_.size() && later_.empty(); }
+    bool empty() const { return next_ == initialCount_ && later_.empty(); }
     uint64_t top() const {
-        if (next_ == initial_.size()) {
+        if (next_ == initialCount_) {
             return later_.front();
         }
         const uint64_t first = uint64_t(bucketScores_[bucket_]) << 32 | (kNone - initial_[next_]);
         return later_.empty() ? first : std::max(first, later_.front());
     }
     void pop() {
-        if (next_ < initial_.size() && (later_.empty() || top() != later_.front())) {
-            if (++next_ == bucketEnds_[bucket_] && next_ < initial_.size()) {
+        if (next_ < initialCount_ && (later_.empty() || top() != later_.front())) {
+            if (++next_ == bucketEnds_[bucket_] && next_ < initialCount_) {
                 ++bucket_;
             }
             return;
@@ -192,7 +199,8 @@ public:
     }
 
 private:
-    std::vector<uint32_t> initial_;      // triangles by descending score, then index
+    std::unique_ptr<uint32_t[]> initial_; // triangles by descending score, then index
+    size_t initialCount_ = 0;
     std::vector<uint32_t> bucketScores_; // the distinct initial scores, descending
     std::vector<uint32_t> bucketEnds_;   // where each score's triangles end in initial_
     size_t next_ = 0;
@@ -205,7 +213,8 @@ template <class Index> class VertexCacheReorder {
 public:
     VertexCacheReorder(uint32_t numTriangles, uint32_t firstVertex, uint32_t numVertices, const Index* input)
         : numTriangles_(numTriangles), firstVertex_(firstVertex), input_(input), tables_(scoreTables()),
-          vertex_(numVertices), adj_(3 * size_t(numTriangles)), emitted_(numTriangles, 0) {}
+          vertex_(numVertices), live_(numVertices), adj_(new uint32_t[3 * size_t(numTriangles)]),
+          state_(numTriangles, 0) {}
 
     void run(Index* output) {
         initialise();
@@ -217,13 +226,16 @@ public:
     }
 
 private:
+    // What selection reads of every vertex of the triangles it scores, 8 bytes apiece.
+    struct Live {
+        float score = 0.0f; // the whole score while some unemitted triangle uses it
+        uint32_t cachePos = kOutOfCache;
+    };
+
     struct Vertex {
-        uint32_t remaining = 0;      // unemitted index entries naming the vertex
-        float remainingScore = 0.0f; // the score's share from `remaining`
-        float score = 0.0f;          // the whole score while some unemitted triangle uses it
-        uint32_t adjStart = 0;       // its triangles: adj_[adjStart ... adjStart + adjLive)
-        uint32_t adjLive = 0;        // entries not yet known to be emitted
-        uint8_t cachePos = kOutOfCache;
+        uint32_t remaining = 0; // unemitted index entries naming the vertex
+        uint32_t adjStart = 0;  // its triangles: adj_[adjStart ... adjStart + adjLive)
+        uint32_t adjLive = 0;   // entries not yet known to be emitted
     };
 
     void initialise() {
@@ -232,11 +244,11 @@ private:
             ++vertex_[corner(i)].remaining;
         }
         uint32_t offset = 0;
-        for (Vertex& v : vertex_) {
-            v.adjStart = offset;
-            offset += v.remaining;
-            updateRemainingScore(v);
-            v.score = v.remainingScore;
+        for (size_t v = 0; v < vertex_.size(); ++v) {
+            Vertex& vertex = vertex_[v];
+            vertex.adjStart = offset;
+            offset += vertex.remaining;
+            live_[v].score = remainingShare(vertex);
         }
         for (size_t i = 0; i < corners; ++i) {
             Vertex& v = vertex_[corner(i)];
@@ -245,69 +257,59 @@ private:
         cold_.assignInitial(numTriangles_, [this](uint32_t t) { return floatBits(triangleScore(t)); });
     }
 
-    void updateRemainingScore(Vertex& v) const {
+    // The score's share from the vertex's remaining uses (at least one).
+    float remainingShare(const Vertex& v) const {
         const uint32_t r = v.remaining;
-        v.remainingScore = r < kValenceTableSize ? tables_.remaining[r] : remainingScore(r);
+        return r < kValenceTableSize ? tables_.remaining[r] : remainingScore(r);
     }
-
-    // The score of a vertex that an unemitted triangle names (so remaining is at least 1).
-    float liveScore(const Vertex& v) const { return v.score; }
 
     // Corner i of the index buffer, relative to the first vertex.
     uint32_t corner(size_t i) const { return uint32_t(input_[i]) - firstVertex_; }
 
+    // The score of an unemitted triangle (each of its vertices has a remaining use).
     float triangleScore(uint32_t t) const {
         const size_t c = 3 * size_t(t);
-        return liveScore(vertex_[corner(c)]) + liveScore(vertex_[corner(c + 1)]) +
-               liveScore(vertex_[corner(c + 2)]);
+        return live_[corner(c)].score + live_[corner(c + 1)].score + live_[corner(c + 2)].score;
     }
 
     bool isHot(uint32_t t) const {
         const size_t c = 3 * size_t(t);
-        return (vertex_[corner(c)].cachePos & vertex_[corner(c + 1)].cachePos &
-                vertex_[corner(c + 2)].cachePos) != kOutOfCache;
+        return (live_[corner(c)].cachePos & live_[corner(c + 1)].cachePos & live_[corner(c + 2)].cachePos) !=
+               kOutOfCache;
     }
 
-    // Positive scores order like their bit patterns; ties go to the lower index.
-    static uint64_t queueKey(float score, uint32_t t) {
+    // A triangle's place in the selection as one number: the bits of its (positive) score
+    // above the complement of its index, so that the greater key is the higher score, or
+    // the same score and the earlier triangle. 0 stands for no triangle.
+    static uint64_t choiceKey(float score, uint32_t t) {
         return (uint64_t(floatBits(score)) << 32) | (kNone - t);
     }
+    static float keyScore(uint64_t key) { return bitsFloat(uint32_t(key >> 32)); }
+    static uint32_t keyTriangle(uint64_t key) { return kNone - uint32_t(key); }
 
-    struct Choice {
-        uint32_t triangle = kNone;
-        float score = -std::numeric_limits<float>::infinity();
-
-        // Takes t when it beats the choice so far; true when it did.
-        bool offer(uint32_t t, float s) {
-            if (s > score || (s == score && t < triangle)) {
-                triangle = t;
-                score = s;
-                return true;
-            }
-            return false;
-        }
-    };
-
-    // The best cold triangle: the queue's top, once stale entries are dropped.
-    void offerColdTop(Choice& best) {
+    // The best cold triangle's key (0 when there is none): the queue's top, once stale
+    // entries are dropped.
+    uint64_t coldTop() {
         while (!cold_.empty()) {
             const uint64_t key = cold_.top();
-            const uint32_t t = kNone - uint32_t(key);
-            if (!emitted_[t] && !isHot(t) && floatBits(triangleScore(t)) == uint32_t(key >> 32)) {
-                best.offer(t, bitsFloat(uint32_t(key >> 32)));
-                return;
+            const uint32_t t = keyTriangle(key);
+            if (state_[t] != kEmitted && !isHot(t) && floatBits(triangleScore(t)) == uint32_t(key >> 32)) {
+                return key;
             }
             cold_.pop();
         }
+        return 0;
     }
 
     // A triangle through a cached vertex of score s, when s is the best score among its
     // cached vertices, scores at most s + 2 max(s, 2). So cached vertices that score below
     // this bar cannot reach `best`; the margin covers the rounding of the sums.
+    // (A product with the rounded third is within a few units in the last place of the
+    // quotient, far inside the margin.)
     static float pruneBar(float best) {
         constexpr float kMargin = 2e-3f;
         const float belowTwo = best - 4.0f - kMargin;
-        return belowTwo < 2.0f ? belowTwo : (best - kMargin) / 3.0f;
+        return belowTwo < 2.0f ? belowTwo : (best - kMargin) * (1.0f / 3.0f);
     }
 
     // Calls visit for each unemitted triangle of v, dropping emitted ones from its list.
@@ -316,7 +318,7 @@ private:
         uint32_t end = begin + v.adjLive;
         for (uint32_t i = begin; i < end;) {
             const uint32_t t = adj_[i];
-            if (emitted_[t]) {
+            if (state_[t] == kEmitted) {
                 adj_[i] = adj_[--end];
                 continue;
             }
@@ -326,33 +328,63 @@ private:
         v.adjLive = end - begin;
     }
 
+    // The cache entries from `first` on that score at least `bar`, one bit each.
+    uint64_t entriesReaching(float bar, uint32_t first) const {
+        uint64_t mask = 0;
+#ifdef __SSE2__
+        const __m128 limit = _mm_set1_ps(bar);
+        for (uint32_t i = 0; i < kVertexCacheSize; i += 4) {
+            const __m128 scores = _mm_load_ps(cacheScore_ + i);
+            mask |= uint64_t(_mm_movemask_ps(_mm_cmpge_ps(scores, limit))) << i;
+        }
+#else
+        for (uint32_t i = 0; i < kVertexCacheSize; ++i) {
+            mask |= uint64_t(cacheScore_[i] >= bar) << i;
+        }
+#endif
+        const uint64_t used = cacheSize_ == 64 ? ~uint64_t(0) : (uint64_t(1) << cacheSize_) - 1;
+        return mask & used & ~((uint64_t(1) << first) - 1);
+    }
+
     uint32_t select() {
-        Choice best;
-        offerColdTop(best);
-        float bar = best.triangle == kNone ? 0.0f : pruneBar(best.score);
-        const uint32_t size = cacheSize_;
-        const float* scores = cacheScore_;
-        for (uint32_t i = 0; i < size; ++i) {
-            if (scores[i] < bar) {
-                continue; // no live triangle (minus infinity), or none that can win
+        uint64_t best = coldTop();
+        float bar = best == 0 ? 0.0f : pruneBar(keyScore(best));
+        const uint32_t stamp = ++step_;
+        // Scores the live triangles of entry i, unless it cannot reach the bar (no live
+        // triangle: minus infinity). A triangle with two or three cached vertices is scored
+        // once a step.
+        const auto visit = [&](uint32_t i) {
+            if (cacheScore_[i] < bar) {
+                return;
             }
-            forLiveTriangles(vertex_[cache_[i]], [&](uint32_t t) {
-                if (best.offer(t, triangleScore(t))) {
-                    bar = pruneBar(best.score);
+            const uint64_t before = best;
+            forLiveTriangles(vertex_[cache_[i].vertex], [&](uint32_t t) {
+                if (state_[t] != stamp) {
+                    state_[t] = stamp;
+                    best = std::max(best, choiceKey(triangleScore(t), t));
                 }
             });
+            if (best != before) {
+                bar = pruneBar(keyScore(best));
+            }
+        };
+        // The front (the last triangle's corners) usually has the best triangle: with the
+        // bar it sets, the rest of the cache is sifted in one pass.
+        constexpr uint32_t kFront = 3;
+        for (uint32_t i = 0; i < std::min(kFront, cacheSize_); ++i) {
+            visit(i);
         }
-        return best.triangle;
+        for (uint64_t rest = entriesReaching(bar, kFront); rest != 0; rest &= rest - 1) {
+            visit(uint32_t(__builtin_ctzll(rest)));
+        }
+        return keyTriangle(best);
     }
 
     void emit(uint32_t t) {
-        emitted_[t] = 1;
+        state_[t] = kEmitted;
         const uint32_t c[3] = {corner(3 * size_t(t)), corner(3 * size_t(t) + 1), corner(3 * size_t(t) + 2)};
         for (int j = 0; j < 3; ++j) {
             --vertex_[c[j]].remaining;
-        }
-        for (int j = 0; j < 3; ++j) {
-            updateRemainingScore(vertex_[c[j]]);
         }
         updateCache(c);
     }
@@ -360,56 +392,65 @@ private:
     // The remaining-count share of a cached vertex's score; minus infinity once no
     // unemitted triangle uses it.
     float cacheShare(const Vertex& v) const {
-        return v.remaining == 0 ? -std::numeric_limits<float>::infinity() : v.remainingScore;
+        return v.remaining == 0 ? -std::numeric_limits<float>::infinity() : remainingShare(v);
     }
 
     // Moves the triangle's distinct corners to the front of the cache (a repeated corner is
     // inserted once) and puts triangles that no longer touch the cache back into the cold
     // queue. Scores follow from the cache positions, so nothing else needs rescoring.
     void updateCache(const uint32_t* c) {
-        uint32_t next[kVertexCacheSize + 3];
-        float nextShare[kVertexCacheSize + 3];
+        CacheEntry front[3];
         uint32_t count = 0;
         uint32_t hits[3];
         uint32_t numHits = 0;
         for (int j = 0; j < 3; ++j) {
             if ((j < 1 || c[j] != c[0]) && (j < 2 || c[j] != c[1])) {
-                const Vertex& v = vertex_[c[j]];
-                if (v.cachePos != kOutOfCache) {
-                    hits[numHits++] = v.cachePos;
+                if (live_[c[j]].cachePos != kOutOfCache) {
+                    hits[numHits++] = live_[c[j]].cachePos;
                 }
-                next[count] = c[j];
-                nextShare[count++] = cacheShare(v);
+                front[count++] = CacheEntry{c[j], cacheShare(vertex_[c[j]])};
             }
         }
-        // The rest of the cache in its order, less the corners' old places.
         sortSmall(hits, numHits);
-        uint32_t from = 0;
-        for (uint32_t h = 0; h <= numHits; ++h) {
-            const uint32_t to = h < numHits ? hits[h] : cacheSize_;
-            std::copy(cache_ + from, cache_ + to, next + count);
-            std::copy(cacheShare_ + from, cacheShare_ + to, nextShare + count);
-            count += to - from;
-            from = to + 1;
+        // The rest of the cache keeps its order behind the new front, less the corners'
+        // old places: the part after the h-th old place moves back by count - h (the part
+        // before the first by count). Moved from the back, within the room the cache
+        // has; what is pushed past its end leaves.
+        uint32_t evicted[3];
+        uint32_t numEvicted = 0;
+        uint32_t end = cacheSize_;
+        for (uint32_t h = numHits + 1; h-- > 0;) {
+            const uint32_t begin = h == 0 ? 0 : hits[h - 1] + 1;
+            const uint32_t shift = count - h;
+            const uint32_t fits =
+                std::max(begin, std::min(end, kVertexCacheSize - std::min(shift, kVertexCacheSize)));
+            for (uint32_t i = fits; i < end; ++i) {
+                evicted[numEvicted++] = cache_[i].vertex;
+            }
+            std::copy_backward(cache_ + begin, cache_ + fits, cache_ + fits + shift);
+            end = begin == 0 ? 0 : begin - 1;
         }
-        cacheSize_ = std::min(count, kVertexCacheSize);
-        std::copy_n(next, cacheSize_, cache_);
-        std::copy_n(nextShare, cacheSize_, cacheShare_);
-        for (uint32_t i = 0; i < cacheSize_; ++i) {
-            Vertex& v = vertex_[next[i]];
-            v.cachePos = uint8_t(i);
-            v.score = tables_.cache[i] + nextShare[i];
-            cacheScore_[i] = v.score;
+        const uint32_t size = std::min(cacheSize_ + count - numHits, kVertexCacheSize);
+        cacheSize_ = size;
+        for (uint32_t j = 0; j < count; ++j) {
+            cache_[j] = front[j];
         }
-        for (uint32_t i = cacheSize_; i < count; ++i) {
-            Vertex& v = vertex_[next[i]];
-            v.cachePos = kOutOfCache;
-            v.score = v.remainingScore;
+        // Locals, so that the stores below need not reload the members.
+        const float* table = tables_.cache;
+        const CacheEntry* cache = cache_;
+        float* scores = cacheScore_;
+        Live* live = live_.data();
+        for (uint32_t i = 0; i < size; ++i) {
+            scores[i] = table[i] + cache[i].share;
+            live[cache[i].vertex] = Live{scores[i], i};
         }
-        for (uint32_t i = cacheSize_; i < count; ++i) {
-            forLiveTriangles(vertex_[next[i]], [this](uint32_t t) {
+        for (uint32_t e = 0; e < numEvicted; ++e) {
+            live_[evicted[e]] = Live{remainingShare(vertex_[evicted[e]]), kOutOfCache};
+        }
+        for (uint32_t e = 0; e < numEvicted; ++e) {
+            forLiveTriangles(vertex_[evicted[e]], [this](uint32_t t) {
                 if (!isHot(t)) {
-                    cold_.push(queueKey(triangleScore(t), t));
+                    cold_.push(choiceKey(triangleScore(t), t));
                 }
             });
         }
@@ -420,11 +461,19 @@ private:
     const Index* input_;
     const ScoreTables& tables_;
     std::vector<Vertex> vertex_;
-    std::vector<uint32_t> adj_;
-    std::vector<uint8_t> emitted_;
-    uint32_t cache_[kVertexCacheSize] = {};
-    float cacheShare_[kVertexCacheSize] = {}; // cacheShare of each cached vertex
-    float cacheScore_[kVertexCacheSize] = {}; // and its score (minus infinity: no live triangle)
+    std::vector<Live> live_;
+    std::unique_ptr<uint32_t[]> adj_; // each vertex's triangles; filled in full by initialise
+    // Per triangle: kEmitted once emitted, else the last selection step that scored it.
+    std::vector<uint32_t> state_;
+    uint32_t step_ = 0;
+    // A cached vertex and its cacheShare, most recently used first.
+    struct CacheEntry {
+        uint32_t vertex;
+        float share;
+    };
+    CacheEntry cache_[kVertexCacheSize] = {};
+    alignas(
+        16) float cacheScore_[kVertexCacheSize] = {}; // each one's score (minus infinity: no live triangle)
     uint32_t cacheSize_ = 0;
     ColdQueue cold_;
 };

@@ -1,14 +1,14 @@
 // The order in which welding visits the vertices: mergeSort's order, computed on
 // 4-byte vertex numbers. A copy of each position beside its number would let most
-// comparisons skip the records, but for a big mesh it costs as much memory as a
-// quarter of the records themselves; instead the positions are copied a block at a
-// time, where a merge needs them.
+// comparisons skip the vertex arrays, but for a big mesh it costs as much memory as
+// the positions themselves; instead the positions are copied a block at a time, where
+// a merge needs them.
 
 #include "core/MergeSort.h"
 #include "core/VertexWelding.h"
 
 #include <algorithm>
-#include <numeric>
+#include <memory>
 
 namespace {
 
@@ -20,10 +20,10 @@ struct WeldKey {
 
 class WeldKeys {
 public:
-    explicit WeldKeys(const std::vector<BuilderVertex>& vertices) : vertices_(vertices) {}
+    explicit WeldKeys(const VertexColumns& vertices) : comparison_(vertices) {}
 
     WeldKey of(uint32_t vertex) const {
-        const float* p = vertices_[vertex].position;
+        const float* p = comparison_.position(vertex);
         return WeldKey{{p[0], p[1], p[2]}, vertex};
     }
 
@@ -34,11 +34,11 @@ public:
                 return order < 0;
             }
         }
-        return compareVertexAttributes(vertices_[a.vertex], vertices_[b.vertex]) < 0;
+        return comparison_.compareAttributes(a.vertex, b.vertex) < 0;
     }
 
 private:
-    const std::vector<BuilderVertex>& vertices_;
+    WeldComparison comparison_;
 };
 
 void put(WeldKey*& out, const WeldKey& key) {
@@ -64,7 +64,7 @@ private:
 };
 
 // A sorted run of vertex numbers whose keys are fetched a block at a time: the reads of
-// the scattered records in one short loop overlap, where one read per comparison would
+// the scattered positions in one short loop overlap, where one read per comparison would
 // wait for each in turn.
 class NumberRun {
 public:
@@ -131,11 +131,9 @@ template <class Run, class Out> void mergeRuns(const WeldKeys& keys, Run first, 
 constexpr size_t kBlock = kMergeSortRun << 12;
 
 // Runs mergeSort's insertion sorts and its merges narrower than kBlock on the numbers of
-// one block, exactly as mergeSort runs them on the whole list. `scratch` holds two
-// blocks of keys.
-void sortBlock(const WeldKeys& keys, uint32_t* numbers, size_t count, std::vector<WeldKey>& scratch) {
-    WeldKey* from = scratch.data();
-    WeldKey* to = scratch.data() + scratch.size() / 2;
+// one block, exactly as mergeSort runs them on the whole list, in two buffers of a block
+// of keys each.
+void sortBlock(const WeldKeys& keys, uint32_t* numbers, size_t count, WeldKey* from, WeldKey* to) {
     for (size_t i = 0; i < count; ++i) {
         from[i] = keys.of(numbers[i]);
     }
@@ -157,15 +155,20 @@ void sortBlock(const WeldKeys& keys, uint32_t* numbers, size_t count, std::vecto
 
 } // namespace
 
-std::vector<uint32_t> sortedWeldOrder(const std::vector<BuilderVertex>& vertices) {
+std::vector<uint32_t> sortedWeldOrder(const VertexColumns& vertices) {
     const WeldKeys keys(vertices);
     const size_t n = vertices.size();
-    std::vector<uint32_t> order(n);
-    std::iota(order.begin(), order.end(), 0u);
+    std::vector<uint32_t> order;
+    order.reserve(n);
+    for (uint32_t v = 0; v < n; ++v) {
+        order.push_back(v);
+    }
     {
-        std::vector<WeldKey> scratch(2 * std::min(kBlock, n));
+        const size_t half = std::min(kBlock, n);
+        const std::unique_ptr<WeldKey[]> scratch(new WeldKey[2 * half]);
         for (size_t begin = 0; begin < n; begin += kBlock) {
-            sortBlock(keys, order.data() + begin, std::min(kBlock, n - begin), scratch);
+            sortBlock(keys, order.data() + begin, std::min(kBlock, n - begin), scratch.get(),
+                      scratch.get() + half);
         }
     }
     mergeLevels(order, kBlock,

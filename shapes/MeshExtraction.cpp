@@ -309,10 +309,6 @@ ShapeExportContext::buildTriangleSet(MFnMesh& mesh, MFnSkinCluster& skinCluster,
     MItMeshPolygon polygons(mesh.object());
     const uint32_t triangleCount = countTriangles(polygons);
     builder.reserveTriangles(triangleCount);
-    // Three corners per triangle: room for them at once, so that the corner
-    // list is never reallocated (for a big mesh, the old and the new list
-    // together would be the export's largest memory use).
-    builder.vertices.reserve(3 * size_t(triangleCount));
 
     // The mesh's arrays live only while the corners are read, so that the
     // welding that follows has their memory.
@@ -320,6 +316,10 @@ ShapeExportContext::buildTriangleSet(MFnMesh& mesh, MFnSkinCluster& skinCluster,
     {
         MeshInput in;
         readMeshInput(mesh, skinCluster, {normals, uvs, colors, skinWeights && hasSkinCluster}, in);
+        // Three corners per triangle, with only the attributes the mesh
+        // supplies: room for them at once, so that no corner array is ever
+        // reallocated.
+        builder.reserveCorners(3 * size_t(triangleCount), in.flags);
         addCorners(builder, polygons, in, unitScale);
         flags = in.flags;
     }

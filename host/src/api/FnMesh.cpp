@@ -71,12 +71,14 @@ MStatus MFnMesh::getPoints(MPointArray& points, MSpace::Space) const {
     if (!mesh || queryFaulted("getPoints")) {
         return MS::kFailure;
     }
+    // Filled in order: reserved, not zero-filled first (a big mesh has millions of points).
     auto& items = points.items();
-    items.resize(mesh->pointCount());
+    items.clear();
+    items.reserve(mesh->pointCount());
     for (uint32_t v = 0; v < mesh->pointCount(); ++v) {
         double p[3];
         mesh->point(static_cast<int>(v), p);
-        items[v] = MPoint(p[0], p[1], p[2]);
+        items.emplace_back(p[0], p[1], p[2]);
     }
     return MS::kSuccess;
 }

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
+#include <memory>
 
 namespace orvex_host {
 
@@ -15,7 +15,12 @@ namespace {
 // smooth edge end up in one group, which gets one normal.
 class CornerGroups {
 public:
-    explicit CornerGroups(size_t count) : parent_(count) { std::iota(parent_.begin(), parent_.end(), 0u); }
+    explicit CornerGroups(size_t count) {
+        parent_.reserve(count);
+        for (size_t c = 0; c < count; ++c) {
+            parent_.push_back(static_cast<uint32_t>(c));
+        }
+    }
 
     uint32_t root(uint32_t c) {
         while (parent_[c] != c) {
@@ -144,32 +149,47 @@ std::vector<double> weightedFaceNormals(const MeshData& mesh, NormalWeighting we
 }
 
 void computeNormals(const MeshData& mesh, NormalWeighting weighting, CornerNormalList& normals) {
+    // The big arrays below are filled in order rather than zero-filled first, and sums are
+    // kept per group, not per corner: a big mesh has millions of corners.
     const uint32_t corners = mesh.cornerCount();
-    std::vector<uint32_t> faceOf(corners);
+    std::vector<uint32_t> faceOf;
+    faceOf.reserve(corners);
     for (uint32_t f = 0; f < mesh.faceCount(); ++f) {
         for (uint32_t c = mesh.faceStart[f]; c < mesh.faceStart[f + 1]; ++c) {
-            faceOf[c] = f;
+            faceOf.push_back(f);
         }
     }
+    faceOf.resize(corners, 0);
     CornerGroups groups = smoothGroups(mesh, faceOf);
     const std::vector<double> faceNormals = weightedFaceNormals(mesh, weighting);
     const bool byAngle = weighting == NormalWeighting::Angle || weighting == NormalWeighting::AngleAndArea;
-    std::vector<double> sums(3 * size_t(corners), 0.0);
+    // Each group's sum, in the order the groups are first met.
+    constexpr uint32_t kNoSum = 0xFFFFFFFFu;
+    std::vector<uint32_t> sumOf(corners, kNoSum); // by the group's root corner
+    uint32_t groupCount = 0;
     for (uint32_t c = 0; c < corners; ++c) {
-        uint32_t r = groups.root(c);
-        double scale = byAngle ? cornerAngle(mesh, faceOf[c], c) : 1.0;
-        for (int k = 0; k < 3; ++k) {
-            sums[3 * size_t(r) + k] += scale * faceNormals[3 * size_t(faceOf[c]) + k];
+        uint32_t& sum = sumOf[groups.root(c)];
+        if (sum == kNoSum) {
+            sum = groupCount++;
         }
     }
-    normals.assign(corners, MFloatVector());
+    std::vector<double> sums(3 * size_t(groupCount), 0.0);
     for (uint32_t c = 0; c < corners; ++c) {
-        const double* s = &sums[3 * size_t(groups.root(c))];
-        double length = std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
-        if (length > 0.0) {
-            normals[c] = MFloatVector(static_cast<float>(s[0] / length), static_cast<float>(s[1] / length),
-                                      static_cast<float>(s[2] / length));
+        const size_t at = 3 * size_t(sumOf[groups.root(c)]);
+        const double scale = byAngle ? cornerAngle(mesh, faceOf[c], c) : 1.0;
+        for (int k = 0; k < 3; ++k) {
+            sums[at + k] += scale * faceNormals[3 * size_t(faceOf[c]) + k];
         }
+    }
+    normals.clear();
+    normals.reserve(corners);
+    for (uint32_t c = 0; c < corners; ++c) {
+        const double* s = &sums[3 * size_t(sumOf[groups.root(c)])];
+        double length = std::sqrt(s[0] * s[0] + s[1] * s[1] + s[2] * s[2]);
+        normals.push_back(length > 0.0 ? MFloatVector(static_cast<float>(s[0] / length),
+                                                      static_cast<float>(s[1] / length),
+                                                      static_cast<float>(s[2] / length))
+                                       : MFloatVector());
     }
 }
 
