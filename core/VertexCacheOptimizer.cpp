@@ -34,6 +34,26 @@ constexpr uint32_t kEmitted = 0xFFFFFFFFu;
 constexpr float kCachePositionDecay = 0.016393442f; // 1/61
 constexpr uint32_t kValenceTableSize = 256;
 
+// The index of the lowest set bit of a non-zero word: the compiler's own instruction
+// where it offers one, else a de Bruijn multiplication (plain C++ for other compilers).
+uint32_t lowestSetBit(uint64_t bits) {
+#if defined(__GNUC__) || defined(__clang__)
+    return static_cast<uint32_t>(__builtin_ctzll(bits));
+#else
+    constexpr uint64_t kDeBruijn = 0x03f79d71b4cb0a89ULL;
+    struct Table {
+        uint8_t index[64] = {};
+        constexpr Table() {
+            for (uint32_t i = 0; i < 64; ++i) {
+                index[((uint64_t(1) << i) * kDeBruijn) >> 58] = static_cast<uint8_t>(i);
+            }
+        }
+    };
+    static constexpr Table kTable;
+    return kTable.index[((bits & (~bits + 1)) * kDeBruijn) >> 58];
+#endif
+}
+
 float cachePositionScore(uint32_t position) {
     if (position >= kVertexCacheSize) {
         return 0.0f;
@@ -375,7 +395,7 @@ private:
             visit(i);
         }
         for (uint64_t rest = entriesReaching(bar, kFront); rest != 0; rest &= rest - 1) {
-            visit(uint32_t(__builtin_ctzll(rest)));
+            visit(lowestSetBit(rest));
         }
         return keyTriangle(best);
     }
