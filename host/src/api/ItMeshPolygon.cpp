@@ -92,7 +92,14 @@ MStatus MItMeshPolygon::numTriangles(int& triCount) const {
     if (!valid() || queryFaulted("numTriangles")) {
         return MS::kFailure;
     }
-    triCount = static_cast<int>(triangles().size() / 3);
+    // The count follows from the loops alone: a loop over the polygons that only counts
+    // their triangles need not triangulate them.
+    if (triangulated_ == static_cast<long long>(polygon_)) {
+        triCount = static_cast<int>(triangles_.size() / 3);
+    } else {
+        data_->loopStarts(polygon_, loops_);
+        triCount = static_cast<int>(polygonTriangleCount(data_->faceSize(polygon_), loops_));
+    }
     return MS::kSuccess;
 }
 
