@@ -78,11 +78,13 @@ const std::vector<int>& MItMeshPolygon::triangles() const {
     triangles_.clear();
     const uint32_t begin = data_->faceStart[polygon_];
     const uint32_t count = data_->faceSize(polygon_);
-    scratch_.resize(3 * size_t(count));
-    for (uint32_t c = 0; c < count; ++c) {
-        data_->point(data_->cornerVertex[begin + c], &scratch_[3 * size_t(c)]);
-    }
     data_->loopStarts(polygon_, loops_);
+    if (count > 3 || loops_.size() > 1) { // a plain triangle needs no points to come out as itself
+        scratch_.resize(3 * size_t(count));
+        for (uint32_t c = 0; c < count; ++c) {
+            data_->point(data_->cornerVertex[begin + c], &scratch_[3 * size_t(c)]);
+        }
+    }
     triangulatePolygon(scratch_.data(), count, loops_, triangles_);
     triangulated_ = polygon_;
     return triangles_;
