@@ -153,9 +153,9 @@ TEST_F(SceneReading, UnreadableSceneFilesGiveAnErrorAndAnUntitledScene) {
     EXPECT_EQ(scene().settings().sceneName, "");
 }
 
-// A file is read in place: one that ends exactly at a page boundary (64 KiB is a whole
-// number of pages on every system), in the middle of a value or after its last statement,
-// and an empty one read just as the same text does.
+// A file is read whole into a buffer that is not cleared first: one that ends in the middle
+// of a value or right after its last statement (at 64 KiB, a whole number of pages), and an
+// empty one, read just as the same text does.
 TEST_F(SceneReading, SceneFilesEndingAtAPageBoundaryReadAsTheirText) {
     orvex_test::TempDirectory dir;
     const std::string path = dir.path() + "/edge.ma";

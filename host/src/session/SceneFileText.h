@@ -8,29 +8,17 @@
 
 namespace orvex_host {
 
-// Where the system maps files into memory, the file's pages are mapped read-only: a scene
-// of hundreds of megabytes then costs neither a copy nor as much fresh memory, whose pages
-// the system would have to hand out one by one. Elsewhere, or when mapping fails, the file
-// is read into a buffer of its size. Either way a zero byte follows the text.
+// The file is read in one piece into a buffer of its size, followed by a zero byte; the
+// buffer is not zero-filled first and, where the system has them, sits on large pages.
 class SceneFileText {
 public:
-    SceneFileText() = default;
-    ~SceneFileText();
-    SceneFileText(const SceneFileText&) = delete;
-    SceneFileText& operator=(const SceneFileText&) = delete;
-
     // False with `error` naming the file when it is missing, not a regular file, too big
     // or unreadable.
     bool open(const std::string& path, std::string& error);
-    std::string_view text() const { return {data_, size_}; }
+    std::string_view text() const { return {buffer_ ? buffer_.get() : "", size_}; }
 
 private:
-    bool map(int fd, size_t size);
-
-    std::unique_ptr<char[]> buffer_; // the text when it was read rather than mapped
-    void* mapping_ = nullptr;
-    size_t mappingSize_ = 0;
-    const char* data_ = "";
+    std::unique_ptr<char[]> buffer_;
     size_t size_ = 0;
 };
 
