@@ -1,5 +1,6 @@
 // The batch program's allocation functions: blocks of a few megabytes or more are backed by
-// large pages where the system offers them, as the host's own allocator does.
+// large pages where the system offers them. They serve the whole process, the host library
+// and the plug-in alike; the plug-in does not rely on them.
 //
 // A big mesh passes through buffers of tens of megabytes (the scene's arrays, the exporter's
 // corner lists, sort orders, index buffers), each fresh from the system. With pages of 4 KB
