@@ -4,6 +4,7 @@
 // smooth edges, UV and colour sets, per-face shading groups.
 
 #include "api/Access.h"
+#include "geometry/PolygonTriangulation.h"
 #include "support/FoldMesh.h"
 #include "support/HostSceneTest.h"
 
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 using namespace orvex_host;
 using orvex_test::setAttrStatement;
@@ -151,6 +153,28 @@ TEST_F(MeshGeometry, HolesAreBridgedIntoTheTriangulation) {
         area += t.area;
     }
     EXPECT_DOUBLE_EQ(area, 16.0 - 4.0);
+}
+
+// numTriangles answers from the loops' sizes before a polygon is triangulated: the count
+// must be the triangulation's on every shape of loops, holes too small or out of order,
+// outer loops too small, and corners all in one spot included.
+TEST(PolygonTriangleCount, IsTheTriangulationsCountForAnyLoops) {
+    std::mt19937 random(7);
+    for (int trial = 0; trial < 2000; ++trial) {
+        const uint32_t corners = random() % 14;
+        std::vector<uint32_t> loops = {0};
+        for (uint32_t holes = random() % 4; holes > 0; --holes) {
+            loops.push_back(random() % (corners + 2));
+        }
+        std::vector<double> points(3 * size_t(corners));
+        const bool flat = random() % 8 == 0;
+        for (double& p : points) {
+            p = flat ? 1.0 : double(random() % 9);
+        }
+        std::vector<int> triangles;
+        triangulatePolygon(points.data(), corners, loops, triangles);
+        EXPECT_EQ(size_t(polygonTriangleCount(corners, loops)), triangles.size() / 3) << "trial " << trial;
+    }
 }
 
 TEST_F(MeshGeometry, NormalsAreStoredOrComputedAcrossSmoothEdgesOnly) {

@@ -153,6 +153,31 @@ TEST_F(SceneReading, UnreadableSceneFilesGiveAnErrorAndAnUntitledScene) {
     EXPECT_EQ(scene().settings().sceneName, "");
 }
 
+// A file is read whole into a buffer that is not cleared first: one that ends in the middle
+// of a value or right after its last statement (at 64 KiB, a whole number of pages), and an
+// empty one, read just as the same text does.
+TEST_F(SceneReading, SceneFilesEndingAtAPageBoundaryReadAsTheirText) {
+    orvex_test::TempDirectory dir;
+    const std::string path = dir.path() + "/edge.ma";
+    for (const std::string last : {"setAttr \".tx\" 2.5;", "setAttr \".tx\" 2.5", "setAttr \".tx\" 2.", ""}) {
+        std::string text;
+        if (!last.empty()) {
+            const std::string head = "createNode transform -n \"a\";\n//";
+            text = head + std::string(65536 - head.size() - last.size() - 1, 'x') + "\n" + last;
+        }
+        orvex_test::writeFileBytes(path, text);
+        std::string fromFile, fromText;
+        const bool fileRead = openScene(path, fromFile);
+        const double fileTx = fileRead && !last.empty() ? number("a", "tx") : 0.0;
+        const bool textRead = orvex_host::openSceneText(text, path, fromText, true);
+        EXPECT_EQ(fileRead, textRead) << last;
+        EXPECT_EQ(fromFile, fromText) << last;
+        if (textRead && !last.empty()) {
+            EXPECT_EQ(fileTx, number("a", "tx")) << last;
+        }
+    }
+}
+
 TEST_F(SceneReading, SceneOpenedByARelativeNameReportsItsFullPath) {
     orvex_test::TempDirectory dir;
     orvex_test::writeFileBytes(dir.path() + "/scenes/level.ma", "createNode transform -n \"a\";\n");

@@ -11,7 +11,10 @@
 #include <maya/MDistance.h>
 #include <maya/MFnDependencyNode.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <random>
 
 using namespace orvex_host;
 using orvex_test::SceneReading;
@@ -35,6 +38,86 @@ std::vector<double> doubles(const Value* v) {
 }
 
 } // namespace
+
+// Short plain numbers are read without from_chars; every word must still read as
+// from_chars reads it (the same value, bit for bit, or the same refusal): whole numbers and
+// decimals near the length limits, signs, zeros, exponents, points with no digits, words that
+// only begin with a number. A word is read as a number when from_chars reads all of it.
+TEST(ValueWords, NumbersReadAsFromCharsReadsThem) {
+    std::vector<std::string> words = {"0",
+                                      "-0",
+                                      "+0",
+                                      "0.0",
+                                      "-0.0",
+                                      "1",
+                                      "-1",
+                                      "+7",
+                                      "007",
+                                      "0.001",
+                                      "-0.25",
+                                      "123456789012345",
+                                      "1234567890123456",
+                                      "12345678.9012345",
+                                      "12345678.90123456",
+                                      "999999999999999999",
+                                      "9999999999999999999",
+                                      "-999999999999999999",
+                                      "1.",
+                                      ".5",
+                                      "-.5",
+                                      "1e3",
+                                      "1E-3",
+                                      "2.5e1",
+                                      "1.5.3",
+                                      "0x10",
+                                      "inf",
+                                      "-nan",
+                                      "-",
+                                      "+",
+                                      ".",
+                                      "1-",
+                                      "12a",
+                                      "0.1",
+                                      "0.3",
+                                      "2.675",
+                                      "1.0000000000000002",
+                                      "4.35",
+                                      "0.000000000000001"};
+    std::mt19937 random(11);
+    for (int i = 0; i < 3000; ++i) {
+        std::string word = random() % 4 == 0 ? "-" : "";
+        word += std::to_string(random() % 1000000);
+        if (random() % 2 == 0) {
+            word += "." + std::string(random() % 12, '0') + std::to_string(random() % 100000);
+        }
+        words.push_back(word);
+    }
+    for (const std::string& word : words) {
+        const std::string text = word + " ";
+        const char* begin = word[0] == '+' ? word.data() + 1 : word.data();
+        const char* end = word.data() + word.size();
+
+        double expected = 0.0;
+        auto parsed = std::from_chars(begin, end, expected);
+        const bool wholeDouble = parsed.ec == std::errc() && parsed.ptr == end;
+        ValueCursor doubles(text.data(), text.data() + text.size());
+        double value = 0.0;
+        ASSERT_EQ(doubles.nextDouble(value), wholeDouble) << word;
+        if (wholeDouble) {
+            EXPECT_EQ(std::memcmp(&value, &expected, sizeof value), 0) << word << " " << value;
+        }
+
+        long long expectedInt = 0;
+        auto parsedInt = std::from_chars(begin, end, expectedInt);
+        const bool wholeInt = parsedInt.ec == std::errc() && parsedInt.ptr == end;
+        ValueCursor ints(text.data(), text.data() + text.size());
+        long long integer = 0;
+        ASSERT_EQ(ints.nextInt(integer), wholeInt) << word;
+        if (wholeInt) {
+            EXPECT_EQ(integer, expectedInt) << word;
+        }
+    }
+}
 
 TEST_F(SceneReading, HeaderBlockSetsUnitsAndFileInfo) {
     read("//Maya ASCII 2014 scene\n"

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvex_host {
@@ -50,7 +51,7 @@ void newScene(bool startupNodes = true);
 bool openScene(const std::string& path, std::string& error);
 // The same from text; `fileName` names the source in messages and becomes
 // the scene's name (empty: untitled).
-bool openSceneText(const std::string& text, const std::string& fileName, std::string& error,
+bool openSceneText(std::string_view text, const std::string& fileName, std::string& error,
                    bool startupNodes = true);
 Scene& currentScene();
 // The scene name the host reports ("file -q -sceneName"); empty when untitled.

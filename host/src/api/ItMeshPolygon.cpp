@@ -78,11 +78,13 @@ const std::vector<int>& MItMeshPolygon::triangles() const {
     triangles_.clear();
     const uint32_t begin = data_->faceStart[polygon_];
     const uint32_t count = data_->faceSize(polygon_);
-    scratch_.resize(3 * size_t(count));
-    for (uint32_t c = 0; c < count; ++c) {
-        data_->point(data_->cornerVertex[begin + c], &scratch_[3 * size_t(c)]);
-    }
     data_->loopStarts(polygon_, loops_);
+    if (count > 3 || loops_.size() > 1) { // a plain triangle needs no points to come out as itself
+        scratch_.resize(3 * size_t(count));
+        for (uint32_t c = 0; c < count; ++c) {
+            data_->point(data_->cornerVertex[begin + c], &scratch_[3 * size_t(c)]);
+        }
+    }
     triangulatePolygon(scratch_.data(), count, loops_, triangles_);
     triangulated_ = polygon_;
     return triangles_;
@@ -92,7 +94,14 @@ MStatus MItMeshPolygon::numTriangles(int& triCount) const {
     if (!valid() || queryFaulted("numTriangles")) {
         return MS::kFailure;
     }
-    triCount = static_cast<int>(triangles().size() / 3);
+    // The count follows from the loops alone: a loop over the polygons that only counts
+    // their triangles need not triangulate them.
+    if (triangulated_ == static_cast<long long>(polygon_)) {
+        triCount = static_cast<int>(triangles_.size() / 3);
+    } else {
+        data_->loopStarts(polygon_, loops_);
+        triCount = static_cast<int>(polygonTriangleCount(data_->faceSize(polygon_), loops_));
+    }
     return MS::kSuccess;
 }
 

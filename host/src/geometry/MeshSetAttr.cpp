@@ -90,6 +90,10 @@ bool readNormals(SetAttrRequest& request, MeshData& mesh) {
 
 // ---- polyFaces ---------------------------------------------------------------
 
+// UV and colour sets whose corner ids get room for the whole mesh at once; a file naming
+// more sets does not make the reader set aside a mesh's worth of ids for each.
+constexpr long long kSetsReserved = 8;
+
 // Reads the faces of one ".fc" statement: per face "f N e..." (edges; a
 // negative value -k-1 is edge k walked backwards), then optionally holes
 // "h N e...", UV ids "mu S N id..." and colour ids "mc S N id..." (one run
@@ -104,9 +108,15 @@ public:
             return fail("faces must be given in order: expected face " + std::to_string(mesh_.faceCount()) +
                         ", got face " + std::to_string(range.first));
         }
+        // With -s and -ch the whole mesh's faces and corners are known: room for all of them
+        // at once, where growing by doubling would copy them and take twice the memory.
+        if (request_.size > 0 && size_t(request_.size) < kMaxElementGap) {
+            mesh_.faceStart.reserve(size_t(request_.size) + 1);
+        }
         if (request_.channelCount > 0 && size_t(request_.channelCount) < kMaxElementGap) {
-            mesh_.cornerVertex.reserve(size_t(request_.channelCount));
-            mesh_.cornerEdge.reserve(size_t(request_.channelCount));
+            cornersExpected_ = size_t(request_.channelCount);
+            mesh_.cornerVertex.reserve(cornersExpected_);
+            mesh_.cornerEdge.reserve(cornersExpected_);
         }
         size_t faces = 0;
         std::string_view word;
@@ -210,6 +220,9 @@ private:
                         " corners, not " + std::to_string(count));
         }
         CornerIds& ids = uv ? mesh_.uvSets[unsigned(set)].corners : mesh_.colorSets[unsigned(set)].corners;
+        if (ids.ids.empty() && set < kSetsReserved) {
+            ids.ids.reserve(cornersExpected_); // the set's ids will name most corners
+        }
         size_t first = mesh_.faceStart[face] + loops[loop];
         for (long long i = 0; i < count; ++i) {
             long long id = 0;
@@ -238,6 +251,7 @@ private:
     MeshData& mesh_;
     SetAttrRequest& request_;
     bool inFace_ = false;
+    size_t cornersExpected_ = 0; // -ch: the corners of the whole mesh
     std::map<unsigned, size_t> nextUvLoop_, nextColorLoop_;
 };
 

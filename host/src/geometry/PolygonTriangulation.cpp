@@ -161,11 +161,39 @@ void clipEars(const std::vector<Point2>& pts, std::vector<int> ring, std::vector
     out.insert(out.end(), ring.begin(), ring.end());
 }
 
+// The corners of the outer loop.
+uint32_t outerLoopSize(uint32_t cornerCount, const std::vector<uint32_t>& loopStarts) {
+    return loopStarts.size() > 1 ? std::min(loopStarts[1], cornerCount) : cornerCount;
+}
+
+// The corners of hole loop l (l >= 1), or 0 for a hole that is left out (fewer than three
+// corners, or starts out of order).
+uint32_t holeSize(uint32_t cornerCount, const std::vector<uint32_t>& loopStarts, size_t l) {
+    const uint32_t begin = loopStarts[l];
+    const uint32_t end = l + 1 < loopStarts.size() ? loopStarts[l + 1] : cornerCount;
+    return begin < end && end <= cornerCount && end - begin >= 3 ? end - begin : 0;
+}
+
 } // namespace
+
+uint32_t polygonTriangleCount(uint32_t cornerCount, const std::vector<uint32_t>& loopStarts) {
+    const uint32_t outerCount = outerLoopSize(cornerCount, loopStarts);
+    if (outerCount < 3) {
+        return 0;
+    }
+    // Each hole joins the ring with its corners and the two ends of its bridge; ear
+    // clipping then gives a triangle per ring corner but two.
+    uint32_t ring = outerCount;
+    for (size_t l = 1; l < loopStarts.size(); ++l) {
+        const uint32_t size = holeSize(cornerCount, loopStarts, l);
+        ring += size == 0 ? 0 : size + 2;
+    }
+    return ring - 2;
+}
 
 void triangulatePolygon(const double* points, uint32_t cornerCount, const std::vector<uint32_t>& loopStarts,
                         std::vector<int>& out) {
-    uint32_t outerCount = loopStarts.size() > 1 ? std::min(loopStarts[1], cornerCount) : cornerCount;
+    const uint32_t outerCount = outerLoopSize(cornerCount, loopStarts);
     if (outerCount < 3) {
         return;
     }
@@ -187,12 +215,10 @@ void triangulatePolygon(const double* points, uint32_t cornerCount, const std::v
     // bridges do not cross earlier ones.
     std::vector<std::vector<int>> holes;
     for (size_t l = 1; l < loopStarts.size(); ++l) {
-        uint32_t begin = loopStarts[l];
-        uint32_t end = l + 1 < loopStarts.size() ? loopStarts[l + 1] : cornerCount;
-        if (begin < end && end <= cornerCount && end - begin >= 3) {
-            std::vector<int> hole;
-            for (uint32_t c = begin; c < end; ++c) {
-                hole.push_back(static_cast<int>(c));
+        if (const uint32_t size = holeSize(cornerCount, loopStarts, l)) {
+            std::vector<int> hole(size);
+            for (uint32_t c = 0; c < size; ++c) {
+                hole[c] = static_cast<int>(loopStarts[l] + c);
             }
             holes.push_back(std::move(hole));
         }

@@ -17,4 +17,8 @@ namespace orvex_host {
 void triangulatePolygon(const double* points, uint32_t cornerCount, const std::vector<uint32_t>& loopStarts,
                         std::vector<int>& out);
 
+// The number of triangles triangulatePolygon gives for these loops, without the points: it
+// depends on the loops' sizes alone.
+uint32_t polygonTriangleCount(uint32_t cornerCount, const std::vector<uint32_t>& loopStarts);
+
 } // namespace orvex_host

@@ -83,10 +83,10 @@ void readStatement(ReaderContext& ctx, const StatementText& statement) {
 
 } // namespace
 
-bool readSceneText(Scene& scene, const std::string& text, const std::string& fileName, std::string& error) {
+bool readSceneText(Scene& scene, std::string_view text, const std::string& fileName, std::string& error) {
     const char* begin = text.data();
     const char* end = begin + text.size();
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
         begin += 3; // a UTF-8 byte order mark
     }
     ReaderContext ctx(scene, fileName, begin, end);

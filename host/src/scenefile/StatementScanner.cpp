@@ -1,5 +1,4 @@
-// Finding statements in scene-file text: one pass, a table lookup per
-// character, no copies.
+// Finding statements in scene-file text: one pass, no copies.
 
 #include "scenefile/StatementScanner.h"
 
@@ -7,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace orvex_host {
 
@@ -29,6 +30,33 @@ bool isLineEnd(char c) {
 
 const char* lineEnd(const char* p, const char* end) {
     return std::find_if(p, end, isLineEnd);
+}
+
+// Whether any byte of the word equals the byte that `pattern` repeats: a byte of x ^ pattern
+// is zero exactly there (the classic test for a zero byte in a word).
+bool hasByte(uint64_t x, uint64_t pattern) {
+    constexpr uint64_t kLow = 0x0101010101010101ull;
+    constexpr uint64_t kHigh = 0x8080808080808080ull;
+    const uint64_t v = x ^ pattern;
+    return ((v - kLow) & ~v & kHigh) != 0;
+}
+
+// The first special character from p on (or end): eight bytes a step through the long runs
+// of numbers that make up most of a big scene, then byte by byte.
+const char* nextSpecial(const char* p, const char* end) {
+    constexpr uint64_t kEach = 0x0101010101010101ull;
+    while (end - p >= 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, p, sizeof word);
+        if (hasByte(word, kEach * ';') || hasByte(word, kEach * '"') || hasByte(word, kEach * '/')) {
+            break;
+        }
+        p += 8;
+    }
+    while (p < end && !kSpecial[static_cast<unsigned char>(*p)]) {
+        ++p;
+    }
+    return p;
 }
 
 } // namespace
@@ -56,9 +84,7 @@ StatementScanner::Result StatementScanner::next(StatementText& statement, std::s
     statement.begin = p_;
     const char* p = p_;
     for (;;) {
-        while (p < end_ && !kSpecial[static_cast<unsigned char>(*p)]) {
-            ++p;
-        }
+        p = nextSpecial(p, end_);
         if (p >= end_ && !lastNeedsSemicolon_) {
             statement.end = end_;
             p_ = end_;

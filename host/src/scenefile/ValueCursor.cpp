@@ -76,11 +76,103 @@ bool ValueCursor::nextWord(std::string_view& word) {
 
 namespace {
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The digits from p on, as a whole number, while there are at most `most` of them: a scene's
+// numbers are nearly all short. False (p unmoved) when there are none or too many.
+bool readDigits(const char*& p, const char* end, int most, unsigned long long& number, int& count) {
+    const char* q = p;
+    unsigned long long n = 0;
+    for (; q < end && isDigit(*q); ++q) {
+        if (q - p == most) {
+            return false;
+        }
+        n = 10 * n + static_cast<unsigned long long>(*q - '0');
+    }
+    if (q == p) {
+        return false;
+    }
+    count = static_cast<int>(q - p);
+    number = n;
+    p = q;
+    return true;
+}
+
+// A short plain number at p ("12", "-0.25"), read without from_chars, with exactly the value
+// and the end from_chars gives it: whole numbers of up to 18 digits, and decimals of up to 15
+// digits in all, whose digits as a whole number and whose power of ten a double holds
+// exactly, so that their one quotient is the correctly rounded value. False for anything
+// else (an exponent, more digits, a bare sign or point, "inf"), which from_chars then reads.
+bool readShortNumber(const char*& p, const char* end, long long& value) {
+    const char* q = p;
+    const bool negative = q < end && *q == '-';
+    q += negative ? 1 : 0;
+    unsigned long long n = 0;
+    int digits = 0;
+    if (!readDigits(q, end, 18, n, digits)) {
+        return false;
+    }
+    value = negative ? -static_cast<long long>(n) : static_cast<long long>(n);
+    p = q;
+    return true;
+}
+
+bool readShortNumber(const char*& p, const char* end, double& value) {
+    static constexpr unsigned long long kPowersOfTen[] = {1ull,
+                                                          10ull,
+                                                          100ull,
+                                                          1000ull,
+                                                          10000ull,
+                                                          100000ull,
+                                                          1000000ull,
+                                                          10000000ull,
+                                                          100000000ull,
+                                                          1000000000ull,
+                                                          10000000000ull,
+                                                          100000000000ull,
+                                                          1000000000000ull,
+                                                          10000000000000ull,
+                                                          100000000000000ull,
+                                                          1000000000000000ull};
+    const char* q = p;
+    const bool negative = q < end && *q == '-';
+    q += negative ? 1 : 0;
+    unsigned long long whole = 0;
+    int wholeDigits = 0;
+    if (!readDigits(q, end, 15, whole, wholeDigits)) {
+        return false;
+    }
+    unsigned long long fraction = 0;
+    int fractionDigits = 0;
+    if (q < end && *q == '.') {
+        ++q;
+        if (!readDigits(q, end, 15 - wholeDigits, fraction, fractionDigits)) {
+            return false;
+        }
+    }
+    if (q < end && (*q == 'e' || *q == 'E' || *q == '.' || isDigit(*q))) {
+        return false;
+    }
+    const unsigned long long scale = kPowersOfTen[fractionDigits];
+    const double number = static_cast<double>(whole * scale + fraction) / static_cast<double>(scale);
+    value = negative ? -number : number;
+    p = q;
+    return true;
+}
+
 // One number that fills the word starting at `p` (a leading '+' allowed);
 // `p` moves past it only when it was read.
 template <class T> bool readWholeNumber(const char*& p, const char* end, T& value) {
     const char* start = p < end && *p == '+' ? p + 1 : p;
     T v{};
+    const char* shortEnd = start;
+    if (readShortNumber(shortEnd, end, v) && (shortEnd == end || isSceneSpace(*shortEnd))) {
+        value = v;
+        p = shortEnd;
+        return true;
+    }
     auto result = std::from_chars(start, end, v);
     if (result.ec != std::errc() || (result.ptr < end && !isSceneSpace(*result.ptr))) {
         return false;

@@ -6,6 +6,7 @@
 #include "scenefile/Selection.h"
 #include "scenefile/StatementScanner.h"
 #include "scenefile/Words.h"
+#include "session/SceneFileText.h"
 #include "session/SessionState.h"
 
 #include <orvex_host/Session.h>
@@ -18,7 +19,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
+#include <string_view>
 
 namespace orvex_host {
 
@@ -39,7 +40,7 @@ std::string sceneNameFor(const std::string& path) {
 
 } // namespace
 
-bool openSceneText(const std::string& text, const std::string& fileName, std::string& error,
+bool openSceneText(std::string_view text, const std::string& fileName, std::string& error,
                    bool startupNodes) {
     newScene(startupNodes);
     if (!readSceneText(currentScene(), text, fileName.empty() ? std::string("<scene>") : fileName, error)) {
@@ -52,51 +53,24 @@ bool openSceneText(const std::string& text, const std::string& fileName, std::st
 
 namespace {
 
-// The whole file in one buffer of its own size: the reader works on the
-// text in place.
-bool readWholeFile(const std::string& path, std::string& text, std::string& error) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        error = path + ": " + (std::filesystem::exists(path, ec) ? "not a scene file" : "no such scene file");
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    auto size = std::filesystem::file_size(path, ec);
-    if (!in || ec) {
-        error = path + ": cannot open the scene file";
-        return false;
-    }
-    try {
-        text.resize(static_cast<size_t>(size));
-    } catch (const std::exception&) {
-        error = path + ": the scene file is too big to read";
-        return false;
-    }
-    if (!in.read(&text[0], static_cast<std::streamsize>(size)) ||
-        in.gcount() != static_cast<std::streamsize>(size)) {
-        error = path + ": cannot read the scene file";
-        return false;
-    }
-    return true;
-}
-
 // Scenes saved in the host's binary format begin with an IFF group tag;
 // other binary data holds NUL bytes early on. Neither is read as text.
-bool looksBinary(const std::string& text) {
+bool looksBinary(std::string_view text) {
     if (text.compare(0, 4, "FOR4") == 0 || text.compare(0, 4, "FOR8") == 0) {
         return true;
     }
-    return text.find('\0', 0) < std::min<size_t>(text.size(), 4096);
+    return text.substr(0, 4096).find('\0') != std::string_view::npos;
 }
 
 } // namespace
 
 bool openScene(const std::string& path, std::string& error) {
-    std::string text;
-    if (!readWholeFile(path, text, error)) {
+    SceneFileText file;
+    if (!file.open(path, error)) {
         newScene(true);
         return false;
     }
+    const std::string_view text = file.text();
     if (looksBinary(text)) {
         newScene(true);
         error = path + ": not a scene file in the host's ASCII syntax (a binary file)";
