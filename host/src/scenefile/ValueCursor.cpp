@@ -100,6 +100,13 @@ bool readDigits(const char*& p, const char* end, int most, unsigned long long& n
     return true;
 }
 
+// Steps over a leading minus sign; true when there was one.
+bool skipMinus(const char*& q, const char* end) {
+    const bool negative = q < end && *q == '-';
+    q += negative ? 1 : 0;
+    return negative;
+}
+
 // A short plain number at p ("12", "-0.25"), read without from_chars, with exactly the value
 // and the end from_chars gives it: whole numbers of up to 18 digits, and decimals of up to 15
 // digits in all, whose digits as a whole number and whose power of ten a double holds
@@ -107,8 +114,7 @@ bool readDigits(const char*& p, const char* end, int most, unsigned long long& n
 // else (an exponent, more digits, a bare sign or point, "inf"), which from_chars then reads.
 bool readShortNumber(const char*& p, const char* end, long long& value) {
     const char* q = p;
-    const bool negative = q < end && *q == '-';
-    q += negative ? 1 : 0;
+    const bool negative = skipMinus(q, end);
     unsigned long long n = 0;
     int digits = 0;
     if (!readDigits(q, end, 18, n, digits)) {
@@ -120,25 +126,8 @@ bool readShortNumber(const char*& p, const char* end, long long& value) {
 }
 
 bool readShortNumber(const char*& p, const char* end, double& value) {
-    static constexpr unsigned long long kPowersOfTen[] = {1ull,
-                                                          10ull,
-                                                          100ull,
-                                                          1000ull,
-                                                          10000ull,
-                                                          100000ull,
-                                                          1000000ull,
-                                                          10000000ull,
-                                                          100000000ull,
-                                                          1000000000ull,
-                                                          10000000000ull,
-                                                          100000000000ull,
-                                                          1000000000000ull,
-                                                          10000000000000ull,
-                                                          100000000000000ull,
-                                                          1000000000000000ull};
     const char* q = p;
-    const bool negative = q < end && *q == '-';
-    q += negative ? 1 : 0;
+    const bool negative = skipMinus(q, end);
     unsigned long long whole = 0;
     int wholeDigits = 0;
     if (!readDigits(q, end, 15, whole, wholeDigits)) {
@@ -155,7 +144,10 @@ bool readShortNumber(const char*& p, const char* end, double& value) {
     if (q < end && (*q == 'e' || *q == 'E' || *q == '.' || isDigit(*q))) {
         return false;
     }
-    const unsigned long long scale = kPowersOfTen[fractionDigits];
+    unsigned long long scale = 1;
+    for (int i = 0; i < fractionDigits; ++i) {
+        scale *= 10;
+    }
     const double number = static_cast<double>(whole * scale + fraction) / static_cast<double>(scale);
     value = negative ? -number : number;
     p = q;
