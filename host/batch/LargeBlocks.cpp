@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <limits>
 #include <new>
 
 // AddressSanitizer brings allocation functions of its own, which must stay in place.
@@ -31,6 +32,11 @@ constexpr std::size_t kLargeBlock = std::size_t(4) << 20;
 
 // A block of `size` bytes aligned to `alignment` (a power of two), or null.
 void* allocate(std::size_t size, std::size_t alignment) noexcept {
+    // No block can be this big; rounding such a size up could wrap around to a small one.
+    if (size > std::numeric_limits<std::size_t>::max() / 2 ||
+        alignment > std::numeric_limits<std::size_t>::max() / 2) {
+        return nullptr;
+    }
     if (size >= kLargeBlock) {
         const std::size_t rounded = (size + kLargePage - 1) / kLargePage * kLargePage;
         void* block = std::aligned_alloc(alignment > kLargePage ? alignment : kLargePage, rounded);
